@@ -1,0 +1,15 @@
+# Strict warnings for every target of this project; warnings are errors.
+function(narabe_warnings target)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+        -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual -Wformat=2
+        -Wimplicit-fallthrough -Werror)
+endfunction()
+
+# A library of pure game logic: standard library only. It links neither Qt nor SDL,
+# so an #include of their headers cannot be found and the build stops.
+function(narabe_logic_library target)
+    add_library(${target} STATIC ${ARGN})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    narabe_warnings(${target})
+endfunction()

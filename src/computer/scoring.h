@@ -1,0 +1,14 @@
+// The computer's one-point evaluation: the most urgent of eight single-line patterns for
+// attack (the computer's stone) and defence (the human's stone) decides the score.
+#pragma once
+
+#include "state/state.h"
+
+namespace narabe {
+
+// Score of the empty point (x, y) for the computer: 1000, 900, 800, 700, 500, 400, 300, or
+// the centre bonus (0.1 or 0) when no pattern holds or the point is not flagged. Puts
+// trial stones on the point and leaves the board as it was.
+double 調査_得点(State& st, int x, int y);
+
+} // namespace narabe

@@ -1,0 +1,20 @@
+// What is drawn on top of the board: the last-move mark, the move numbers on the stones
+// and the move count beside the board.
+#pragma once
+
+#include "render/surface.h"
+#include "state/state.h"
+
+namespace narabe {
+
+// A filled dot of radius 50 twips on the grid crossing of point (x, y).
+void 描画_打駒印(Surface& s, int x, int y, int colour);
+// The number n on the stone at (x, y), sized and placed by the number of digits.
+void 描画_手順番号(Surface& s, int x, int y, int n, int colour);
+// Numbers the stones of moves 1..p (record indices 0..p-1), each occupied point once with
+// its latest move, leaving the point of record index p for the mark.
+void 描画_全手順番号(Surface& s, const State& st, int p);
+// The move count n followed by "手目" in the panel beside the board.
+void 描画_手数(Surface& s, int n);
+
+} // namespace narabe

@@ -1,0 +1,13 @@
+// The double-four rule: would a stone on this empty point make fours on two axes?
+#pragma once
+
+#include "state/types.h"
+
+namespace narabe {
+
+// YES (forbidden) when a stone of `stone` on the empty point (x, y) makes a four on two or
+// more axes and does not make exactly five. Puts trial stones on the board while it works
+// and leaves it as it was, with (x, y) EMPTY.
+int 調査_四四(Grid& board, int x, int y, Code stone);
+
+} // namespace narabe

@@ -1,0 +1,45 @@
+// The sixteen line probes every rule is built on. A run-length probe counts the stones of
+// a code next to a point in one direction, not counting the point itself. An end-cell probe
+// walks from the point itself while the cells hold the code and returns the code of the
+// cell where it stops; reaching the board edge stops it on the edge cell, so a result equal
+// to EMPTY always means an open end. All take (stone, x, y) with x, y in 1..19, and only read.
+#pragma once
+
+#include "rules/directions.h"
+#include "state/types.h"
+
+namespace narabe {
+
+int runLength(const Grid& board, Code stone, int x, int y, Dir d);
+Code endCell(const Grid& board, Code stone, int x, int y, Dir d);
+
+inline int 調査_上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::上); }
+inline int 調査_下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::下); }
+inline int 調査_左(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左); }
+inline int 調査_右(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右); }
+inline int 調査_左上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左上); }
+inline int 調査_右上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右上); }
+inline int 調査_左下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左下); }
+inline int 調査_右下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右下); }
+
+inline Code 調査_上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::上); }
+inline Code 調査_下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::下); }
+inline Code 調査_左端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左); }
+inline Code 調査_右端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右); }
+inline Code 調査_左上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左上); }
+inline Code 調査_右上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右上); }
+inline Code 調査_左下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左下); }
+inline Code 調査_右下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右下); }
+
+// Run lengths and end cells of all eight directions from one point, indexed by Dir.
+struct LineView {
+    std::array<int, 8> run{};
+    std::array<Code, 8> end{};
+    int runOf(Dir d) const { return run[static_cast<std::size_t>(d)]; }
+    Code endOf(Dir d) const { return end[static_cast<std::size_t>(d)]; }
+};
+
+// The sixteen probes taken once for (stone, x, y).
+LineView probeAll(const Grid& board, Code stone, int x, int y);
+
+} // namespace narabe

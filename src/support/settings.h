@@ -1,0 +1,28 @@
+// The settings file "Narabe1.ini" in the current directory: the two options, move numbers
+// and music, mirrored from the check marks of their menu items. Shift-JIS key, CR LF lines.
+#pragma once
+
+#include "support/ports.h"
+#include "support/sound_library.h"
+
+#include <cstdint>
+#include <filesystem>
+
+namespace narabe {
+
+inline const std::filesystem::path SETTINGS_FILE = "Narabe1.ini";
+
+struct SettingsPorts {
+    MenuChecks& menu;
+    SoundLibrary& sound;
+};
+
+// Reads the file line by line and sets the check marks; "BGM=ON" starts the music
+// (buffer `bgm`). Any error writes the default file and clears both checks.
+void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm,
+                          const std::filesystem::path& file = SETTINGS_FILE);
+// Writes both options from the check marks, replacing the file as a whole. When that
+// fails both checks are cleared and the default file is written once more.
+void 書込_環境設定ファイル(MenuChecks& menu, const std::filesystem::path& file = SETTINGS_FILE);
+
+} // namespace narabe

@@ -1,0 +1,30 @@
+// The sound library: a device, buffers made from whole WAV file images, and the calls that
+// play, loop, stop and free them. Every handle is a 32-bit integer; a handle of 0 means
+// none and is ignored by every call.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace narabe {
+
+class SoundLibrary {
+  public:
+    virtual ~SoundLibrary() = default;
+    // Opens the sound device for a window; 0 when none can be opened.
+    virtual std::int32_t dsInitialize(std::uintptr_t window) = 0;
+    // A buffer from a whole WAV file image in memory; 0 when the image does not decode.
+    // `source` names the file the image was read from, for diagnostics only.
+    // Mode 1 is the looping music buffer, mode 3 a sound effect.
+    virtual std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
+                                     std::int32_t mode, std::string_view source) = 0;
+    virtual void dsPlay(std::int32_t buffer) = 0;
+    virtual void dsPlayLooping(std::int32_t buffer) = 0;
+    virtual void dsStop(std::int32_t buffer) = 0;
+    virtual void dsFree(std::int32_t buffer) = 0;
+    virtual void dsTerminate(std::int32_t device) = 0;
+};
+
+} // namespace narabe
