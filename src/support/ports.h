@@ -40,6 +40,13 @@ class Browser {
     [[nodiscard]] virtual bool open(std::string_view address) = 0;
 };
 
+// The main window's frame: placed in twips, left and top possibly off the screen.
+class WindowFrame {
+  public:
+    virtual ~WindowFrame() = default;
+    virtual void place(double left, double top, double width, double height) = 0;
+};
+
 // Ends the program at once: no further event of any window is handled.
 class Program {
   public:

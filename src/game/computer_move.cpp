@@ -1,0 +1,81 @@
+// The computer's move with its pauses, and the steps of placing and recording a stone
+// that the human's move shares.
+#include "computer/choose.h"
+#include "computer/near_flags.h"
+#include "game/form1.h"
+#include "render/board_drawing.h"
+#include "render/marks.h"
+#include "rules/five.h"
+
+namespace narabe {
+
+void Form1::com_打つ() {
+    描画_文字列(io_.surface, 21, 11, "思考中", WHITE, 12);
+    io_.surface.refresh();
+    待ち時間(0.5);
+
+    const Choice best = com_着手選択(st_);
+    描画_四角形(io_.surface, 21, 11, 1000, 300, BACK_COLOUR);
+    if (!best.found) {
+        io_.boxes.message("判定", "引き分け");
+        st_.GameState = NO_GAME;
+        return;
+    }
+
+    unmarkLastMove();
+    描画_駒(io_.surface, best.x, best.y, st_.Turn);
+    待ち時間(0.5);
+    play(st_.SndStone);
+    描画_打駒印(io_.surface, best.x, best.y, MARK_COLOUR);
+    io_.surface.refresh();
+    待ち時間(0.2);
+    numberPreviousMove();
+    recordMove(best.x, best.y);
+    if (endIfFive(best.x, best.y)) return;
+    std::swap(st_.Turn, st_.Opponent);
+}
+
+void Form1::待ち時間(double seconds) { io_.clock.wait(seconds); }
+
+// Redraws the previous move's stone plain, which removes its last-move mark.
+void Form1::unmarkLastMove() {
+    if (st_.LastX > 0 && st_.Board(st_.LastX, st_.LastY) != EMPTY)
+        描画_駒(io_.surface, st_.LastX, st_.LastY, st_.LastStone);
+}
+
+// With move numbers shown, writes the previous move's number on its stone, in the
+// colour of the other side's stone.
+void Form1::numberPreviousMove() {
+    if (!numbersShown()) return;
+    const int colour = st_.LastStone == BLACK ? WHITE : BLACK;
+    if (st_.MoveCount > 0) 描画_手順番号(io_.surface, st_.LastX, st_.LastY, st_.MoveCount, colour);
+}
+
+// The bookkeeping of a move of the side to move on (x, y): last move, record, move count
+// beside the board, board, flags, stored position and record length.
+void Form1::recordMove(int x, int y) {
+    st_.LastX = x;
+    st_.LastY = y;
+    st_.LastStone = st_.Turn;
+    st_.MoveX(st_.MoveCount) = x;
+    st_.MoveY(st_.MoveCount) = y;
+    st_.MoveStone(st_.MoveCount) = st_.Turn;
+    描画_手数(io_.surface, st_.MoveCount + 1);
+    st_.Board(x, y) = st_.Turn;
+    隣接範囲フラグセット(st_, x, y);
+    st_.MoveCount = st_.MoveCount + 1;
+    st_.調査_保存(st_.MoveCount);
+    st_.MoveTotal = st_.MoveCount;
+}
+
+// Ends the game when the move on (x, y) made exactly five; the turn is not passed.
+bool Form1::endIfFive(int x, int y) {
+    if (調査_5並び(st_.Board, st_.Turn, x, y) != YES) return false;
+    描画_5並点滅(st_.Turn, x, y);
+    対局_判定(st_.Turn);
+    st_.GameMode = st_.GameState;
+    st_.GameState = NO_GAME;
+    return true;
+}
+
+} // namespace narabe

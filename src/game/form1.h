@@ -1,0 +1,78 @@
+// The main window's game: its event and menu handlers with start-up and shutdown, the
+// start of a game, the human move and the turn flow, the computer's move and the end of a
+// game. It owns the game state and reaches the desktop only through the ports, so the
+// window program and the script runner run exactly this code.
+#pragma once
+
+#include "render/surface.h"
+#include "state/state.h"
+#include "support/ports.h"
+#include "support/sound_library.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace narabe {
+
+struct Ports {
+    Surface& surface;
+    MessageBoxes& boxes;
+    MenuChecks& menu;
+    SoundLibrary& sound;
+    Clock& clock;
+    Browser& browser;
+    WindowFrame& frame;
+    Program& program;
+    std::uintptr_t windowHandle = 0; // handed to the sound device
+};
+
+class Form1 {
+  public:
+    explicit Form1(Ports io) : io_(io) {}
+
+    // Window events.
+    void Form_Load();
+    void Form_KeyPress(int key);
+    void Form_Unload();
+    void Form_MouseDown(int button, int shift, double x, double y);
+
+    // Menu commands.
+    void TAIMAN_Click();
+    void SENTE_Click();
+    void GOTE_Click();
+    void SYURYOU_Click();
+    void BGM_Click();
+
+    [[nodiscard]] const State& state() const { return st_; }
+    // True once the program has ended; no handler may run after that.
+    [[nodiscard]] bool ended() const { return ended_; }
+
+  private:
+    // Board and game reset.
+    void 初期設定();
+    // Shutdown and the end of the program.
+    void 終了処理();
+    void endProgram();
+    // Starting a game.
+    void 描画_石手番(std::string_view blackLabel, std::string_view whiteLabel);
+    // The computer's move and the pause.
+    void com_打つ();
+    void 待ち時間(double seconds);
+    // Steps shared by the human's and the computer's move.
+    void unmarkLastMove();
+    void numberPreviousMove();
+    void recordMove(int x, int y);
+    bool endIfFive(int x, int y);
+    // The end of a game.
+    void 描画_5並点滅(Code stone, int x, int y);
+    void 対局_判定(Code winner);
+
+    bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
+    void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
+
+    State st_;
+    Ports io_;
+    bool ended_ = false;
+};
+
+} // namespace narabe

@@ -1,0 +1,58 @@
+// The menu bar of the main window: its menus and items in order, with their texts,
+// control names, check items and handlers. The window builds its menu bar from this table
+// and the script runner finds a command by its control name here.
+#pragma once
+
+#include "game/form1.h"
+
+#include <array>
+#include <string_view>
+
+namespace narabe {
+
+enum class MenuLevel {
+    Bar,        // a drop-down menu on the menu bar
+    BarCommand, // a command standing directly on the menu bar
+    Item,       // an item of the last Bar menu
+    Submenu,    // a submenu inside the last Bar menu
+    SubItem,    // an item of the last Submenu
+};
+
+using Handler = void (Form1::*)();
+
+struct MenuNode {
+    MenuLevel level;
+    std::string_view control;
+    std::string_view text;
+    Handler handler; // nullptr: present in the menu, does nothing yet
+    bool checkItem;
+};
+
+inline constexpr std::array<MenuNode, 16> MENU_TREE = {{
+    {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, false},
+    {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, false},
+    {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, false},
+    {MenuLevel::SubItem, "SENTE", "先手", &Form1::SENTE_Click, false},
+    {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, false},
+    {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, false},
+    {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, false},
+    {MenuLevel::Item, "SAISYO", "最初", nullptr, false},
+    {MenuLevel::BarCommand, "MODORU", "戻", nullptr, false},
+    {MenuLevel::BarCommand, "SUSUMU", "進", nullptr, false},
+    {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false},
+    {MenuLevel::Item, "BANGOU", "手順番号表示", nullptr, true},
+    {MenuLevel::Item, "BGM", "BGM", &Form1::BGM_Click, true},
+    {MenuLevel::Bar, "SONOTA", "その他", nullptr, false},
+    {MenuLevel::Item, "KAISETU", "解説", nullptr, false},
+    {MenuLevel::Item, "VER", "バージョン情報", nullptr, false},
+}};
+
+// The node of a command (an Item, SubItem or BarCommand) by control name, or nullptr.
+constexpr const MenuNode* findCommand(std::string_view control) {
+    for (const MenuNode& n : MENU_TREE)
+        if (n.control == control && n.level != MenuLevel::Bar && n.level != MenuLevel::Submenu)
+            return &n;
+    return nullptr;
+}
+
+} // namespace narabe

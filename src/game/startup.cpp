@@ -1,0 +1,124 @@
+// Start-up of the main window, resetting the board for a game, and the three ways out
+// of the program (Esc, the menu command 終了 and the close box).
+#include "game/form1.h"
+#include "render/board_drawing.h"
+#include "support/settings.h"
+#include "support/sound_module.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace narabe {
+
+namespace {
+
+constexpr int ESC = 27;
+constexpr int MODE_EFFECT = 3;
+constexpr int MODE_MUSIC = 1;
+
+// The column letters: no I; three blanks between letters, four after J and after R.
+constexpr std::string_view COLUMN_LETTERS =
+    "A   B   C   D   E   F   G   H   J    K   L   M   N   O   P   Q   R    S   T";
+
+std::string currentDirectory() {
+    std::error_code ec;
+    const auto dir = std::filesystem::current_path(ec);
+    return ec ? std::string{} : dir.string();
+}
+
+} // namespace
+
+void Form1::Form_Load() {
+    const SoundPorts sound{io_.sound, io_.boxes};
+    st_.SoundDevice = SoundInit(sound, io_.windowHandle);
+    st_.SndOther = SoundLoad(sound, st_.SoundDevice, "その他.wav", MODE_EFFECT);
+    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, "禁止.wav", MODE_EFFECT);
+    st_.SndStone = SoundLoad(sound, st_.SoundDevice, "石打音.wav", MODE_EFFECT);
+    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, "終局.wav", MODE_EFFECT);
+    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, "BGM.wav", MODE_MUSIC);
+
+    st_.StartDir = currentDirectory();
+    io_.frame.place(-60, -60, 9000, 8000);
+
+    // The codes and geometry are compile-time constants; the window's green background
+    // and solid fill style belong to the surface itself.
+    st_.Turn = NO_GAME;
+    st_.ResumePending = NO;
+    st_.LastX = 0;
+    st_.LastY = 0;
+    io_.menu.setChecked(MenuItem::BANGOU, false);
+    st_.GameState = NO_GAME;
+    st_.GameMode = NO_GAME;
+
+    描画_文字列(io_.surface, 1.4, 0.1, COLUMN_LETTERS, WHITE, 10);
+    for (int i = FIRST_POINT; i <= LAST_POINT; ++i)
+        描画_文字列(io_.surface, 0, i + 0.1, i, WHITE, 9);
+
+    読込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm);
+    初期設定();
+
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            st_.CentreBonus(x, y) = (8 < x && x < 13 && 8 < y && y < 13) ? 0.1 : 0.0;
+    st_.調査_保存(st_.MoveCount);
+    描画_盤(io_.surface, st_.Board);
+    io_.surface.copyPicture(Picture::PG_NAME, twipsX(21), twipsY(0.5));
+}
+
+void Form1::初期設定() {
+    st_.MoveTotal = 0;
+    st_.MoveCount = 0;
+    st_.GameState = NO_GAME;
+    描画_四角形(io_.surface, 21, 6, 1800, 2600, BACK_COLOUR); // clears the player panel
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
+            st_.NearFlag(x, y) = NO;
+            if (st_.Board(x, y) != EMPTY) 描画_桝(io_.surface, x, y);
+            st_.Board(x, y) = EMPTY;
+        }
+    st_.NearFlag(10, 10) = YES; // on an empty board the centre is the only candidate
+    st_.調査_保存(st_.MoveCount);
+}
+
+void Form1::Form_KeyPress(int key) {
+    if (key != ESC) return;
+    終了処理();
+    endProgram();
+}
+
+void Form1::Form_Unload() {
+    終了処理();
+    endProgram();
+}
+
+void Form1::SYURYOU_Click() {
+    終了処理();
+    endProgram();
+}
+
+void Form1::終了処理() {
+    io_.sound.dsFree(st_.SndOther);
+    io_.sound.dsFree(st_.SndForbidden);
+    io_.sound.dsFree(st_.SndStone);
+    io_.sound.dsFree(st_.SndGameEnd);
+    io_.sound.dsFree(st_.SndBgm);
+    SoundTerm({io_.sound, io_.boxes}, st_.SoundDevice);
+}
+
+void Form1::endProgram() {
+    ended_ = true;
+    io_.program.end();
+}
+
+void Form1::BGM_Click() {
+    if (io_.menu.checked(MenuItem::BGM)) {
+        io_.menu.setChecked(MenuItem::BGM, false);
+        io_.sound.dsStop(st_.SndBgm);
+    } else {
+        io_.menu.setChecked(MenuItem::BGM, true);
+        io_.sound.dsPlayLooping(st_.SndBgm);
+    }
+    書込_環境設定ファイル(io_.menu);
+}
+
+} // namespace narabe

@@ -1,0 +1,24 @@
+// Runs a script against the game: start-up first, then one command a line, with every
+// observable effect written to the transcript.
+#pragma once
+
+#include "game/form1.h"
+#include "script/transcript.h"
+
+#include <istream>
+#include <ostream>
+
+namespace narabe {
+
+struct RunResult {
+    int status = 0; // 0 ran to its end or the program ended; 2 a line that does not parse
+    int badLine = 0;
+};
+
+// Runs the script read from `in` on a game whose start-up has already run.
+RunResult runScript(Form1& game, std::istream& in, Transcript& t, std::ostream& err);
+
+// The game state, the board and the computer's flags, in the transcript's dump form.
+void dumpState(const State& st, Transcript& t);
+
+} // namespace narabe
