@@ -1,0 +1,103 @@
+// The temporary folders, file helpers and recording fakes of the settings file tests.
+#include "settings/settings_fixture.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+#include <system_error>
+
+namespace narabe::test {
+
+namespace {
+
+const char* itemName(MenuItem item) {
+    return item == MenuItem::BANGOU ? "BANGOU" : "BGM";
+}
+
+} // namespace
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate =
+            base / ("narabe-settings-" + std::to_string(random()) + "-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            dir_ = std::move(candidate);
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder could be made");
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    // A test may have made the folder read-only; give back the rights before removing it.
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, error);
+    std::filesystem::remove_all(dir_, error);
+}
+
+std::vector<std::string> TempFolder::names() const {
+    std::vector<std::string> result;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        result.push_back(entry.path().filename().string());
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+std::optional<std::string> fileBytes(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void putFileBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+void RecordingMenu::setChecked(MenuItem item, bool on) {
+    (item == MenuItem::BANGOU ? bangou_ : bgm_) = on;
+    log_.push_back(std::string("check ") + itemName(item) + (on ? " 1" : " 0"));
+    fileAtCheck.push_back(fileBytes(watched_));
+    if (afterCheck) afterCheck();
+}
+
+std::int32_t RecordingSound::dsInitialize(std::uintptr_t window) {
+    log_.push_back("dsInitialize " + std::to_string(window));
+    return 0;
+}
+
+std::int32_t RecordingSound::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
+                                         std::int32_t mode, std::string_view source) {
+    log_.push_back("dsCreateDSB " + std::to_string(device) + " " + std::to_string(image.size()) +
+                   " " + std::to_string(mode) + " " + std::string(source));
+    return 0;
+}
+
+void RecordingSound::dsPlay(std::int32_t buffer) {
+    log_.push_back("dsPlay " + std::to_string(buffer));
+}
+
+void RecordingSound::dsPlayLooping(std::int32_t buffer) {
+    log_.push_back("dsPlayLooping " + std::to_string(buffer));
+}
+
+void RecordingSound::dsStop(std::int32_t buffer) {
+    log_.push_back("dsStop " + std::to_string(buffer));
+}
+
+void RecordingSound::dsFree(std::int32_t buffer) {
+    log_.push_back("dsFree " + std::to_string(buffer));
+}
+
+void RecordingSound::dsTerminate(std::int32_t device) {
+    log_.push_back("dsTerminate " + std::to_string(device));
+}
+
+} // namespace narabe::test

@@ -1,0 +1,98 @@
+// Shared pieces of the settings file tests: a fresh folder per test on the real file system,
+// the file's bytes, and fakes of the menu and the sound library that write every call they
+// receive, in order, to one log.
+#pragma once
+
+#include "support/ports.h"
+#include "support/settings.h"
+#include "support/sound_library.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace narabe::test {
+
+// "手順番号表示" in Shift-JIS (code page 932), as iconv -f UTF-8 -t CP932 gives it.
+inline const std::string SJIS_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
+// The same key in UTF-8, which the file does not use.
+inline const std::string UTF8_BANGOU = "手順番号表示";
+
+// The default file, written whenever the file cannot be read.
+inline const std::string DEFAULT_FILE = SJIS_BANGOU + "=OFF\r\nBGM=OFF\r\n";
+
+// The handle of the music buffer passed to the reading.
+inline constexpr std::int32_t BGM_BUFFER = 7;
+
+// A new, empty folder under the system's temporary folder, removed with all it holds.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return dir_; }
+    [[nodiscard]] std::filesystem::path settings() const { return dir_ / "Narabe1.ini"; }
+    // The names in the folder, sorted.
+    [[nodiscard]] std::vector<std::string> names() const;
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// The bytes of a regular file; nothing when there is no regular file of that name.
+std::optional<std::string> fileBytes(const std::filesystem::path& file);
+void putFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// Logs "check BANGOU 1", "check BGM 0", ... and keeps the file's bytes at each such call.
+class RecordingMenu final : public MenuChecks {
+  public:
+    RecordingMenu(std::vector<std::string>& log, std::filesystem::path watched)
+        : log_(log), watched_(std::move(watched)) {}
+
+    [[nodiscard]] bool checked(MenuItem item) const override {
+        return item == MenuItem::BANGOU ? bangou_ : bgm_;
+    }
+    void setChecked(MenuItem item, bool on) override;
+    // Sets a check mark without logging it: the state before the call under test.
+    void preset(bool bangou, bool bgm) {
+        bangou_ = bangou;
+        bgm_ = bgm;
+    }
+
+    // The watched file's bytes at each setChecked call, in order.
+    std::vector<std::optional<std::string>> fileAtCheck;
+    // Runs after each setChecked call has been logged.
+    std::function<void()> afterCheck;
+
+  private:
+    std::vector<std::string>& log_;
+    std::filesystem::path watched_;
+    bool bangou_ = false;
+    bool bgm_ = false;
+};
+
+// Logs "dsPlayLooping 7", "dsStop 7", ...
+class RecordingSound final : public SoundLibrary {
+  public:
+    explicit RecordingSound(std::vector<std::string>& log) : log_(log) {}
+
+    std::int32_t dsInitialize(std::uintptr_t window) override;
+    std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
+                             std::int32_t mode, std::string_view source) override;
+    void dsPlay(std::int32_t buffer) override;
+    void dsPlayLooping(std::int32_t buffer) override;
+    void dsStop(std::int32_t buffer) override;
+    void dsFree(std::int32_t buffer) override;
+    void dsTerminate(std::int32_t device) override;
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+} // namespace narabe::test
