@@ -1,0 +1,124 @@
+// Start-up and shutdown as the transcript shows them: the exact order of every line, with
+// and without a settings file, with music, without a sound device, with a sound missing,
+// and each of the three ways out.
+#include "script/expected.h"
+#include "script/script_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace narabe::test {
+namespace {
+
+std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const std::vector<bool> ALL_LOADED{true, true, true, true, true};
+
+struct StartupCase {
+    const char* name;
+    std::optional<std::string> ini; // nothing: no settings file
+    std::string options;
+    std::string missingSound; // a sound file removed before the run
+    std::vector<std::string> sound;
+    std::vector<std::string> settings;
+    std::string script;
+    std::vector<std::string> tail;
+    std::string iniAfter;
+};
+
+std::vector<StartupCase> cases() {
+    const std::vector<std::string> bothOff{"check\tBANGOU\t0", "check\tBGM\t0"};
+    const std::vector<std::string> noDevice{
+        "dsInitialize\t0", "warning\tNarabe1.dll\tDirect Soundインターフェースが作成できません。"};
+    std::vector<std::string> withoutEnd = soundLoadLines();
+    withoutEnd.erase(withoutEnd.begin() + 4); // 終局.wav
+    return {
+        {"settings_off_esc", settingsBytes(false, false), "", "", soundLoadLines(), bothOff,
+         "key 27\ndump\n", shutdownLines(true, ALL_LOADED), settingsBytes(false, false)},
+        {"no_settings_file_close", std::nullopt, "", "", soundLoadLines(), bothOff,
+         "close\n", shutdownLines(true, ALL_LOADED), defaultSettingsBytes()},
+        {"music_on_menu_end", settingsBytes(false, true), "", "", soundLoadLines(),
+         {"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\tBGM.wav"},
+         "key 13\nkey 65\nmenu SYURYOU\n", shutdownLines(true, ALL_LOADED),
+         settingsBytes(false, true)},
+        {"numbers_on", settingsBytes(true, false), "", "", soundLoadLines(),
+         {"check\tBANGOU\t1", "check\tBGM\t0"}, "key 27\n", shutdownLines(true, ALL_LOADED),
+         settingsBytes(true, false)},
+        {"no_sound_device", settingsBytes(false, true), "--no-sound-device", "", noDevice,
+         {"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\t0"}, "key 27\n",
+         shutdownLines(false, {false, false, false, false, false}), settingsBytes(false, true)},
+        {"sound_file_missing", settingsBytes(false, false), "", "終局.wav", withoutEnd, bothOff,
+         "close\nkey 27\n", shutdownLines(true, {true, true, true, false, true}),
+         settingsBytes(false, false)},
+    };
+}
+
+class Startup : public ::testing::TestWithParam<StartupCase> {};
+
+TEST_P(Startup, TranscriptIsExactlyStartupThenShutdown) {
+    const StartupCase& c = GetParam();
+    ScriptFolder folder;
+    if (c.ini) folder.writeFile("Narabe1.ini", *c.ini);
+    if (!c.missingSound.empty()) folder.remove(c.missingSound);
+
+    const ScriptRun r = folder.run(c.script, c.options);
+
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto expected = concat(startupLines(c.sound, c.settings), c.tail);
+    ASSERT_EQ(r.lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(r.lines[i], expected[i]) << "line " << i + 1;
+    EXPECT_EQ(folder.readFile("Narabe1.ini"), c.iniAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transcript, Startup, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartupState, DumpAfterStartupShowsTheEmptyBoardAndOnlyTheCentreFlagged) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("dump\n");
+    const auto state = r.matching("state\t");
+    ASSERT_EQ(state.size(), 1u);
+    EXPECT_EQ(state[0], "state\tGameState=9\tGameMode=9\tTurn=9\tOpponent=-\tManStone=-\t"
+                        "ComStone=-\tResumePending=0\tMoveCount=0\tMoveTotal=0\tLastX=0\t"
+                        "LastY=0\tLastStone=-");
+    const auto board = r.matching("board\t");
+    const auto flags = r.matching("flags\t");
+    ASSERT_EQ(board.size(), 19u);
+    ASSERT_EQ(flags.size(), 19u);
+    for (int y = 1; y <= 19; ++y) {
+        EXPECT_EQ(board[static_cast<std::size_t>(y - 1)], "board\t" + std::string(19, '.'));
+        std::string row(19, '0');
+        if (y == 10) row[9] = '1';
+        EXPECT_EQ(flags[static_cast<std::size_t>(y - 1)], "flags\t" + row);
+    }
+}
+
+TEST(ScriptInput, UnparsableLineEndsTheRunWithStatusTwoAfterTheTranscriptSoFar) {
+    const std::vector<std::pair<std::string, int>> scripts = {
+        {"dump\npress 1\n", 2},    {"jump\n", 1},        {"press 1e3 5\n", 1},
+        {"menu NOSUCH\n", 1},      {"key x\n", 1},       {"button Command3\n", 1},
+        {"# c\n\n  dump extra\n", 3},
+    };
+    for (const auto& [script, badLine] : scripts) {
+        ScriptFolder folder;
+        const ScriptRun r = folder.run(script);
+        EXPECT_EQ(r.status, 2) << script;
+        EXPECT_NE(r.err.find("line " + std::to_string(badLine)), std::string::npos) << r.err;
+        EXPECT_EQ(r.lines.back(), "picture\tPG_NAME\t6915\t207.5") << script;
+    }
+}
+
+TEST(ScriptInput, ButtonWithoutTheAboutDialogIsIgnoredAsWritten) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("  button\tCommand2\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.lines.back(), "ignored\t  button\tCommand2");
+}
+
+} // namespace
+} // namespace narabe::test
