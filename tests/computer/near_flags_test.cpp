@@ -1,0 +1,85 @@
+// The neighbourhood flags: the 5 x 5 square around a stone, cut off at the board edge,
+// only ever added to, and never written outside points 1..19.
+#include "computer/near_flags.h"
+#include "computer/position.h"
+
+#include <gtest/gtest.h>
+
+namespace narabe::test {
+namespace {
+
+int countFlags(const State& st) {
+    int n = 0;
+    for (int i = 0; i < TABLE_SIDE; ++i)
+        for (int j = 0; j < TABLE_SIDE; ++j)
+            if (st.NearFlag(i, j) == YES) ++n;
+    return n;
+}
+
+struct SquareCase {
+    Point stone;
+    int count;
+    int minX, maxX, minY, maxY; // the flagged square
+};
+
+class NearFlagSquare : public ::testing::TestWithParam<SquareCase> {};
+
+TEST_P(NearFlagSquare, FlagsExactlyTheSquareCutAtTheEdge) {
+    const SquareCase& c = GetParam();
+    State st = blankGame(BLACK);
+    隣接範囲フラグセット(st, c.stone.x, c.stone.y);
+    EXPECT_EQ(countFlags(st), c.count);
+    // Every cell of the table, border row and column included, is checked.
+    for (int i = 0; i < TABLE_SIDE; ++i)
+        for (int j = 0; j < TABLE_SIDE; ++j) {
+            const bool inside = i >= c.minX && i <= c.maxX && j >= c.minY && j <= c.maxY;
+            EXPECT_EQ(st.NearFlag(i, j), inside ? YES : NO) << Point{i, j};
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stones, NearFlagSquare,
+    ::testing::Values(SquareCase{{10, 10}, 25, 8, 12, 8, 12}, SquareCase{{1, 1}, 9, 1, 3, 1, 3},
+                      SquareCase{{19, 10}, 15, 17, 19, 8, 12},
+                      SquareCase{{19, 19}, 9, 17, 19, 17, 19}, SquareCase{{2, 2}, 16, 1, 4, 1, 4},
+                      SquareCase{{10, 1}, 15, 8, 12, 1, 3}, SquareCase{{18, 2}, 16, 16, 19, 1, 4},
+                      SquareCase{{3, 18}, 20, 1, 5, 16, 19}));
+
+TEST(NearFlags, SecondCallForTheSamePointChangesNothing) {
+    State st = blankGame(WHITE);
+    隣接範囲フラグセット(st, 4, 17);
+    const PointTable<int> once = st.NearFlag;
+    隣接範囲フラグセット(st, 4, 17);
+    EXPECT_EQ(st.NearFlag, once);
+}
+
+TEST(NearFlags, OnlyAddsFlagsAndIgnoresTheBoard) {
+    State st = initialisedGame(BLACK);
+    st.NearFlag(1, 19) = YES; // flags of earlier moves, far away
+    st.NearFlag(14, 12) = YES;
+    put(st, {11, 11, {"o..", ".xo"}}); // stones in the square are flagged like empty points
+    隣接範囲フラグセット(st, 12, 12);
+    EXPECT_EQ(st.NearFlag(11, 11), YES);
+    EXPECT_EQ(st.NearFlag(12, 12), YES);
+    EXPECT_EQ(st.NearFlag(13, 12), YES);
+    EXPECT_EQ(st.NearFlag(1, 19), YES);
+    EXPECT_EQ(st.NearFlag(10, 10), YES); // the middle point, also inside the new square
+    EXPECT_EQ(st.NearFlag(14, 12), YES);
+    EXPECT_EQ(st.NearFlag(9, 9), NO); // (9, 9) is three away from (12, 12)
+    EXPECT_EQ(st.NearFlag(10, 11), YES);
+    EXPECT_EQ(countFlags(st), 25 + 1); // the square plus (1, 19)
+}
+
+TEST(NearFlags, OverlappingSquaresFlagTheirUnion) {
+    State st = blankGame(BLACK);
+    隣接範囲フラグセット(st, 5, 5);
+    隣接範囲フラグセット(st, 7, 5); // shares columns 5..7
+    EXPECT_EQ(countFlags(st), 7 * 5);
+    EXPECT_EQ(st.NearFlag(3, 3), YES);
+    EXPECT_EQ(st.NearFlag(9, 7), YES);
+    EXPECT_EQ(st.NearFlag(10, 5), NO);
+    EXPECT_EQ(st.NearFlag(5, 8), NO);
+}
+
+} // namespace
+} // namespace narabe::test
