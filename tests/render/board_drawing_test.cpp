@@ -1,0 +1,199 @@
+// Which picture each point gets, the whole-board drawing, and the rectangle and text
+// primitives with their grid-to-twips conversion and printed-number form.
+#include "recording_surface.h"
+#include "render/board_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
+
+namespace narabe {
+namespace {
+
+using test::DrawCall;
+using test::RecordingSurface;
+
+struct ChoiceCase {
+    int x, y;
+    Content content;
+    Picture expected;
+};
+
+TEST(CellPicture, ChoosesByPlaceThenStarPoint) {
+    const ChoiceCase cases[] = {
+        {1, 1, Content::KARA, Picture::KARAUEHIDARI},
+        {19, 1, Content::KARA, Picture::KARAUEMIGI},
+        {1, 19, Content::KARA, Picture::KARASITAHIDARI},
+        {19, 19, Content::KARA, Picture::KARASITAMIGI},
+        {1, 7, Content::KARA, Picture::KARAHIDARINAKA},
+        {19, 7, Content::KARA, Picture::KARAMIGINAKA},
+        {7, 1, Content::KARA, Picture::KARAUENAKA},
+        {7, 19, Content::KARA, Picture::KARASITANAKA},
+        {7, 7, Content::KARA, Picture::KARANAKA},
+        {2, 18, Content::KARA, Picture::KARANAKA},
+        // Star points, and the edge points in line with them that are not stars.
+        {10, 10, Content::KARA, Picture::KARANAKATEN},
+        {5, 5, Content::KARA, Picture::KARANAKATEN},
+        {15, 5, Content::KARA, Picture::KARANAKATEN},
+        {5, 15, Content::KARA, Picture::KARANAKATEN},
+        {15, 15, Content::KARA, Picture::KARANAKATEN},
+        {10, 5, Content::KARA, Picture::KARANAKATEN},
+        {5, 1, Content::KARA, Picture::KARAUENAKA},
+        {1, 5, Content::KARA, Picture::KARAHIDARINAKA},
+        {10, 19, Content::KARA, Picture::KARASITANAKA},
+        {19, 15, Content::KARA, Picture::KARAMIGINAKA},
+        {10, 9, Content::KARA, Picture::KARANAKA},
+        // Stones never take the star picture.
+        {10, 10, Content::KURO, Picture::KURONAKA},
+        {15, 5, Content::SIRO, Picture::SIRONAKA},
+        {1, 1, Content::SIRO, Picture::SIROUEHIDARI},
+        {19, 19, Content::KURO, Picture::KUROSITAMIGI},
+        {19, 3, Content::SIRO, Picture::SIROMIGINAKA},
+        {4, 19, Content::KURO, Picture::KUROSITANAKA},
+        {1, 12, Content::KURO, Picture::KUROHIDARINAKA},
+        {12, 1, Content::SIRO, Picture::SIROUENAKA},
+        // Off the board: decided by the same rule, without complaint.
+        {0, 5, Content::KARA, Picture::KARANAKA},
+        {20, 1, Content::KARA, Picture::KARAUENAKA},
+    };
+    for (const ChoiceCase& c : cases)
+        EXPECT_EQ(cellPicture(c.x, c.y, c.content), c.expected)
+            << "(" << c.x << ", " << c.y << ") gave "
+            << pictureName(cellPicture(c.x, c.y, c.content));
+}
+
+Grid resetBoard() {
+    Grid board{UNSET};
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            board(x, y) = EMPTY;
+    return board;
+}
+
+TEST(DrawBoard, EmptyBoardCopiesEveryCellOnceWithItsPicture) {
+    RecordingSurface s;
+    描画_盤(s, resetBoard());
+
+    ASSERT_EQ(s.calls.size(), 361U);
+    std::map<Picture, int> count;
+    std::set<std::pair<double, double>> corners;
+    for (const DrawCall& c : s.calls) {
+        ASSERT_EQ(c.kind, DrawCall::Kind::Picture);
+        ++count[c.picture];
+        EXPECT_TRUE(corners.insert({c.x, c.y}).second) << "cell at " << c.x << "," << c.y;
+    }
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y)
+            EXPECT_TRUE(corners.count({300.0 + 315 * x, 50.0 + 315 * y})) << x << "," << y;
+
+    EXPECT_EQ(count[Picture::KARANAKATEN], 9);
+    EXPECT_EQ(count[Picture::KARANAKA], 352 - 4 - 68);
+    for (Picture corner : {Picture::KARAUEHIDARI, Picture::KARAUEMIGI, Picture::KARASITAHIDARI,
+                           Picture::KARASITAMIGI})
+        EXPECT_EQ(count[corner], 1) << pictureName(corner);
+    for (Picture edge : {Picture::KARAHIDARINAKA, Picture::KARAMIGINAKA, Picture::KARAUENAKA,
+                         Picture::KARASITANAKA})
+        EXPECT_EQ(count[edge], 17) << pictureName(edge);
+    EXPECT_EQ(count.size(), 10U) << "only empty-point pictures";
+}
+
+TEST(DrawBoard, StarPointsAtTheirTwips) {
+    RecordingSurface s;
+    描画_盤(s, resetBoard());
+    std::set<std::pair<double, double>> stars;
+    for (const DrawCall& c : s.calls)
+        if (c.picture == Picture::KARANAKATEN) stars.insert({c.x, c.y});
+    std::set<std::pair<double, double>> expected;
+    for (int x : {5, 10, 15})
+        for (int y : {5, 10, 15})
+            expected.insert({300.0 + 315 * x, 50.0 + 315 * y});
+    EXPECT_EQ(stars, expected);
+}
+
+TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
+    Grid board = resetBoard();
+    board(10, 10) = BLACK;
+    board(1, 1) = WHITE;
+    board(19, 4) = BLACK;
+    board(3, 3) = UNSET;
+    RecordingSurface s;
+    描画_盤(s, board);
+
+    ASSERT_EQ(s.calls.size(), 360U);
+    std::map<std::pair<double, double>, Picture> at;
+    for (const DrawCall& c : s.calls)
+        at[{c.x, c.y}] = c.picture;
+    EXPECT_EQ(at.at({twipsX(10), twipsY(10)}), Picture::KURONAKA);
+    EXPECT_EQ(at.at({twipsX(1), twipsY(1)}), Picture::SIROUEHIDARI);
+    EXPECT_EQ(at.at({twipsX(19), twipsY(4)}), Picture::KUROMIGINAKA);
+    EXPECT_FALSE(at.count({twipsX(3), twipsY(3)}));
+}
+
+TEST(DrawStone, OnlyBlackOrWhiteDrawsAnything) {
+    RecordingSurface s;
+    for (Code other : {EMPTY, UNSET, 1, 14, 16})
+        描画_駒(s, 4, 4, other);
+    EXPECT_TRUE(s.calls.empty());
+
+    描画_駒(s, 4, 19, WHITE);
+    描画_駒(s, 15, 15, BLACK);
+    ASSERT_EQ(s.calls.size(), 2U);
+    EXPECT_EQ(s.calls[0].picture, Picture::SIROSITANAKA);
+    EXPECT_EQ(s.calls[0].x, 300 + 315 * 4);
+    EXPECT_EQ(s.calls[0].y, 50 + 315 * 19);
+    EXPECT_EQ(s.calls[1].picture, Picture::KURONAKA);
+}
+
+TEST(DrawEmptyPoint, StarOrPlainAtTheCellCorner) {
+    RecordingSurface s;
+    描画_桝(s, 15, 10);
+    描画_桝(s, 19, 10);
+    ASSERT_EQ(s.calls.size(), 2U);
+    EXPECT_EQ(s.calls[0].picture, Picture::KARANAKATEN);
+    EXPECT_EQ(s.calls[0].x, 5025);
+    EXPECT_EQ(s.calls[0].y, 3200);
+    EXPECT_EQ(s.calls[1].picture, Picture::KARAMIGINAKA);
+}
+
+TEST(PrintedNumber, BlankOrSignThenDigitsThenBlank) {
+    EXPECT_EQ(printedNumber(7), " 7 ");
+    EXPECT_EQ(printedNumber(0), " 0 ");
+    EXPECT_EQ(printedNumber(19), " 19 ");
+    EXPECT_EQ(printedNumber(100), " 100 ");
+    EXPECT_EQ(printedNumber(-5), "-5 ");
+}
+
+TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
+    RecordingSurface s;
+    描画_文字列(s, 0, 7.1, 7, WHITE, 9);
+    描画_文字列(s, 1.4, 0.1, "A   B", WHITE, 10);
+    ASSERT_EQ(s.calls.size(), 2U);
+    EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Text);
+    EXPECT_EQ(s.calls[0].text, " 7 ");
+    EXPECT_DOUBLE_EQ(s.calls[0].x, 300);
+    EXPECT_DOUBLE_EQ(s.calls[0].y, 50 + 315 * 7.1);
+    EXPECT_EQ(s.calls[0].size, 9);
+    EXPECT_EQ(s.calls[0].colour, WHITE);
+    EXPECT_EQ(s.calls[1].text, "A   B");
+    EXPECT_DOUBLE_EQ(s.calls[1].x, 300 + 315 * 1.4);
+    EXPECT_DOUBLE_EQ(s.calls[1].y, 50 + 315 * 0.1);
+    EXPECT_EQ(s.calls[1].size, 10);
+}
+
+TEST(DrawRect, CornerInGridCoordinatesSizeInTwips) {
+    RecordingSurface s;
+    描画_四角形(s, 21, 6, 1800, 2600, BACK_COLOUR);
+    ASSERT_EQ(s.calls.size(), 1U);
+    const DrawCall& c = s.calls[0];
+    EXPECT_EQ(c.kind, DrawCall::Kind::Rect);
+    EXPECT_DOUBLE_EQ(c.x, 6915);
+    EXPECT_DOUBLE_EQ(c.y, 1940);
+    EXPECT_DOUBLE_EQ(c.width, 1800);
+    EXPECT_DOUBLE_EQ(c.height, 2600);
+    EXPECT_EQ(c.colour, BACK_COLOUR);
+}
+
+} // namespace
+} // namespace narabe

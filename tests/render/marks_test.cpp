@@ -1,0 +1,193 @@
+// The last-move mark, the move numbers on the stones and the move count beside the board.
+#include "recording_surface.h"
+#include "render/board_drawing.h"
+#include "render/marks.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace narabe {
+namespace {
+
+using test::DrawCall;
+using test::RecordingSurface;
+
+TEST(LastMoveMark, DotOfRadiusFiftyOnTheCrossing) {
+    RecordingSurface s;
+    描画_打駒印(s, 3, 4, MARK_COLOUR);
+    描画_打駒印(s, 19, 19, MARK_COLOUR);
+    ASSERT_EQ(s.calls.size(), 2U);
+    EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Circle);
+    EXPECT_DOUBLE_EQ(s.calls[0].x, 300 + 315 * 3 + 150);
+    EXPECT_DOUBLE_EQ(s.calls[0].y, 50 + 315 * 4 + 150);
+    EXPECT_DOUBLE_EQ(s.calls[0].width, 50);
+    EXPECT_EQ(s.calls[0].colour, MARK_COLOUR);
+    EXPECT_DOUBLE_EQ(s.calls[1].x, 6435);
+    EXPECT_DOUBLE_EQ(s.calls[1].y, 6185);
+}
+
+struct NumberCase {
+    int n;
+    int size;
+    int right;
+    int down;
+    const char* text;
+};
+
+TEST(MoveNumber, SizeAndOffsetByNumberOfDigits) {
+    const NumberCase cases[] = {
+        {1, 12, 20, 20, " 1 "},  {9, 12, 20, 20, " 9 "},   {10, 10, 5, 50, " 10 "},
+        {99, 10, 5, 50, " 99 "}, {100, 7, 0, 65, " 100 "}, {361, 7, 0, 65, " 361 "},
+    };
+    for (const NumberCase& c : cases) {
+        RecordingSurface s;
+        描画_手順番号(s, 6, 8, c.n, BLACK);
+        ASSERT_EQ(s.calls.size(), 1U);
+        const DrawCall& t = s.calls[0];
+        EXPECT_EQ(t.kind, DrawCall::Kind::Text);
+        EXPECT_EQ(t.size, c.size) << c.n;
+        EXPECT_DOUBLE_EQ(t.x, 300 + 315 * 6 + c.right) << c.n;
+        EXPECT_DOUBLE_EQ(t.y, 50 + 315 * 8 + c.down) << c.n;
+        EXPECT_EQ(t.text, c.text);
+        EXPECT_EQ(t.colour, BLACK);
+    }
+}
+
+struct Move {
+    int x, y;
+    Code stone;
+};
+
+// A state whose record holds `moves` and whose board shows `board` (points not listed
+// are empty).
+State stateWith(const std::vector<Move>& moves, const std::vector<Move>& board) {
+    State st;
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            st.Board(x, y) = EMPTY;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int k = static_cast<int>(i);
+        st.MoveX(k) = moves[i].x;
+        st.MoveY(k) = moves[i].y;
+        st.MoveStone(k) = moves[i].stone;
+    }
+    for (const Move& m : board)
+        st.Board(m.x, m.y) = m.stone;
+    st.MoveCount = static_cast<int>(moves.size());
+    st.MoveTotal = st.MoveCount;
+    return st;
+}
+
+// The texts drawn, as (x, y, text, colour), in drawing order.
+struct Number {
+    int x, y;
+    std::string text;
+    int colour;
+    bool operator==(const Number&) const = default;
+};
+std::vector<Number> numbersDrawn(const RecordingSurface& s) {
+    std::vector<Number> out;
+    for (const DrawCall& c : s.calls) {
+        EXPECT_EQ(c.kind, DrawCall::Kind::Text);
+        // Undo the offset of the number's size to recover the point.
+        const int x = static_cast<int>((c.x - 300) / 315);
+        const int y = static_cast<int>((c.y - 50) / 315);
+        out.push_back({x, y, c.text, c.colour});
+    }
+    return out;
+}
+
+TEST(AllMoveNumbers, NothingForTheFirstMove) {
+    const State st = stateWith({{10, 10, BLACK}}, {{10, 10, BLACK}});
+    RecordingSurface s;
+    描画_全手順番号(s, st, 0);
+    EXPECT_TRUE(s.calls.empty());
+}
+
+TEST(AllMoveNumbers, EveryStoneButTheLastInTheOtherColour) {
+    const std::vector<Move> moves = {
+        {10, 10, BLACK}, {11, 10, WHITE}, {12, 12, BLACK}, {9, 9, WHITE}};
+    const State st = stateWith(moves, moves);
+    RecordingSurface s;
+    描画_全手順番号(s, st, 3);
+    const std::vector<Number> expected = {
+        {12, 12, " 3 ", WHITE}, {11, 10, " 2 ", BLACK}, {10, 10, " 1 ", WHITE}};
+    EXPECT_EQ(numbersDrawn(s), expected);
+}
+
+TEST(AllMoveNumbers, EachPointOnceWithItsLatestMoveAndEmptyPointsSkipped) {
+    // (11, 10) was played at move 2 and again at move 4; (4, 4) of move 3 is empty now.
+    const std::vector<Move> moves = {
+        {10, 10, BLACK}, {11, 10, WHITE}, {4, 4, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}};
+    const State st = stateWith(moves, {{10, 10, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}});
+    RecordingSurface s;
+    描画_全手順番号(s, st, 4);
+    const std::vector<Number> expected = {{11, 10, " 4 ", WHITE}, {10, 10, " 1 ", WHITE}};
+    EXPECT_EQ(numbersDrawn(s), expected);
+}
+
+TEST(AllMoveNumbers, ThePointOfTheMarkStaysFreeEvenForAnEarlierMove) {
+    // Move 5 (index 4) is on the point of move 1, which must not get a number.
+    const std::vector<Move> moves = {
+        {10, 10, BLACK}, {3, 3, WHITE}, {12, 12, BLACK}, {4, 4, WHITE}, {10, 10, BLACK}};
+    const State st = stateWith(moves, moves);
+    RecordingSurface s;
+    描画_全手順番号(s, st, 4);
+    const std::vector<Number> expected = {
+        {4, 4, " 4 ", BLACK}, {12, 12, " 3 ", WHITE}, {3, 3, " 2 ", BLACK}};
+    EXPECT_EQ(numbersDrawn(s), expected);
+}
+
+TEST(AllMoveNumbers, LargeNumbersUseTheirOwnSizes) {
+    std::vector<Move> moves;
+    for (int i = 0; i < 101; ++i)
+        moves.push_back({i % 19 + 1, i / 19 + 1, i % 2 ? WHITE : BLACK});
+    const State st = stateWith(moves, moves);
+    RecordingSurface s;
+    描画_全手順番号(s, st, 100);
+    ASSERT_EQ(s.calls.size(), 100U);
+    EXPECT_EQ(s.calls.front().text, " 100 ");
+    EXPECT_EQ(s.calls.front().size, 7);
+    EXPECT_EQ(s.calls.back().text, " 1 ");
+    EXPECT_EQ(s.calls.back().size, 12);
+}
+
+struct CountCase {
+    int n;
+    double column;
+};
+
+TEST(MoveCount, ClearsThenRightAlignsTheNumberBeforeTheWord) {
+    const CountCase cases[] = {{1, 21}, {9, 21}, {10, 20.8}, {99, 20.8}, {100, 20.5}, {361, 20.5}};
+    for (const CountCase& c : cases) {
+        RecordingSurface s;
+        描画_手数(s, c.n);
+        ASSERT_EQ(s.calls.size(), 3U) << c.n;
+        const DrawCall& clear = s.calls[0];
+        EXPECT_EQ(clear.kind, DrawCall::Kind::Rect);
+        EXPECT_DOUBLE_EQ(clear.x, 300 + 315 * 20.5);
+        EXPECT_DOUBLE_EQ(clear.y, 50 + 315 * 9);
+        EXPECT_DOUBLE_EQ(clear.width, 1000);
+        EXPECT_DOUBLE_EQ(clear.height, 300);
+        EXPECT_EQ(clear.colour, BACK_COLOUR);
+
+        const DrawCall& number = s.calls[1];
+        EXPECT_EQ(number.kind, DrawCall::Kind::Text);
+        EXPECT_DOUBLE_EQ(number.x, 300 + 315 * c.column) << c.n;
+        EXPECT_DOUBLE_EQ(number.y, 50 + 315 * 9);
+        EXPECT_EQ(number.text, printedNumber(c.n));
+        EXPECT_EQ(number.size, 11);
+        EXPECT_EQ(number.colour, WHITE);
+
+        const DrawCall& word = s.calls[2];
+        EXPECT_EQ(word.text, "手目");
+        EXPECT_DOUBLE_EQ(word.x, 300 + 315 * 22);
+        EXPECT_DOUBLE_EQ(word.y, 50 + 315 * 9);
+        EXPECT_EQ(word.size, 11);
+        EXPECT_EQ(word.colour, WHITE);
+    }
+}
+
+} // namespace
+} // namespace narabe

@@ -1,0 +1,45 @@
+// A drawing surface that records every call, in order, for tests of the drawing logic.
+#pragma once
+
+#include "render/surface.h"
+
+#include <string>
+#include <vector>
+
+namespace narabe::test {
+
+struct DrawCall {
+    enum class Kind { Picture, Rect, Text, Circle, Refresh };
+    Kind kind;
+    Picture picture = Picture::PG_NAME;
+    double x = 0, y = 0;
+    double width = 0, height = 0; // rectangles; radius in width for circles
+    int colour = -1;
+    int size = 0;
+    std::string text;
+};
+
+class RecordingSurface : public Surface {
+  public:
+    void copyPicture(Picture picture, double x, double y) override {
+        calls.push_back({DrawCall::Kind::Picture, picture, x, y, 0, 0, -1, 0, {}});
+    }
+    void fillRect(double x, double y, double width, double height, int colour) override {
+        calls.push_back(
+            {DrawCall::Kind::Rect, Picture::PG_NAME, x, y, width, height, colour, 0, {}});
+    }
+    void drawText(double x, double y, int size, int colour, std::string_view text) override {
+        calls.push_back(
+            {DrawCall::Kind::Text, Picture::PG_NAME, x, y, 0, 0, colour, size, std::string(text)});
+    }
+    void fillCircle(double x, double y, double radius, int colour) override {
+        calls.push_back({DrawCall::Kind::Circle, Picture::PG_NAME, x, y, radius, 0, colour, 0, {}});
+    }
+    void refresh() override {
+        calls.push_back({DrawCall::Kind::Refresh, Picture::PG_NAME, 0, 0, 0, 0, -1, 0, {}});
+    }
+
+    std::vector<DrawCall> calls;
+};
+
+} // namespace narabe::test
