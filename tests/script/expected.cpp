@@ -28,7 +28,9 @@ std::string emptyPicture(int x, int y) {
     return star ? "KARANAKATEN" : "KARA" + place(x, y);
 }
 
-std::string stonePicture(const std::string& prefix, int x, int y) { return prefix + place(x, y); }
+std::string stonePicture(const std::string& prefix, int x, int y) {
+    return prefix + place(x, y);
+}
 
 std::vector<std::string> soundLoadLines() {
     std::vector<std::string> l{"dsInitialize\t1"};
@@ -50,7 +52,8 @@ std::vector<std::string> labelLines() {
 std::vector<std::string> emptyBoardLines() {
     std::vector<std::string> l;
     for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y) l.push_back(pointLine(emptyPicture(x, y), x, y));
+        for (int y = 1; y <= 19; ++y)
+            l.push_back(pointLine(emptyPicture(x, y), x, y));
     return l;
 }
 
@@ -59,11 +62,14 @@ std::vector<std::string> startupLines(const std::vector<std::string>& soundLines
     std::vector<std::string> l = soundLines;
     l.push_back("window\t-60\t-60\t9000\t8000");
     l.push_back("check\tBANGOU\t0");
-    for (const auto& s : labelLines()) l.push_back(s);
-    for (const auto& s : settingsLines) l.push_back(s);
+    for (const auto& s : labelLines())
+        l.push_back(s);
+    for (const auto& s : settingsLines)
+        l.push_back(s);
     l.push_back("fill\t6915\t1940\t1800\t2600\t2");
     for (int pass = 0; pass < 2; ++pass)
-        for (const auto& s : emptyBoardLines()) l.push_back(s);
+        for (const auto& s : emptyBoardLines())
+            l.push_back(s);
     l.push_back("picture\tPG_NAME\t6915\t207.5");
     return l;
 }

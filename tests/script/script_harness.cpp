@@ -49,7 +49,8 @@ ScriptFolder::ScriptFolder() {
             ("narabe-script-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
     fs::remove_all(path_);
     fs::create_directories(path_);
-    for (const char* f : SOUND_FILES) fs::copy_file(fs::path(NARABE_ASSET_DIR) / f, path_ / f);
+    for (const char* f : SOUND_FILES)
+        fs::copy_file(fs::path(NARABE_ASSET_DIR) / f, path_ / f);
 }
 
 ScriptFolder::~ScriptFolder() {
@@ -62,9 +63,13 @@ void ScriptFolder::writeFile(const std::string& name, const std::string& bytes) 
     out << bytes;
 }
 
-std::string ScriptFolder::readFile(const std::string& name) const { return slurp(path_ / name); }
+std::string ScriptFolder::readFile(const std::string& name) const {
+    return slurp(path_ / name);
+}
 
-void ScriptFolder::remove(const std::string& name) const { fs::remove_all(path_ / name); }
+void ScriptFolder::remove(const std::string& name) const {
+    fs::remove_all(path_ / name);
+}
 
 ScriptRun ScriptFolder::run(const std::string& script, const std::string& options) const {
     writeFile(".script", script);
@@ -75,7 +80,8 @@ ScriptRun ScriptFolder::run(const std::string& script, const std::string& option
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.folder = path_;
     std::istringstream out(slurp(path_ / ".out"));
-    for (std::string l; std::getline(out, l);) r.lines.push_back(l);
+    for (std::string l; std::getline(out, l);)
+        r.lines.push_back(l);
     r.err = slurp(path_ / ".err");
     fs::remove(path_ / ".script");
     fs::remove(path_ / ".out");
@@ -100,6 +106,8 @@ std::string settingsBytes(bool numbers, bool music) {
            "\r\n";
 }
 
-std::string defaultSettingsBytes() { return settingsBytes(false, false); }
+std::string defaultSettingsBytes() {
+    return settingsBytes(false, false);
+}
 
 } // namespace narabe::test

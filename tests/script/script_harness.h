@@ -16,7 +16,9 @@ struct ScriptRun {
 
     // Lines starting with `prefix` (a whole first field and more, e.g. "msgbox\t").
     [[nodiscard]] std::vector<std::string> matching(const std::string& prefix) const;
-    [[nodiscard]] std::size_t count(const std::string& prefix) const { return matching(prefix).size(); }
+    [[nodiscard]] std::size_t count(const std::string& prefix) const {
+        return matching(prefix).size();
+    }
     // Index of the first line equal to `line` at or after `from`, or npos.
     [[nodiscard]] std::size_t find(const std::string& line, std::size_t from = 0) const;
 };

@@ -29,6 +29,9 @@ struct StartupCase {
     std::vector<std::string> tail;
     std::string iniAfter;
 };
+void PrintTo(const StartupCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::vector<StartupCase> cases() {
     const std::vector<std::string> bothOff{"check\tBANGOU\t0", "check\tBGM\t0"};
@@ -39,18 +42,35 @@ std::vector<StartupCase> cases() {
     return {
         {"settings_off_esc", settingsBytes(false, false), "", "", soundLoadLines(), bothOff,
          "key 27\ndump\n", shutdownLines(true, ALL_LOADED), settingsBytes(false, false)},
-        {"no_settings_file_close", std::nullopt, "", "", soundLoadLines(), bothOff,
-         "close\n", shutdownLines(true, ALL_LOADED), defaultSettingsBytes()},
-        {"music_on_menu_end", settingsBytes(false, true), "", "", soundLoadLines(),
+        {"no_settings_file_close", std::nullopt, "", "", soundLoadLines(), bothOff, "close\n",
+         shutdownLines(true, ALL_LOADED), defaultSettingsBytes()},
+        {"music_on_menu_end",
+         settingsBytes(false, true),
+         "",
+         "",
+         soundLoadLines(),
          {"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\tBGM.wav"},
-         "key 13\nkey 65\nmenu SYURYOU\n", shutdownLines(true, ALL_LOADED),
+         "key 13\nkey 65\nmenu SYURYOU\n",
+         shutdownLines(true, ALL_LOADED),
          settingsBytes(false, true)},
-        {"numbers_on", settingsBytes(true, false), "", "", soundLoadLines(),
-         {"check\tBANGOU\t1", "check\tBGM\t0"}, "key 27\n", shutdownLines(true, ALL_LOADED),
+        {"numbers_on",
+         settingsBytes(true, false),
+         "",
+         "",
+         soundLoadLines(),
+         {"check\tBANGOU\t1", "check\tBGM\t0"},
+         "key 27\n",
+         shutdownLines(true, ALL_LOADED),
          settingsBytes(true, false)},
-        {"no_sound_device", settingsBytes(false, true), "--no-sound-device", "", noDevice,
-         {"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\t0"}, "key 27\n",
-         shutdownLines(false, {false, false, false, false, false}), settingsBytes(false, true)},
+        {"no_sound_device",
+         settingsBytes(false, true),
+         "--no-sound-device",
+         "",
+         noDevice,
+         {"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\t0"},
+         "key 27\n",
+         shutdownLines(false, {false, false, false, false, false}),
+         settingsBytes(false, true)},
         {"sound_file_missing", settingsBytes(false, false), "", "終局.wav", withoutEnd, bothOff,
          "close\nkey 27\n", shutdownLines(true, {true, true, true, false, true}),
          settingsBytes(false, false)},
@@ -76,7 +96,7 @@ TEST_P(Startup, TranscriptIsExactlyStartupThenShutdown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Transcript, Startup, ::testing::ValuesIn(cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(StartupState, DumpAfterStartupShowsTheEmptyBoardAndOnlyTheCentreFlagged) {
     ScriptFolder folder;
@@ -100,8 +120,8 @@ TEST(StartupState, DumpAfterStartupShowsTheEmptyBoardAndOnlyTheCentreFlagged) {
 
 TEST(ScriptInput, UnparsableLineEndsTheRunWithStatusTwoAfterTheTranscriptSoFar) {
     const std::vector<std::pair<std::string, int>> scripts = {
-        {"dump\npress 1\n", 2},    {"jump\n", 1},        {"press 1e3 5\n", 1},
-        {"menu NOSUCH\n", 1},      {"key x\n", 1},       {"button Command3\n", 1},
+        {"key 13\npress 1\n", 2},     {"jump\n", 1},  {"press 1e3 5\n", 1},
+        {"menu NOSUCH\n", 1},         {"key x\n", 1}, {"button Command3\n", 1},
         {"# c\n\n  dump extra\n", 3},
     };
     for (const auto& [script, badLine] : scripts) {

@@ -1,0 +1,365 @@
+// Whole games through the transcript: starting and switching games, human moves and
+// their refusals, the computer's answers and the end of a game.
+#include "script/expected.h"
+#include "script/script_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace narabe::test {
+namespace {
+
+struct Pt {
+    int x;
+    int y;
+};
+
+// A press in the middle of the cell of point (x, y).
+std::string press(Pt p) {
+    return "press " + std::to_string(300 + 315 * p.x + 150) + " " +
+           std::to_string(50 + 315 * p.y + 150) + "\n";
+}
+
+// Presses for alternating moves, black first.
+std::string alternate(const std::vector<Pt>& black, const std::vector<Pt>& white) {
+    std::string s;
+    for (std::size_t i = 0; i < std::max(black.size(), white.size()); ++i) {
+        if (i < black.size()) s += press(black[i]);
+        if (i < white.size()) s += press(white[i]);
+    }
+    return s;
+}
+
+std::vector<std::string> after(const ScriptRun& r, std::size_t from) {
+    return {r.lines.begin() + static_cast<std::ptrdiff_t>(from), r.lines.end()};
+}
+
+std::string field(const std::string& line, const std::string& key) {
+    for (const std::string& f : splitFields(line))
+        if (f.rfind(key + "=", 0) == 0) return f.substr(key.size() + 1);
+    return "?";
+}
+
+const std::size_t STARTUP = startupLines(soundLoadLines(), {"", ""}).size();
+
+TEST(StartingGames, GoteAtStartupLetsTheComputerOpenOnTheCentreWithoutAMessage) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu GOTE\n");
+    const std::vector<std::string> expected = {
+        "fill\t6915\t1940\t1800\t2600\t2",
+        "fill\t6915\t1940\t1250\t600\t2",
+        "picture\tKUROSOTO\t6915\t1940",
+        "picture\tSIROSOTO\t6915\t2255",
+        "text\t7387.5\t1940\t10\t15\tCOM",
+        "text\t7387.5\t2255\t10\t15\tMAN",
+        "text\t6915\t3515\t12\t15\t思考中",
+        "refresh",
+        "wait\t0.5",
+        "fill\t6915\t3515\t1000\t300\t2",
+        "picture\tKURONAKA\t3450\t3200",
+        "wait\t0.5",
+        "dsPlay\t石打音.wav",
+        "circle\t3600\t3350\t50\t11",
+        "refresh",
+        "wait\t0.2",
+        "fill\t6757.5\t2885\t1000\t300\t2",
+        "text\t6915\t2885\t11\t15\t 1 ",
+        "text\t7230\t2885\t11\t15\t手目",
+    };
+    EXPECT_EQ(after(r, STARTUP), expected);
+}
+
+struct StartCase {
+    const char* name;
+    std::string script;
+    std::vector<std::string> panelAndMessage;
+    std::string state;
+};
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StartCommands : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartCommands, DrawThePanelAndNameTheSideToMove) {
+    const StartCase& c = GetParam();
+    ScriptFolder folder;
+    const ScriptRun r = folder.run(c.script + "dump\n");
+    auto tail = after(r, STARTUP);
+    tail.resize(c.panelAndMessage.size());
+    EXPECT_EQ(tail, c.panelAndMessage);
+    const auto state = r.matching("state\t");
+    ASSERT_FALSE(state.empty());
+    EXPECT_EQ(state.back().substr(0, c.state.size()), c.state);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, StartCommands,
+    ::testing::Values(
+        StartCase{"sente",
+                  "menu SENTE\n",
+                  {"fill\t6915\t1940\t1800\t2600\t2", "fill\t6915\t1940\t1250\t600\t2",
+                   "picture\tKUROSOTO\t6915\t1940", "picture\tSIROSOTO\t6915\t2255",
+                   "text\t7387.5\t1940\t10\t15\tMAN", "text\t7387.5\t2255\t10\t15\tCOM",
+                   "msgbox\t \tＭＡＮの番です"},
+                  "state\tGameState=2\tGameMode=2\tTurn=0\tOpponent=15\tManStone=0\tComStone=15"},
+        StartCase{"taiman",
+                  "menu TAIMAN\n",
+                  {"fill\t6915\t1940\t1800\t2600\t2", "fill\t6915\t1940\t1250\t600\t2",
+                   "picture\tKUROSOTO\t6915\t1940", "picture\tSIROSOTO\t6915\t2255",
+                   "text\t7387.5\t1940\t10\t15\t先手", "text\t7387.5\t2255\t10\t15\t後手",
+                   "msgbox\t \t先手の番です"},
+                  "state\tGameState=3\tGameMode=3\tTurn=0\tOpponent=15\tManStone=0\tComStone=15"},
+        // Between two people with white to move: 対MAN keeps the side to move...
+        StartCase{"taiman_keeps_white_to_move",
+                  "menu TAIMAN\n" + press({4, 4}) + "menu TAIMAN\n",
+                  {"fill\t6915\t1940\t1800\t2600\t2", "fill\t6915\t1940\t1250\t600\t2",
+                   "picture\tKUROSOTO\t6915\t1940", "picture\tSIROSOTO\t6915\t2255",
+                   "text\t7387.5\t1940\t10\t15\t先手", "text\t7387.5\t2255\t10\t15\t後手",
+                   "msgbox\t \t先手の番です"},
+                  "state\tGameState=3\tGameMode=3\tTurn=15\tOpponent=0\tManStone=0\tComStone=15"
+                  "\tResumePending=0\tMoveCount=1"},
+        // ...while 先手 gives the move to black, played by the human.
+        StartCase{"sente_gives_black_the_move",
+                  "menu TAIMAN\n" + press({4, 4}) + "menu SENTE\n",
+                  {"fill\t6915\t1940\t1800\t2600\t2"},
+                  "state\tGameState=2\tGameMode=2\tTurn=0\tOpponent=15\tManStone=0\tComStone=15"
+                  "\tResumePending=0\tMoveCount=1"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(SwitchingModes, TaimanWithWhiteToMoveOnlyNamesWhiteAndKeepsTheBoard) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu TAIMAN\n" + press({4, 4}) + "dump\nmenu TAIMAN\ndump\n");
+    const auto states = r.matching("state\t");
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(states[0], states[1]);
+    const std::size_t second = r.find("msgbox\t \t後手の番です");
+    ASSERT_NE(second, std::string::npos);
+    // Only the panel and the message between the two dumps: no board drawing.
+    EXPECT_EQ(r.lines[second - 5], "fill\t6915\t1940\t1250\t600\t2");
+}
+
+TEST(HumanMove, PressMappingRoundsTowardsMinusInfinity) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu TAIMAN\npress 614 400\npress 615 400\npress 929.99 "
+                                   "679.99\npress 930 680\n");
+    const std::size_t start = r.find("msgbox\t \t先手の番です");
+    ASSERT_NE(start, std::string::npos);
+    const auto tail = after(r, start + 1);
+    ASSERT_GE(tail.size(), 3u);
+    EXPECT_EQ(tail[0], "dsPlay\t禁止.wav"); // X = 614: the row-number strip
+    EXPECT_EQ(tail[1], "picture\tKUROUEHIDARI\t615\t365");
+    // 929.99 / 679.99 is still (1, 1), now occupied; 930 / 680 is (2, 2).
+    EXPECT_EQ(r.count("dsPlay\t禁止.wav"), 2u);
+    EXPECT_EQ(r.count("picture\tSIRONAKA\t930\t680"), 1u);
+}
+
+TEST(HumanMove, PressesOffThePointsOrOnStonesPlayOnlyTheRefusalSound) {
+    const std::vector<std::string> presses = {
+        "press 700 100",   // the column-letter strip, y = 0
+        "press 400 2000",  // the row-number strip, x = 0
+        "press 7000 3000", // the side panel
+        "press 6700 2000", // right of the board, x = 20
+        "press -100 -100", // left of and above the window origin
+        "press 3000 6700", // below the board, y = 21
+        "press 1100 1100", // (2, 3): the black stone
+    };
+    for (const std::string& p : presses) {
+        ScriptFolder folder;
+        const ScriptRun r = folder.run("menu TAIMAN\n" + press({2, 3}) + "dump\n" + p + "\ndump\n");
+        // The two dumps (39 lines each) are the same, with only the sound between them.
+        const std::size_t n = r.lines.size();
+        ASSERT_GT(n, 79u);
+        const auto first = r.lines.begin() + static_cast<std::ptrdiff_t>(n - 79);
+        EXPECT_TRUE(std::equal(first, first + 39, first + 40)) << p;
+        EXPECT_EQ(r.lines[n - 40], "dsPlay\t禁止.wav") << p;
+    }
+}
+
+TEST(HumanMove, NoGameRefusesEveryPressWithTheStartMessage) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run(press({10, 10}) + "press 0 0\n");
+    EXPECT_EQ(after(r, STARTUP), (std::vector<std::string>{
+                                     "dsPlay\t禁止.wav", "msgbox\t開始\t「対局」で始めて下さい",
+                                     "dsPlay\t禁止.wav", "msgbox\t開始\t「対局」で始めて下さい"}));
+}
+
+// Two straight threes through (10, 10): on the row and on the column.
+const std::vector<Pt> CROSS = {{9, 10}, {11, 10}, {10, 9}, {10, 11}};
+const std::vector<Pt> FAR = {{1, 1}, {1, 3}, {1, 5}, {1, 7}, {1, 9}};
+
+struct ForbiddenCase {
+    const char* name;
+    std::string moves;
+    std::string message;
+};
+void PrintTo(const ForbiddenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ForbiddenMoves : public ::testing::TestWithParam<ForbiddenCase> {};
+
+TEST_P(ForbiddenMoves, AreRefusedWithSoundAndMessageForEitherColour) {
+    const ForbiddenCase& c = GetParam();
+    ScriptFolder folder;
+    const ScriptRun r =
+        folder.run("menu TAIMAN\n" + c.moves + "dump\n" + press({10, 10}) + "dump\n");
+    const auto states = r.matching("state\t");
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(states[0], states[1]);
+    const auto boards = r.matching("board\t");
+    EXPECT_TRUE(std::equal(boards.begin(), boards.begin() + 19, boards.begin() + 19));
+    const std::size_t at = r.find("dsPlay\t禁止.wav");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(r.lines[at + 1], "msgbox\tNarabeⅠ\t" + c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, ForbiddenMoves,
+    ::testing::Values(
+        ForbiddenCase{"black_double_three", alternate(CROSS, {FAR.begin(), FAR.end() - 1}),
+                      "3 * 3 です！打てません"},
+        ForbiddenCase{"white_double_three", alternate(FAR, CROSS), "3 * 3 です！打てません"},
+        // Fours on the row and the column, each closed on one side by the other colour.
+        ForbiddenCase{"white_double_four",
+                      alternate({{6, 10}, {10, 6}, {1, 1}, {1, 3}, {1, 5}, {1, 7}, {3, 3}},
+                                {{7, 10}, {8, 10}, {9, 10}, {10, 7}, {10, 8}, {10, 9}}),
+                      "4 * 4 です！打てません"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// The blink of a five completed on (5, 7) of the row 3..7.
+std::vector<std::string> blinkOfRow7() {
+    std::vector<std::string> l;
+    for (int round = 0; round < 5; ++round) {
+        for (int x = 3; x <= 7; ++x)
+            l.push_back(pointLine(emptyPicture(x, 7), x, 7));
+        l.push_back("refresh");
+        l.push_back("wait\t0.2");
+        for (int x = 3; x <= 7; ++x) {
+            l.push_back(pointLine(stonePicture("KURO", x, 7), x, 7));
+            if (x == 5) l.push_back("circle\t2025\t2405\t50\t11");
+        }
+        l.push_back("refresh");
+        l.push_back("wait\t0.2");
+    }
+    return l;
+}
+
+TEST(GameEnd, HumanFiveBlinksTenTimesNamesTheWinnerAndEndsTheGame) {
+    ScriptFolder folder;
+    const std::string moves =
+        alternate({{3, 7}, {4, 7}, {6, 7}, {7, 7}, {5, 7}}, {{1, 1}, {1, 3}, {1, 5}, {1, 7}});
+    const ScriptRun r = folder.run("menu TAIMAN\n" + moves + "dump\n" + press({12, 12}) + "dump\n");
+    const std::size_t count9 =
+        r.find("text\t7230\t2885\t11\t15\t手目", r.find("text\t6915\t2885\t11\t15\t 9 "));
+    ASSERT_NE(count9, std::string::npos);
+    std::vector<std::string> expected = blinkOfRow7();
+    expected.push_back("dsPlay\t終局.wav");
+    expected.push_back("msgbox\t\t先手の勝ち！！");
+    std::vector<std::string> got(r.lines.begin() + static_cast<std::ptrdiff_t>(count9) + 1,
+                                 r.lines.begin() + static_cast<std::ptrdiff_t>(count9) + 1 +
+                                     static_cast<std::ptrdiff_t>(expected.size()));
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(r.count("wait\t0.2"), 10u);
+
+    const auto states = r.matching("state\t");
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(field(states[0], "GameState"), "9");
+    EXPECT_EQ(field(states[0], "GameMode"), "3");
+    EXPECT_EQ(field(states[0], "Turn"), "0"); // the turn stays with the winner
+    EXPECT_EQ(field(states[0], "LastX"), "5");
+    EXPECT_EQ(states[0], states[1]);
+    EXPECT_EQ(r.lines[r.lines.size() - 2 * 19 - 2], "msgbox\t開始\t「対局」で始めて下さい");
+}
+
+struct WinnerCase {
+    const char* name;
+    std::string script;
+    std::string message;
+    std::string gameMode;
+};
+void PrintTo(const WinnerCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Winners : public ::testing::TestWithParam<WinnerCase> {};
+
+TEST_P(Winners, AreNamedByModeAndSide) {
+    const WinnerCase& c = GetParam();
+    ScriptFolder folder;
+    const ScriptRun r = folder.run(c.script + "dump\n");
+    const auto wins = r.matching("msgbox\t\t");
+    ASSERT_EQ(wins.size(), 1u) << r.err;
+    EXPECT_EQ(wins[0], "msgbox\t\t" + c.message);
+    const auto state = r.matching("state\t");
+    EXPECT_EQ(field(state.back(), "GameState"), "9");
+    EXPECT_EQ(field(state.back(), "GameMode"), c.gameMode);
+}
+
+// Black's open four on row 7, white to move.
+const std::string BLACK_FOUR =
+    "menu TAIMAN\n" + alternate({{3, 7}, {4, 7}, {5, 7}, {6, 7}}, {{1, 1}, {1, 3}, {1, 5}});
+// White's open four on row 12, black to move.
+const std::string WHITE_FOUR = "menu TAIMAN\n" + alternate({{1, 1}, {1, 3}, {1, 5}, {1, 7}},
+                                                           {{3, 12}, {4, 12}, {5, 12}, {6, 12}});
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, Winners,
+    ::testing::Values(
+        WinnerCase{"white_between_people", WHITE_FOUR + press({1, 9}) + press({7, 12}),
+                   "後手の勝ち！！", "3"},
+        // The computer holds black and completes its own five at once.
+        WinnerCase{"computer_black", BLACK_FOUR + "menu GOTE\n", "COMの勝ち！！", "2"},
+        // The computer (black) blocks one end; the human's white completes the other.
+        WinnerCase{"human_white", WHITE_FOUR + "menu GOTE\n" + press({7, 12}), "MANの勝ち！！",
+                   "2"},
+        WinnerCase{"human_black", BLACK_FOUR + press({1, 9}) + "menu SENTE\n" + press({7, 7}),
+                   "MANの勝ち！！", "2"},
+        // The human's black plays elsewhere; the computer's white completes its five.
+        WinnerCase{"computer_white", WHITE_FOUR + "menu SENTE\n" + press({18, 18}), "COMの勝ち！！",
+                   "2"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(GameEnd, ComputerBlocksTheFirstOfTwoEqualPointsInScanOrder) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run(WHITE_FOUR + "menu GOTE\ndump\n");
+    const auto board = r.matching("board\t");
+    ASSERT_EQ(board.size(), 19u);
+    EXPECT_EQ(board[11].substr(6 + 1, 7), "XOOOO..") << "(2, 12) blocks, (7, 12) stays open";
+}
+
+// A board filled without any line of three: colour by (x + 2y + shift) mod 4 < 2, so every
+// row, column and diagonal reads in runs of at most two.
+TEST(GameEnd, FullBoardBetweenPeopleGoesOnAndTheComputerThenDeclaresADraw) {
+    std::vector<Pt> black;
+    std::vector<Pt> white;
+    for (int shift = 0; shift < 4 && black.size() != 181; ++shift) {
+        black.clear();
+        white.clear();
+        for (int x = 1; x <= 19; ++x)
+            for (int y = 1; y <= 19; ++y)
+                ((x + 2 * y + shift) % 4 < 2 ? black : white).push_back({x, y});
+    }
+    ASSERT_EQ(black.size(), 181u);
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu TAIMAN\n" + alternate(black, white) + "dump\n" +
+                                   press({10, 10}) + "menu GOTE\ndump\n");
+    EXPECT_EQ(r.count("msgbox\tNarabeⅠ"), 0u);
+    EXPECT_EQ(r.count("msgbox\t\t"), 0u) << "no five on the full board";
+    const auto states = r.matching("state\t");
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(field(states[0], "GameState"), "3"); // still running, board full
+    EXPECT_EQ(field(states[0], "MoveCount"), "361");
+    const std::size_t draw = r.find("msgbox\t判定\t引き分け");
+    ASSERT_NE(draw, std::string::npos);
+    EXPECT_EQ(r.lines[draw - 1], "fill\t6915\t3515\t1000\t300\t2");
+    EXPECT_EQ(r.lines[draw - 2], "wait\t0.5");
+    EXPECT_EQ(field(states[1], "GameState"), "9");
+    EXPECT_EQ(field(states[1], "GameMode"), "2");
+    EXPECT_EQ(field(states[1], "MoveCount"), "361");
+}
+
+} // namespace
+} // namespace narabe::test
