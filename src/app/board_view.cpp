@@ -18,7 +18,9 @@ namespace {
 constexpr double TWIPS_PER_PIXEL = 15.0;
 
 // A position in twips on the logical pixel grid, as the window system rounds it.
-int pixel(double twips) { return static_cast<int>(std::lround(twips / TWIPS_PER_PIXEL)); }
+int pixel(double twips) {
+    return static_cast<int>(std::lround(twips / TWIPS_PER_PIXEL));
+}
 
 QColor colourOf(int index) {
     const Rgb c = paletteColour(index);
@@ -67,8 +69,7 @@ void BoardView::drawText(double x, double y, int size, int colour, std::string_v
     const QPointF topLeft(x / TWIPS_PER_PIXEL, y / TWIPS_PER_PIXEL);
     const QFontMetricsF m(p.font());
     p.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent()), s);
-    changed(QRectF(topLeft, QSizeF(m.horizontalAdvance(s) + 2, m.height() + 1))
-                .toAlignedRect());
+    changed(QRectF(topLeft, QSizeF(m.horizontalAdvance(s) + 2, m.height() + 1)).toAlignedRect());
 }
 
 void BoardView::fillCircle(double x, double y, double radius, int colour) {
@@ -101,8 +102,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-    if (onPress) onPress(event->position().x() * TWIPS_PER_PIXEL,
-                         event->position().y() * TWIPS_PER_PIXEL);
+    if (onPress)
+        onPress(event->position().x() * TWIPS_PER_PIXEL, event->position().y() * TWIPS_PER_PIXEL);
 }
 
 } // namespace narabe

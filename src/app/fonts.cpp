@@ -13,9 +13,9 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(WINDOW_FONT,
                                {QStringLiteral("IPAPMincho"), QStringLiteral("IPA P明朝"),
                                 QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Serif JP"),
-                                QStringLiteral("TakaoPMincho"), QStringLiteral("Source Han Serif JP"),
-                                QStringLiteral("serif")});
+                                QStringLiteral("Noto Serif CJK JP"),
+                                QStringLiteral("Noto Serif JP"), QStringLiteral("TakaoPMincho"),
+                                QStringLiteral("Source Han Serif JP"), QStringLiteral("serif")});
 }
 
 QFont windowFont(int points) {

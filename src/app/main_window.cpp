@@ -24,7 +24,9 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-constexpr std::size_t slot(MenuItem item) { return item == MenuItem::BANGOU ? 0 : 1; }
+constexpr std::size_t slot(MenuItem item) {
+    return item == MenuItem::BANGOU ? 0 : 1;
+}
 
 constexpr int TWIPS_PER_PIXEL = 15;
 
@@ -34,8 +36,9 @@ MainWindow::MainWindow(SoundLibrary& sound, int scale) : view_(new BoardView(sca
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
     buildMenus();
-    const Ports io{*view_, *this, *this, sound, *this, *this, *this, *this,
-                   static_cast<std::uintptr_t>(winId())};
+    const Ports io{*view_, *this, *this,
+                   sound,  *this, *this,
+                   *this,  *this, static_cast<std::uintptr_t>(winId())};
     form_ = std::make_unique<Form1>(io);
     view_->onPress = [this](double x, double y) {
         if (!ended_) form_->Form_MouseDown(1, 0, x, y);
@@ -77,8 +80,7 @@ void MainWindow::buildMenus() {
         }
         connect(action, &QAction::triggered, this, [this, action, node]() {
             // The game sets check marks itself: undo the toggle Qt made on the click.
-            if (node.checkItem)
-                action->setChecked(checks_[node.control == "BANGOU" ? 0 : 1]);
+            if (node.checkItem) action->setChecked(checks_[node.control == "BANGOU" ? 0 : 1]);
             if (node.handler != nullptr) run(node.handler);
         });
     }
@@ -111,7 +113,9 @@ void MainWindow::warning(std::string_view title, std::string_view text) {
     box.exec();
 }
 
-bool MainWindow::checked(MenuItem item) const { return checks_[slot(item)]; }
+bool MainWindow::checked(MenuItem item) const {
+    return checks_[slot(item)];
+}
 
 void MainWindow::setChecked(MenuItem item, bool on) {
     checks_[slot(item)] = on;
@@ -126,8 +130,8 @@ void MainWindow::wait(double seconds) {
 
 bool MainWindow::open(std::string_view address) {
     const QString a = qs(address);
-    const QUrl url = std::filesystem::path(address).is_absolute() ? QUrl::fromLocalFile(a)
-                                                                 : QUrl(a);
+    const QUrl url =
+        std::filesystem::path(address).is_absolute() ? QUrl::fromLocalFile(a) : QUrl(a);
     return QDesktopServices::openUrl(url);
 }
 

@@ -35,7 +35,9 @@ void Form1::com_打つ() {
     std::swap(st_.Turn, st_.Opponent);
 }
 
-void Form1::待ち時間(double seconds) { io_.clock.wait(seconds); }
+void Form1::待ち時間(double seconds) {
+    io_.clock.wait(seconds);
+}
 
 // Redraws the previous move's stone plain, which removes its last-move mark.
 void Form1::unmarkLastMove() {

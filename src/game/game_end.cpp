@@ -28,7 +28,8 @@ void Form1::描画_5並点滅(Code stone, int x, int y) {
         }
     }
     for (int round = 0; round < 5; ++round) {
-        for (const Point& p : line) 描画_桝(io_.surface, p.x, p.y);
+        for (const Point& p : line)
+            描画_桝(io_.surface, p.x, p.y);
         io_.surface.refresh();
         待ち時間(0.2);
         for (const Point& p : line) {

@@ -7,7 +7,9 @@
 namespace narabe {
 
 namespace {
-std::string num(int v) { return std::to_string(v); }
+std::string num(int v) {
+    return std::to_string(v);
+}
 } // namespace
 
 void RecordingSurface::copyPicture(Picture picture, double x, double y) {
@@ -26,7 +28,9 @@ void RecordingSurface::fillCircle(double x, double y, double radius, int colour)
     t_.line({"circle", decimal(x), decimal(y), decimal(radius), num(colour)});
 }
 
-void RecordingSurface::refresh() { t_.line({"refresh"}); }
+void RecordingSurface::refresh() {
+    t_.line({"refresh"});
+}
 
 void RecordingBoxes::message(std::string_view title, std::string_view text) {
     t_.line({"msgbox", title, text});
@@ -90,7 +94,9 @@ void RecordingSound::dsTerminate(std::int32_t device) {
     real_.dsTerminate(device);
 }
 
-void RecordingClock::wait(double seconds) { t_.line({"wait", decimal(seconds)}); }
+void RecordingClock::wait(double seconds) {
+    t_.line({"wait", decimal(seconds)});
+}
 
 bool RecordingBrowser::open(std::string_view address) {
     t_.line({fails_ ? "browser-error" : "browser", address});

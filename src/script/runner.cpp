@@ -17,9 +17,11 @@ std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
         const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
         if (i > start) out.push_back(line.substr(start, i - start));
     }
     return out;
@@ -37,20 +39,28 @@ std::optional<int> wholeNumber(const std::string& s) {
     return std::atoi(s.c_str());
 }
 
-std::string code(Code c) { return c == UNSET ? "-" : std::to_string(c); }
+std::string code(Code c) {
+    return c == UNSET ? "-" : std::to_string(c);
+}
 
 } // namespace
 
 void dumpState(const State& st, Transcript& t) {
     const auto kv = [](std::string_view k, Code v) { return std::string(k) + "=" + code(v); };
-    const std::string parts[] = {
-        kv("GameState", st.GameState), kv("GameMode", st.GameMode), kv("Turn", st.Turn),
-        kv("Opponent", st.Opponent),   kv("ManStone", st.ManStone), kv("ComStone", st.ComStone),
-        kv("ResumePending", st.ResumePending), kv("MoveCount", st.MoveCount),
-        kv("MoveTotal", st.MoveTotal), kv("LastX", st.LastX), kv("LastY", st.LastY),
-        kv("LastStone", st.LastStone)};
-    t.line({"state", parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6],
-            parts[7], parts[8], parts[9], parts[10], parts[11]});
+    const std::string parts[] = {kv("GameState", st.GameState),
+                                 kv("GameMode", st.GameMode),
+                                 kv("Turn", st.Turn),
+                                 kv("Opponent", st.Opponent),
+                                 kv("ManStone", st.ManStone),
+                                 kv("ComStone", st.ComStone),
+                                 kv("ResumePending", st.ResumePending),
+                                 kv("MoveCount", st.MoveCount),
+                                 kv("MoveTotal", st.MoveTotal),
+                                 kv("LastX", st.LastX),
+                                 kv("LastY", st.LastY),
+                                 kv("LastStone", st.LastStone)};
+    t.line({"state", parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], parts[7],
+            parts[8], parts[9], parts[10], parts[11]});
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
         std::string row;
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x) {
@@ -61,7 +71,8 @@ void dumpState(const State& st, Transcript& t) {
     }
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
         std::string row;
-        for (int x = FIRST_POINT; x <= LAST_POINT; ++x) row += st.NearFlag(x, y) == YES ? '1' : '0';
+        for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+            row += st.NearFlag(x, y) == YES ? '1' : '0';
         t.line({"flags", row});
     }
 }

@@ -22,7 +22,8 @@ std::string decimal(double value) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", rounded);
     std::string s = buf;
-    while (!s.empty() && s.back() == '0') s.pop_back();
+    while (!s.empty() && s.back() == '0')
+        s.pop_back();
     if (!s.empty() && s.back() == '.') s.pop_back();
     if (s == "-0") s = "0";
     return s;
