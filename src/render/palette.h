@@ -13,13 +13,27 @@ struct Rgb {
 };
 
 inline constexpr std::array<Rgb, 16> PALETTE = {{
-    {0, 0, 0},       {0, 0, 128},     {0, 128, 0},     {0, 128, 128},
-    {128, 0, 0},     {128, 0, 128},   {128, 128, 0},   {192, 192, 192},
-    {128, 128, 128}, {0, 0, 255},     {0, 255, 0},     {0, 255, 255},
-    {255, 0, 0},     {255, 0, 255},   {255, 255, 0},   {255, 255, 255},
+    {0, 0, 0},
+    {0, 0, 128},
+    {0, 128, 0},
+    {0, 128, 128},
+    {128, 0, 0},
+    {128, 0, 128},
+    {128, 128, 0},
+    {192, 192, 192},
+    {128, 128, 128},
+    {0, 0, 255},
+    {0, 255, 0},
+    {0, 255, 255},
+    {255, 0, 0},
+    {255, 0, 255},
+    {255, 255, 0},
+    {255, 255, 255},
 }};
 
 // A colour index outside 0..15 is taken modulo 16, as the window system does.
-constexpr Rgb paletteColour(int index) { return PALETTE[static_cast<std::size_t>(index & 15)]; }
+constexpr Rgb paletteColour(int index) {
+    return PALETTE[static_cast<std::size_t>(index & 15)];
+}
 
 } // namespace narabe

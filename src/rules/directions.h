@@ -25,7 +25,9 @@ inline constexpr std::array<Step, 8> STEPS = {{
     {+1, +1}, // 右下
 }};
 
-constexpr Step step(Dir d) { return STEPS[static_cast<std::size_t>(d)]; }
+constexpr Step step(Dir d) {
+    return STEPS[static_cast<std::size_t>(d)];
+}
 
 // An axis through a point: the first side and the opposite second side.
 struct Axis {

@@ -8,8 +8,8 @@
 namespace narabe {
 
 struct LineRule {
-    int target;          // stones the filled line must hold: 5 for a four, 4 for a three
-    bool bothEndsOpen;   // the gate: both end cells EMPTY (three), or at least one (four)
+    int target;        // stones the filled line must hold: 5 for a four, 4 for a three
+    bool bothEndsOpen; // the gate: both end cells EMPTY (three), or at least one (four)
 };
 
 // YES when two or more axes through (x, y) carry the shape for `stone`; NO when the stone

@@ -13,23 +13,55 @@ namespace narabe {
 int runLength(const Grid& board, Code stone, int x, int y, Dir d);
 Code endCell(const Grid& board, Code stone, int x, int y, Dir d);
 
-inline int 調査_上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::上); }
-inline int 調査_下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::下); }
-inline int 調査_左(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左); }
-inline int 調査_右(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右); }
-inline int 調査_左上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左上); }
-inline int 調査_右上(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右上); }
-inline int 調査_左下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::左下); }
-inline int 調査_右下(const Grid& b, Code s, int x, int y) { return runLength(b, s, x, y, Dir::右下); }
+inline int 調査_上(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::上);
+}
+inline int 調査_下(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::下);
+}
+inline int 調査_左(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::左);
+}
+inline int 調査_右(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::右);
+}
+inline int 調査_左上(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::左上);
+}
+inline int 調査_右上(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::右上);
+}
+inline int 調査_左下(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::左下);
+}
+inline int 調査_右下(const Grid& b, Code s, int x, int y) {
+    return runLength(b, s, x, y, Dir::右下);
+}
 
-inline Code 調査_上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::上); }
-inline Code 調査_下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::下); }
-inline Code 調査_左端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左); }
-inline Code 調査_右端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右); }
-inline Code 調査_左上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左上); }
-inline Code 調査_右上端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右上); }
-inline Code 調査_左下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::左下); }
-inline Code 調査_右下端(const Grid& b, Code s, int x, int y) { return endCell(b, s, x, y, Dir::右下); }
+inline Code 調査_上端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::上);
+}
+inline Code 調査_下端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::下);
+}
+inline Code 調査_左端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::左);
+}
+inline Code 調査_右端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::右);
+}
+inline Code 調査_左上端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::左上);
+}
+inline Code 調査_右上端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::右上);
+}
+inline Code 調査_左下端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::左下);
+}
+inline Code 調査_右下端(const Grid& b, Code s, int x, int y) {
+    return endCell(b, s, x, y, Dir::右下);
+}
 
 // Run lengths and end cells of all eight directions from one point, indexed by Dir.
 struct LineView {

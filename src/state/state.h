@@ -10,11 +10,11 @@
 namespace narabe {
 
 struct State {
-    Grid Board{UNSET};                  // border cells (index 0) stay UNSET for ever
-    PointTable<int> NearFlag{NO};       // points the computer considers
-    PointTable<double> CentreBonus{0.0}; // positional bonus, filled at start-up
+    Grid Board{UNSET};                        // border cells (index 0) stay UNSET for ever
+    PointTable<int> NearFlag{NO};             // points the computer considers
+    PointTable<double> CentreBonus{0.0};      // positional bonus, filled at start-up
     RecordTable<Grid> Positions{Grid{UNSET}}; // Board as it stood after n moves
-    RecordTable<int> MoveX{0};          // point of move k + 1 at index k
+    RecordTable<int> MoveX{0};                // point of move k + 1 at index k
     RecordTable<int> MoveY{0};
     RecordTable<Code> MoveStone{UNSET};
 

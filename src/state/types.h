@@ -50,15 +50,21 @@ inline constexpr int POINT_COUNT = 361;
 // The game record and the stored positions hold entries 0..500.
 inline constexpr int RECORD_SIZE = 501;
 
-constexpr double twipsX(double x) { return ORIGIN_X + CELL_W * x; }
-constexpr double twipsY(double y) { return ORIGIN_Y + CELL_H * y; }
+constexpr double twipsX(double x) {
+    return ORIGIN_X + CELL_W * x;
+}
+constexpr double twipsY(double y) {
+    return ORIGIN_Y + CELL_H * y;
+}
 
 constexpr bool onBoard(int x, int y) {
     return x >= FIRST_POINT && x <= LAST_POINT && y >= FIRST_POINT && y <= LAST_POINT;
 }
 
 // The stone of the other side.
-constexpr Code otherStone(Code stone) { return stone == BLACK ? WHITE : BLACK; }
+constexpr Code otherStone(Code stone) {
+    return stone == BLACK ? WHITE : BLACK;
+}
 
 // A table indexed by point, [0..19][0..19], x first. An index out of range is a
 // program error and throws: the game never forms one.
