@@ -46,7 +46,7 @@ constexpr std::array<Pattern, 8> PATTERNS = {{
     {Side::Human, 4, 0, 900},     // the human would complete exactly five: block it
     {Side::Computer, 3, 2, 800},  // the computer's open four
     {Side::Human, 3, 2, 700},     // the human's open four
-    {Side::Computer, 3, 1, 500},  // the computer's four, one end open
+    {Side::Computer, 3, 1, 500},  // the computer's four, at least one end open
     {Side::Computer, 2, 2, 400},  // the computer's open three
     {Side::Human, 2, 2, 300},     // the human's open three
     {Side::Human, 3, 0, 500},     // the human's four, open or closed

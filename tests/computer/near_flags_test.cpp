@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace narabe::test {
 namespace {
 
@@ -21,6 +23,14 @@ struct SquareCase {
     int count;
     int minX, maxX, minY, maxY; // the flagged square
 };
+
+std::ostream& operator<<(std::ostream& os, const SquareCase& c) {
+    return os << "stone on " << c.stone;
+}
+
+std::string squareName(const ::testing::TestParamInfo<SquareCase>& info) {
+    return "stone_" + std::to_string(info.param.stone.x) + "_" + std::to_string(info.param.stone.y);
+}
 
 class NearFlagSquare : public ::testing::TestWithParam<SquareCase> {};
 
@@ -43,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SquareCase{{19, 10}, 15, 17, 19, 8, 12},
                       SquareCase{{19, 19}, 9, 17, 19, 17, 19}, SquareCase{{2, 2}, 16, 1, 4, 1, 4},
                       SquareCase{{10, 1}, 15, 8, 12, 1, 3}, SquareCase{{18, 2}, 16, 16, 19, 1, 4},
-                      SquareCase{{3, 18}, 20, 1, 5, 16, 19}));
+                      SquareCase{{3, 18}, 20, 1, 5, 16, 19}),
+    squareName);
 
 TEST(NearFlags, SecondCallForTheSamePointChangesNothing) {
     State st = blankGame(WHITE);
