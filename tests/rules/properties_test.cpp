@@ -1,0 +1,155 @@
+// Properties of the rule checks over many reproducible random positions: no check leaves a
+// trace on the board, the answers do not depend on the colours nor on how the board is
+// turned or mirrored, and they agree with an independent model of the rules.
+#include "rules/double_four.h"
+#include "rules/double_three.h"
+#include "rules/five.h"
+#include "rules/probes.h"
+#include "rules/random_positions.h"
+#include "rules/reference_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+namespace narabe {
+namespace {
+
+using namespace narabe::test;
+
+constexpr int POSITIONS = 12000;
+constexpr unsigned SEED = 19190505;
+
+struct Answers {
+    int five;
+    int four;
+    int three;
+    bool operator==(const Answers&) const = default;
+};
+
+// The three checks at (x, y) for `stone`, each on the board itself; the board must come
+// back exactly as it was, border cells included.
+Answers askAll(Grid& board, int x, int y, Code stone) {
+    const Grid before = board;
+    Answers a{};
+    a.five = 調査_5並び(board, stone, x, y);
+    EXPECT_EQ(board, before) << "調査_5並び changed the board";
+    a.four = 調査_四四(board, x, y, stone);
+    EXPECT_EQ(board, before) << "調査_四四 changed the board";
+    a.three = 調査_三三(board, x, y, stone);
+    EXPECT_EQ(board, before) << "調査_三三 changed the board";
+    return a;
+}
+
+std::string where(const RandomPosition& pos, int index) {
+    return "position " + std::to_string(index) + ", P = (" + std::to_string(pos.p.x) + ", " +
+           std::to_string(pos.p.y) + ") for " + (pos.stone == BLACK ? "black" : "white") + "\n" +
+           show(pos.board);
+}
+
+using RunProbe = int (*)(const Grid&, Code, int, int);
+using EndProbe = Code (*)(const Grid&, Code, int, int);
+const std::array<RunProbe, 8> RUN_PROBES = {調査_上,   調査_下,   調査_左,   調査_右,
+                                            調査_左上, 調査_右上, 調査_左下, 調査_右下};
+const std::array<EndProbe, 8> END_PROBES = {調査_上端,   調査_下端,   調査_左端,   調査_右端,
+                                            調査_左上端, 調査_右上端, 調査_左下端, 調査_右下端};
+
+// All sixteen probes at (x, y); they only read, so the board must not change. Returns how
+// many run lengths were not zero.
+int probeAll16(const Grid& board, Code stone, int x, int y) {
+    Grid copy = board;
+    int nonZero = 0;
+    for (std::size_t d = 0; d < 8; ++d) {
+        nonZero += RUN_PROBES[d](copy, stone, x, y) > 0 ? 1 : 0;
+        (void)END_PROBES[d](copy, stone, x, y);
+    }
+    EXPECT_EQ(copy, board) << "a probe changed the board";
+    return nonZero;
+}
+
+struct Shares {
+    int five = 0;
+    int four = 0;
+    int three = 0;
+};
+
+TEST(RulePropertiesTest, BoardUntouchedAndAnswersUnderSwapsAndSymmetries) {
+    std::mt19937 random(SEED);
+    Shares yes;
+    int runsFound = 0;
+    for (int i = 0; i < POSITIONS; ++i) {
+        RandomPosition pos = randomPosition(random);
+        const Answers answers = askAll(pos.board, pos.p.x, pos.p.y, pos.stone);
+        ASSERT_FALSE(::testing::Test::HasFailure()) << where(pos, i);
+        // The probes, with the point empty or holding either stone.
+        Grid held = pos.board;
+        held(pos.p.x, pos.p.y) = i % 3 == 0   ? EMPTY
+                                 : i % 3 == 1 ? pos.stone
+                                              : otherStone(pos.stone);
+        runsFound += probeAll16(held, pos.stone, pos.p.x, pos.p.y);
+        ASSERT_FALSE(::testing::Test::HasFailure()) << where(pos, i);
+
+        yes.five += answers.five == YES;
+        yes.four += answers.four == YES;
+        yes.three += answers.three == YES;
+
+        // The other colour's view of the same game: colours and stone code swapped.
+        Grid swapped = swapColours(pos.board);
+        ASSERT_EQ(askAll(swapped, pos.p.x, pos.p.y, otherStone(pos.stone)), answers)
+            << "colours swapped, " << where(pos, i);
+
+        // The board turned or mirrored: each position under one of the seven symmetries
+        // other than the identity, taken in turn.
+        const int s = 1 + i % 7;
+        Grid turned = transform(s, pos.board);
+        const Point q = transform(s, pos.p);
+        ASSERT_EQ(askAll(turned, q.x, q.y, pos.stone), answers)
+            << "symmetry " << s << ", " << where(pos, i);
+    }
+    // The random positions must put the properties to work: each check says YES often.
+    EXPECT_GT(yes.five, POSITIONS / 20) << "fives";
+    EXPECT_GT(yes.four, POSITIONS / 20) << "double fours";
+    EXPECT_GT(yes.three, POSITIONS / 20) << "double threes";
+    EXPECT_GT(runsFound, POSITIONS * 2) << "probes that found a run";
+    RecordProperty("five_yes", yes.five);
+    RecordProperty("double_four_yes", yes.four);
+    RecordProperty("double_three_yes", yes.three);
+}
+
+// The checks agree with the line-strip model at every empty point of random positions.
+TEST(RulePropertiesTest, AgreeWithTheLineModelAtEveryEmptyPoint) {
+    std::mt19937 random(SEED + 2);
+    Shares yes;
+    int asked = 0;
+    for (int i = 0; i < 60; ++i) {
+        RandomPosition pos = randomPosition(random);
+        for (int x = 1; x <= 19; ++x)
+            for (int y = 1; y <= 19; ++y) {
+                if (pos.board(x, y) != EMPTY) continue;
+                for (const Code stone : {BLACK, WHITE}) {
+                    const Answers model{referenceFive(pos.board, stone, x, y),
+                                        referenceDoubleFour(pos.board, x, y, stone),
+                                        referenceDoubleThree(pos.board, x, y, stone)};
+                    const Answers answers = askAll(pos.board, x, y, stone);
+                    ASSERT_EQ(answers, model)
+                        << "at (" << x << ", " << y << ") for "
+                        << (stone == BLACK ? "black" : "white") << ": five " << answers.five << "/"
+                        << model.five << ", 四四 " << answers.four << "/" << model.four << ", 三三 "
+                        << answers.three << "/" << model.three << "\n"
+                        << show(pos.board);
+                    ++asked;
+                    yes.five += model.five == YES;
+                    yes.four += model.four == YES;
+                    yes.three += model.three == YES;
+                }
+            }
+    }
+    EXPECT_GT(asked, 15000);
+    EXPECT_GT(yes.five, 100) << "fives";
+    EXPECT_GT(yes.four, 100) << "double fours";
+    EXPECT_GT(yes.three, 100) << "double threes";
+}
+
+} // namespace
+} // namespace narabe

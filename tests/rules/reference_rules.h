@@ -1,0 +1,20 @@
+// An independent model of the three rule checks for the randomised tests. It reads each
+// line through the point as a strip of cells, with a mark for the places off the board,
+// and judges the shapes from their stone counts and open ends, without trial stones.
+#pragma once
+
+#include "state/types.h"
+
+namespace narabe::test {
+
+// YES when a stone of `stone` on (x, y) makes exactly five on some line.
+int referenceFive(const Grid& board, Code stone, int x, int y);
+
+// YES when a stone on the empty point (x, y) makes a four on two or more lines and no five.
+int referenceDoubleFour(const Grid& board, int x, int y, Code stone);
+
+// YES when a stone on the empty point (x, y) makes an open three on two or more lines and
+// no five.
+int referenceDoubleThree(const Grid& board, int x, int y, Code stone);
+
+} // namespace narabe::test
