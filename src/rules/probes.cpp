@@ -6,7 +6,9 @@ namespace narabe {
 namespace {
 
 // True when a coordinate that moves with delta d has left 1..19.
-constexpr bool leftBoard(int v, int d) { return d != 0 && (v < FIRST_POINT || v > LAST_POINT); }
+constexpr bool leftBoard(int v, int d) {
+    return d != 0 && (v < FIRST_POINT || v > LAST_POINT);
+}
 
 // True when a coordinate that moves with delta d stands on the last index that way.
 constexpr bool atEdge(int v, int d) {

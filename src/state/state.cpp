@@ -13,7 +13,8 @@ int State::調査_置けるか(int x, int y) const {
 void State::調査_保存(int n) {
     Grid& stored = Positions(n);
     for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) stored(x, y) = Board(x, y);
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            stored(x, y) = Board(x, y);
 }
 
 } // namespace narabe
