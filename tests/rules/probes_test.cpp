@@ -216,6 +216,32 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
     EXPECT_GT(beforeEdge, 500);
 }
 
+// Near a corner a diagonal walk stops as soon as either coordinate reaches its edge.
+TEST(ProbeTest, DiagonalIntoTheCorner) {
+    for (const Code me : {BLACK, WHITE}) {
+        Grid b = emptyBoard();
+        b(18, 2) = me;
+        b(19, 1) = me;
+        EXPECT_EQ(調査_右上(b, me, 18, 2), 1);
+        EXPECT_EQ(調査_右上端(b, me, 18, 2), me); // stops on (19, 1), which holds the stone
+        EXPECT_EQ(調査_左下(b, me, 19, 1), 1);
+        EXPECT_EQ(調査_左下端(b, me, 19, 1), EMPTY); // (17, 3) is an empty point
+        // Only x reaches its edge: (19, 5) from (18, 6).
+        b(18, 6) = me;
+        b(19, 5) = me;
+        b(17, 7) = otherStone(me);
+        EXPECT_EQ(調査_右上(b, me, 18, 6), 1);
+        EXPECT_EQ(調査_右上端(b, me, 18, 6), me);
+        EXPECT_EQ(調査_左下端(b, me, 18, 6), otherStone(me));
+        // Only y reaches its edge: (5, 1) from (6, 2).
+        b(6, 2) = me;
+        b(5, 1) = me;
+        EXPECT_EQ(調査_左上(b, me, 6, 2), 1);
+        EXPECT_EQ(調査_左上端(b, me, 6, 2), me);
+        EXPECT_EQ(調査_右下端(b, me, 6, 2), EMPTY);
+    }
+}
+
 // The stone argument is compared for equality only: any code can be followed.
 TEST(ProbeTest, AnyCodeCanBeFollowed) {
     const Grid b = emptyBoard();

@@ -99,13 +99,13 @@ TEST(RulePropertiesTest, BoardUntouchedAndAnswersUnderSwapsAndSymmetries) {
         ASSERT_EQ(askAll(swapped, pos.p.x, pos.p.y, otherStone(pos.stone)), answers)
             << "colours swapped, " << where(pos, i);
 
-        // The board turned or mirrored: each position under one of the seven symmetries
-        // other than the identity, taken in turn.
-        const int s = 1 + i % 7;
-        Grid turned = transform(s, pos.board);
-        const Point q = transform(s, pos.p);
-        ASSERT_EQ(askAll(turned, q.x, q.y, pos.stone), answers)
-            << "symmetry " << s << ", " << where(pos, i);
+        // The board turned and mirrored.
+        for (int s = 1; s < 8; ++s) {
+            Grid turned = transform(s, pos.board);
+            const Point q = transform(s, pos.p);
+            ASSERT_EQ(askAll(turned, q.x, q.y, pos.stone), answers)
+                << "symmetry " << s << ", " << where(pos, i);
+        }
     }
     // The random positions must put the properties to work: each check says YES often.
     EXPECT_GT(yes.five, POSITIONS / 20) << "fives";
