@@ -9,6 +9,7 @@
 #include <SDL_mixer.h>
 
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace narabe {
@@ -62,10 +63,13 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
 std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
                                           std::int32_t /*mode*/, std::string_view /*source*/) {
     // The mode does not change how a buffer is kept: each call says how it plays.
-    if (device != DEVICE || !open_ || image.size() > MAX_IMAGE_BYTES || !parseWave(image)) return 0;
+    if (device != DEVICE || !open_) return 0;
+    const std::optional<WaveImage> wave = parseWave(image);
+    if (!wave || wave->extent > MAX_IMAGE_BYTES) return 0;
     if (nextHandle_ == std::numeric_limits<std::int32_t>::max()) return 0;
 
-    SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+    // SDL sees only the checked bytes, never what may follow the RIFF contents.
+    SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(wave->extent));
     if (source == nullptr) return 0;
     Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 1);
     if (chunk == nullptr) return 0;

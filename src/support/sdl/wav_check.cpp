@@ -82,7 +82,7 @@ std::optional<WaveImage> parseWave(std::span<const std::byte> image) noexcept {
     }
     if (!format || !samples) return std::nullopt;
 
-    WaveImage wave{*format, *samples};
+    WaveImage wave{*format, *samples, static_cast<std::size_t>(end)};
     if (wave.samples.size() < wave.frameBytes() || wave.samples.size() % wave.frameBytes() != 0)
         return std::nullopt;
     return wave;

@@ -17,10 +17,13 @@ struct WaveFormat {
     std::uint16_t bitsPerSample = 0;
 };
 
-// The format of a well-formed image and its sample bytes (a view into the image).
+// The format of a well-formed image, its sample bytes (a view into the image) and how many
+// bytes from the start of the image the RIFF header covers; bytes after those are not part
+// of the file's contents and were not checked.
 struct WaveImage {
     WaveFormat format;
     std::span<const std::byte> samples;
+    std::size_t extent = 0;
 
     [[nodiscard]] std::size_t frameBytes() const {
         return std::size_t{format.channels} * (format.bitsPerSample / 8u);

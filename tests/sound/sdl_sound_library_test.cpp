@@ -1,0 +1,244 @@
+// The SDL2_mixer sound library, on SDL's silent "dummy" driver: which images become
+// buffers, that no call is hurt by handles of 0, unknown or freed handles, how effects
+// overlap and music loops, and the device's life from opening to closing.
+#include "support/sdl/sdl_sound_library.h"
+
+#include "sound/wave_cases.h"
+#include "support/sdl/wav_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace narabe::test {
+namespace {
+
+constexpr std::int32_t EFFECT = 3;
+constexpr std::int32_t MUSIC = 1;
+
+SdlSoundLibrary::Options dummy() {
+    return {.driver = "dummy"};
+}
+
+class SdlSoundLibraryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        device = library.dsInitialize(0);
+        ASSERT_NE(device, 0);
+    }
+    // A buffer of a tone long enough to be still playing while a test looks.
+    std::int32_t longTone(std::int32_t mode = EFFECT) {
+        return library.dsCreateDSB(device, toneWave(3.0), mode, "tone.wav");
+    }
+
+    SdlSoundLibrary library{dummy()};
+    std::int32_t device = 0;
+};
+
+TEST_F(SdlSoundLibraryTest, RefusesEveryDamagedImage) {
+    for (const BadWave& bad : badWaves())
+        EXPECT_EQ(library.dsCreateDSB(device, bad.image, EFFECT, bad.name), 0) << bad.name;
+    EXPECT_EQ(library.bufferCount(), 0u);
+}
+
+TEST_F(SdlSoundLibraryTest, GivesDistinctHandlesForGoodImages) {
+    std::vector<std::int32_t> handles;
+    for (const GoodWave& good : goodWaves()) {
+        const std::int32_t handle = library.dsCreateDSB(device, good.image, EFFECT, good.name);
+        EXPECT_GE(handle, 1) << good.name;
+        for (std::int32_t other : handles)
+            EXPECT_NE(handle, other) << good.name;
+        handles.push_back(handle);
+    }
+    EXPECT_EQ(library.bufferCount(), handles.size());
+}
+
+TEST_F(SdlSoundLibraryTest, RefusesRandomAndMutatedImages) {
+    std::mt19937 random(4242);
+    const Bytes good = toneWave(0.01);
+    for (int i = 0; i < 500; ++i) {
+        Bytes image = good;
+        for (int flips = 1 + static_cast<int>(random() % 3); flips > 0; --flips)
+            image[random() % 44] = static_cast<std::byte>(random());
+        const std::int32_t handle = library.dsCreateDSB(device, image, EFFECT, "mutated");
+        // No buffer for an image the check refuses; an accepted one plays and frees as usual.
+        if (!parseWave(image)) {
+            EXPECT_EQ(handle, 0) << "image " << i;
+        }
+        library.dsPlay(handle);
+        library.dsFree(handle);
+    }
+    EXPECT_EQ(library.bufferCount(), 0u);
+}
+
+TEST_F(SdlSoundLibraryTest, NoBufferWithoutTheDevice) {
+    const Bytes image = toneWave(0.05);
+    EXPECT_EQ(library.dsCreateDSB(0, image, EFFECT, "x"), 0);
+    EXPECT_EQ(library.dsCreateDSB(device + 1, image, EFFECT, "x"), 0);
+    EXPECT_EQ(library.dsCreateDSB(-1, image, EFFECT, "x"), 0);
+    library.dsTerminate(device);
+    EXPECT_EQ(library.dsCreateDSB(device, image, EFFECT, "x"), 0);
+}
+
+TEST_F(SdlSoundLibraryTest, HandlesOfZeroAndUnknownHandlesAreIgnored) {
+    const std::int32_t real = longTone();
+    library.dsPlay(real);
+    for (std::int32_t handle : {0, -1, real + 1, 12345, INT32_MIN, INT32_MAX}) {
+        library.dsPlay(handle);
+        library.dsPlayLooping(handle);
+        library.dsStop(handle);
+        library.dsFree(handle);
+        library.dsTerminate(handle);
+    }
+    // The real buffer and the device were not touched.
+    EXPECT_TRUE(library.isOpen());
+    EXPECT_EQ(library.bufferCount(), 1u);
+    EXPECT_EQ(library.playingChannels(real), 1);
+}
+
+TEST_F(SdlSoundLibraryTest, FreeStopsAndInvalidatesTheHandle) {
+    const std::int32_t tone = longTone();
+    library.dsPlay(tone);
+    library.dsFree(tone);
+    EXPECT_EQ(library.bufferCount(), 0u);
+    EXPECT_EQ(library.playingChannels(tone), 0);
+    // A freed handle is unknown from then on: freeing it again or playing it is harmless.
+    library.dsFree(tone);
+    library.dsPlay(tone);
+    library.dsPlayLooping(tone);
+    library.dsStop(tone);
+    EXPECT_EQ(library.playingChannels(tone), 0);
+    // Handles are not reused.
+    EXPECT_NE(longTone(), tone);
+}
+
+TEST_F(SdlSoundLibraryTest, EffectsOverlapThemselves) {
+    const std::int32_t tone = longTone();
+    library.dsPlay(tone);
+    library.dsPlay(tone);
+    library.dsPlay(tone);
+    EXPECT_EQ(library.playingChannels(tone), 3);
+    library.dsStop(tone);
+    EXPECT_EQ(library.playingChannels(tone), 0);
+}
+
+TEST_F(SdlSoundLibraryTest, AFloodOfEffectsTakesTheOldestChannels) {
+    const std::int32_t tone = longTone();
+    for (int i = 0; i < 3 * SdlSoundLibrary::EFFECT_CHANNELS; ++i)
+        library.dsPlay(tone);
+    EXPECT_EQ(library.playingChannels(tone), SdlSoundLibrary::EFFECT_CHANNELS);
+}
+
+TEST_F(SdlSoundLibraryTest, MusicLoopsOnceOnItsOwnChannel) {
+    const std::int32_t music = longTone(MUSIC);
+    const std::int32_t effect = longTone();
+    library.dsPlayLooping(music);
+    library.dsPlayLooping(music); // already looping: left as it is
+    EXPECT_EQ(library.playingChannels(music), 1);
+    // Effects filling every effect channel do not take the music's channel.
+    for (int i = 0; i < 2 * SdlSoundLibrary::EFFECT_CHANNELS; ++i)
+        library.dsPlay(effect);
+    EXPECT_EQ(library.playingChannels(music), 1);
+    EXPECT_EQ(library.playingChannels(effect), SdlSoundLibrary::EFFECT_CHANNELS);
+    // Stopping the effect leaves the music; stopping the music ends it; it can start again.
+    library.dsStop(effect);
+    EXPECT_EQ(library.playingChannels(music), 1);
+    library.dsStop(music);
+    EXPECT_EQ(library.playingChannels(music), 0);
+    library.dsPlayLooping(music);
+    EXPECT_EQ(library.playingChannels(music), 1);
+}
+
+TEST_F(SdlSoundLibraryTest, SeveralLoopsCanPlayAtOnce) {
+    std::vector<std::int32_t> loops;
+    for (int i = 0; i < SdlSoundLibrary::LOOP_CHANNELS + 2; ++i) {
+        loops.push_back(longTone(MUSIC));
+        library.dsPlayLooping(loops.back());
+    }
+    for (std::int32_t loop : loops)
+        EXPECT_EQ(library.playingChannels(loop), 1);
+}
+
+TEST_F(SdlSoundLibraryTest, SecondInitializeKeepsTheOpenDevice) {
+    const std::int32_t tone = longTone();
+    library.dsPlay(tone);
+    EXPECT_EQ(library.dsInitialize(0), device);
+    EXPECT_EQ(library.bufferCount(), 1u);
+    EXPECT_EQ(library.playingChannels(tone), 1);
+}
+
+TEST_F(SdlSoundLibraryTest, TerminateClosesAndFreesEverything) {
+    const std::int32_t tone = longTone();
+    const std::int32_t music = longTone(MUSIC);
+    library.dsPlay(tone);
+    library.dsPlayLooping(music);
+    library.dsTerminate(device);
+    EXPECT_FALSE(library.isOpen());
+    EXPECT_EQ(library.bufferCount(), 0u);
+    // Everything after is harmless, closing again included.
+    library.dsPlay(tone);
+    library.dsFree(music);
+    library.dsTerminate(device);
+    // The device can be opened again; the old handles stay unknown.
+    ASSERT_EQ(library.dsInitialize(0), device);
+    library.dsPlay(tone);
+    EXPECT_EQ(library.playingChannels(tone), 0);
+    const std::int32_t fresh = longTone();
+    EXPECT_NE(fresh, tone);
+    EXPECT_NE(fresh, music);
+}
+
+TEST(SdlSoundLibraryDevice, FailingOptionGivesNoDevice) {
+    SdlSoundLibrary library({.driver = "dummy", .failDevice = true});
+    EXPECT_EQ(library.dsInitialize(0), 0);
+    EXPECT_FALSE(library.isOpen());
+    EXPECT_EQ(library.dsCreateDSB(1, toneWave(0.05), EFFECT, "x"), 0);
+    library.dsTerminate(1);
+}
+
+TEST(SdlSoundLibraryDevice, DestructorClosesAnOpenDevice) {
+    {
+        SdlSoundLibrary library(dummy());
+        ASSERT_EQ(library.dsInitialize(0), 1);
+        library.dsPlay(library.dsCreateDSB(1, toneWave(1.0), EFFECT, "x"));
+    }
+    // A second library can open the device afresh.
+    SdlSoundLibrary again(dummy());
+    EXPECT_EQ(again.dsInitialize(0), 1);
+}
+
+// Sets an environment variable for the life of the object, then puts back the old value.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        ::setenv(name, value, 1);
+    }
+    ~ScopedEnvironment() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SdlSoundLibraryDevice, TheDriverOptionOverridesTheEnvironment) {
+    const ScopedEnvironment environment("SDL_AUDIODRIVER", "no-such-driver");
+    // Without the option the environment's driver is used, and it does not exist...
+    SdlSoundLibrary fromEnvironment;
+    EXPECT_EQ(fromEnvironment.dsInitialize(0), 0);
+    // ...with it, the chosen driver opens whatever the environment says.
+    SdlSoundLibrary chosen(dummy());
+    EXPECT_EQ(chosen.dsInitialize(0), 1);
+}
+
+} // namespace
+} // namespace narabe::test

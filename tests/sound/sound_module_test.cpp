@@ -1,0 +1,241 @@
+// The sound module over a recording library: the one warning when there is no device, which
+// files count as present, that a present file reaches the library byte for byte, that a
+// read error is reported with its text, and that the device is closed only when open.
+#include "support/sound_module.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace narabe::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingLibrary final : public SoundLibrary {
+  public:
+    struct Create {
+        std::int32_t device;
+        std::vector<std::byte> image;
+        std::int32_t mode;
+        std::string source;
+    };
+
+    std::int32_t dsInitialize(std::uintptr_t window) override {
+        windows.push_back(window);
+        return device;
+    }
+    std::int32_t dsCreateDSB(std::int32_t dev, std::span<const std::byte> image, std::int32_t mode,
+                             std::string_view source) override {
+        creates.push_back({dev, {image.begin(), image.end()}, mode, std::string(source)});
+        return buffer;
+    }
+    void dsPlay(std::int32_t) override { ++others; }
+    void dsPlayLooping(std::int32_t) override { ++others; }
+    void dsStop(std::int32_t) override { ++others; }
+    void dsFree(std::int32_t) override { ++others; }
+    void dsTerminate(std::int32_t dev) override { terminated.push_back(dev); }
+
+    std::int32_t device = 1;  // what dsInitialize gives
+    std::int32_t buffer = 42; // what dsCreateDSB gives
+    std::vector<std::uintptr_t> windows;
+    std::vector<Create> creates;
+    std::vector<std::int32_t> terminated;
+    int others = 0;
+};
+
+class RecordingBoxes final : public MessageBoxes {
+  public:
+    struct Box {
+        std::string title;
+        std::string text;
+    };
+    void message(std::string_view title, std::string_view text) override {
+        messages.push_back({std::string(title), std::string(text)});
+    }
+    void warning(std::string_view title, std::string_view text) override {
+        warnings.push_back({std::string(title), std::string(text)});
+    }
+    std::vector<Box> messages;
+    std::vector<Box> warnings;
+};
+
+// Runs each test in a fresh, empty current directory.
+class SoundModuleTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous = fs::current_path();
+        std::string pattern = (fs::temp_directory_path() / "narabe-sound-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        fs::current_path(directory);
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        std::error_code ignored;
+        // Give back the read permission a test may have taken, so that removal works.
+        for (const auto& entry : fs::directory_iterator(directory, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(directory, ignored);
+    }
+    static void write(const fs::path& file, const std::vector<std::byte>& bytes) {
+        std::ofstream out(file, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+    std::int32_t load(const fs::path& file, std::int32_t mode = 3, std::int32_t device = 1) {
+        return SoundLoad(io, device, file, mode);
+    }
+
+    fs::path previous;
+    fs::path directory;
+    RecordingLibrary library;
+    RecordingBoxes boxes;
+    SoundPorts io{library, boxes};
+};
+
+// Every byte value, so that nothing is lost to text mode or a stop at a zero byte.
+std::vector<std::byte> everyByte() {
+    std::vector<std::byte> bytes;
+    for (int round = 0; round < 3; ++round)
+        for (int b = 0; b < 256; ++b)
+            bytes.push_back(static_cast<std::byte>(b));
+    return bytes;
+}
+
+TEST_F(SoundModuleTest, InitWarnsOnceWhenThereIsNoDevice) {
+    library.device = 0;
+    EXPECT_EQ(SoundInit(io, 0x1234), 0);
+    ASSERT_EQ(library.windows.size(), 1u);
+    EXPECT_EQ(library.windows[0], 0x1234u);
+    ASSERT_EQ(boxes.warnings.size(), 1u);
+    EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
+    EXPECT_EQ(boxes.warnings[0].text, "Direct Soundインターフェースが作成できません。");
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(SoundModuleTest, InitGivesTheDeviceSilently) {
+    library.device = 7;
+    EXPECT_EQ(SoundInit(io, 99), 7);
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, WarningIsTitledWithTheLibrary) {
+    SoundWarning(boxes, "text");
+    ASSERT_EQ(boxes.warnings.size(), 1u);
+    EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
+    EXPECT_EQ(boxes.warnings[0].text, "text");
+}
+
+TEST_F(SoundModuleTest, APresentFileReachesTheLibraryByteForByte) {
+    const std::vector<std::byte> bytes = everyByte();
+    write("石打音.wav", bytes);
+    EXPECT_EQ(load("石打音.wav", 3, 5), 42);
+    ASSERT_EQ(library.creates.size(), 1u);
+    EXPECT_EQ(library.creates[0].device, 5);
+    EXPECT_EQ(library.creates[0].image, bytes);
+    EXPECT_EQ(library.creates[0].mode, 3);
+    EXPECT_EQ(library.creates[0].source, "石打音.wav");
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, TheModeAndTheLibrarysAnswerPassThrough) {
+    write("BGM.wav", everyByte());
+    library.buffer = 0; // the library refuses the image
+    EXPECT_EQ(load("BGM.wav", 1), 0);
+    ASSERT_EQ(library.creates.size(), 1u);
+    EXPECT_EQ(library.creates[0].mode, 1);
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, AnEmptyOrLargeFileIsReadWhole) {
+    write("empty.wav", {});
+    std::vector<std::byte> large(300000);
+    for (std::size_t i = 0; i < large.size(); ++i)
+        large[i] = static_cast<std::byte>(i * 7 + i / 256);
+    write("large.wav", large);
+    load("empty.wav");
+    load("large.wav");
+    ASSERT_EQ(library.creates.size(), 2u);
+    EXPECT_TRUE(library.creates[0].image.empty());
+    EXPECT_EQ(library.creates[1].image, large);
+}
+
+TEST_F(SoundModuleTest, ALinkToAFileCountsAsTheFile) {
+    write("real.wav", everyByte());
+    fs::create_symlink("real.wav", "link.wav");
+    EXPECT_EQ(load("link.wav"), 42);
+    ASSERT_EQ(library.creates.size(), 1u);
+    EXPECT_EQ(library.creates[0].image, everyByte());
+}
+
+TEST_F(SoundModuleTest, NothingThatIsNotARegularFileCountsAsPresent) {
+    fs::create_directory("directory.wav");
+    fs::create_symlink("directory.wav", "link-to-directory.wav");
+    fs::create_symlink("nowhere.wav", "dangling.wav");
+    for (const char* name :
+         {"missing.wav", "directory.wav", "link-to-directory.wav", "dangling.wav"}) {
+        EXPECT_EQ(load(name), 0) << name;
+    }
+    EXPECT_TRUE(library.creates.empty());
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, APipeIsNotPresentAndIsNeverOpened) {
+    // Opening a pipe without a writer would wait for ever: the check must come first.
+    ASSERT_EQ(::mkfifo("pipe.wav", 0600), 0);
+    EXPECT_EQ(load("pipe.wav"), 0);
+    EXPECT_TRUE(library.creates.empty());
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, WithoutADeviceNoFileIsRead) {
+    write("その他.wav", everyByte());
+    fs::permissions("その他.wav", fs::perms::none);
+    EXPECT_EQ(load("その他.wav", 3, 0), 0);
+    EXPECT_TRUE(library.creates.empty());
+    // Had the module tried to read the unreadable file, it would have warned.
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
+TEST_F(SoundModuleTest, AnUnreadableFileWarnsWithTheErrorText) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from reading";
+    write("禁止.wav", everyByte());
+    fs::permissions("禁止.wav", fs::perms::none);
+    EXPECT_EQ(load("禁止.wav"), 0);
+    EXPECT_TRUE(library.creates.empty());
+    ASSERT_EQ(boxes.warnings.size(), 1u);
+    EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
+    EXPECT_EQ(boxes.warnings[0].text, std::generic_category().message(EACCES));
+}
+
+TEST_F(SoundModuleTest, AFileThatFailsWhileBeingReadWarnsWithTheErrorText) {
+    // A process's own memory file is a regular file that opens for anyone, but reading it
+    // from offset 0, where nothing is mapped, fails with an input/output error.
+    fs::create_symlink("/proc/self/mem", "終局.wav");
+    EXPECT_EQ(load("終局.wav"), 0);
+    EXPECT_TRUE(library.creates.empty());
+    ASSERT_EQ(boxes.warnings.size(), 1u);
+    EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
+    EXPECT_EQ(boxes.warnings[0].text, std::generic_category().message(EIO));
+}
+
+TEST_F(SoundModuleTest, TermClosesOnlyAnOpenDevice) {
+    SoundTerm(io, 0);
+    EXPECT_TRUE(library.terminated.empty());
+    SoundTerm(io, 3);
+    EXPECT_EQ(library.terminated, std::vector<std::int32_t>{3});
+    EXPECT_EQ(library.others, 0);
+}
+
+} // namespace
+} // namespace narabe::test
