@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <optional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -27,15 +26,32 @@ std::vector<std::string> fields(const std::string& line) {
     return out;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A decimal number: an optional sign, digits with at most one point, at least one digit.
 std::optional<double> decimalNumber(const std::string& s) {
-    static const std::regex form{R"([+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+))"};
-    if (!std::regex_match(s, form)) return std::nullopt;
+    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    int digits = 0;
+    int points = 0;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i]))
+            ++digits;
+        else if (s[i] == '.' && ++points == 1)
+            continue;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0) return std::nullopt;
     return std::strtod(s.c_str(), nullptr);
 }
 
+// A whole number of at most nine digits, with an optional sign.
 std::optional<int> wholeNumber(const std::string& s) {
-    static const std::regex form{R"([+-]?[0-9]{1,9})"};
-    if (!std::regex_match(s, form)) return std::nullopt;
+    const std::size_t start = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    const std::size_t digits = s.size() - start;
+    if (digits == 0 || digits > 9) return std::nullopt;
+    for (std::size_t i = start; i < s.size(); ++i)
+        if (!isDigit(s[i])) return std::nullopt;
     return std::atoi(s.c_str());
 }
 
