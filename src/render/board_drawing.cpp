@@ -70,7 +70,11 @@ void 描画_文字列(Surface& s, double x, double y, int number, int colour, in
 }
 
 std::string printedNumber(int n) {
-    return (n < 0 ? "-" : " ") + std::to_string(n < 0 ? -static_cast<long long>(n) : n) + " ";
+    // The sign position holds a blank for a number that is not negative.
+    std::string text(1, n < 0 ? '-' : ' ');
+    text += std::to_string(n < 0 ? -static_cast<long long>(n) : static_cast<long long>(n));
+    text += ' ';
+    return text;
 }
 
 } // namespace narabe

@@ -17,6 +17,16 @@ namespace narabe {
 
 namespace {
 
+// Opens a file by path with the C library, also where paths are wide (Windows).
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wide(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wide.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
 // "手順番号表示" in Shift-JIS (code page 932): 8E E8 8F 87 94 D4 8D 86 95 5C 8E A6.
 constexpr std::string_view KEY_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
 constexpr std::string_view KEY_BGM = "BGM";
@@ -47,7 +57,7 @@ bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noe
         std::filesystem::path temporary = file;
         temporary += ".tmp";
 
-        std::FILE* out = std::fopen(temporary.c_str(), "wb");
+        std::FILE* out = openFile(temporary, "wb");
         if (out == nullptr) return false;
         bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
         written = std::fflush(out) == 0 && written;
@@ -112,7 +122,7 @@ LineRead readLine(std::FILE* in, std::string& line) {
 // opened or read, or a line has no "=". Lines before the error keep their effect.
 bool readSettings(const std::filesystem::path& file, SettingsPorts io, std::int32_t bgm) {
     try {
-        const FileHandle in(std::fopen(file.c_str(), "rb"));
+        const FileHandle in(openFile(file, "rb"));
         if (!in) return false;
         std::string line;
         for (;;) {
