@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 namespace narabe::test {
@@ -138,6 +139,54 @@ TEST(ScriptInput, ButtonWithoutTheAboutDialogIsIgnoredAsWritten) {
     const ScriptRun r = folder.run("  button\tCommand2\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.lines.back(), "ignored\t  button\tCommand2");
+}
+
+} // namespace
+} // namespace narabe::test
+
+namespace narabe::test {
+namespace {
+
+std::vector<std::string> afterStartup(const ScriptRun& r) {
+    const std::size_t title = r.find("picture\tPG_NAME\t6915\t207.5");
+    if (title == std::string::npos) return {};
+    return {r.lines.begin() + static_cast<std::ptrdiff_t>(title) + 1, r.lines.end()};
+}
+
+TEST(Music, ToggleChecksPlaysStopsAndRewritesTheFileEachTime) {
+    ScriptFolder folder;
+    folder.writeFile("Narabe1.ini", settingsBytes(true, false));
+    const ScriptRun once = folder.run("menu BGM\n");
+    EXPECT_EQ(afterStartup(once),
+              (std::vector<std::string>{"check\tBGM\t1", "dsPlayLooping\tBGM.wav"}));
+    EXPECT_EQ(folder.readFile("Narabe1.ini"), settingsBytes(true, true));
+
+    const ScriptRun twice = folder.run("menu BGM\n");
+    EXPECT_EQ(afterStartup(twice), (std::vector<std::string>{"check\tBGM\t0", "dsStop\tBGM.wav"}));
+    EXPECT_EQ(folder.readFile("Narabe1.ini"), settingsBytes(true, false));
+}
+
+TEST(Music, WithoutASoundDeviceTheToggleStillChecksAndWrites) {
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu BGM\n", "--no-sound-device");
+    EXPECT_EQ(afterStartup(r), (std::vector<std::string>{"check\tBGM\t1", "dsPlayLooping\t0"}));
+    EXPECT_EQ(folder.readFile("Narabe1.ini"), settingsBytes(false, true));
+}
+
+// A folder named Narabe1.ini: reading fails, so do both writes; the game carries on with
+// both options cleared, and the music that was switched on keeps playing.
+TEST(Music, FailingWritesClearBothChecksAndTheGameGoesOn) {
+    ScriptFolder folder;
+    std::filesystem::create_directory(folder.path() / "Narabe1.ini");
+    const ScriptRun r = folder.run("menu BGM\nmenu TAIMAN\ndump\n");
+    EXPECT_EQ(r.status, 0);
+    const auto tail = afterStartup(r);
+    ASSERT_GE(tail.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.begin() + 4),
+              (std::vector<std::string>{"check\tBGM\t1", "dsPlayLooping\tBGM.wav",
+                                        "check\tBANGOU\t0", "check\tBGM\t0"}));
+    EXPECT_EQ(r.count("msgbox\t \t先手の番です"), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Narabe1.ini"));
 }
 
 } // namespace
