@@ -22,8 +22,8 @@ constexpr std::string_view COLUMN_LETTERS =
 
 std::string currentDirectory() {
     std::error_code ec;
-    const auto dir = std::filesystem::current_path(ec);
-    return ec ? std::string{} : dir.string();
+    const std::u8string dir = std::filesystem::current_path(ec).u8string(); // UTF-8 everywhere
+    return ec ? std::string{} : std::string(dir.begin(), dir.end());
 }
 
 } // namespace
@@ -31,11 +31,11 @@ std::string currentDirectory() {
 void Form1::Form_Load() {
     const SoundPorts sound{io_.sound, io_.boxes};
     st_.SoundDevice = SoundInit(sound, io_.windowHandle);
-    st_.SndOther = SoundLoad(sound, st_.SoundDevice, "その他.wav", MODE_EFFECT);
-    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, "禁止.wav", MODE_EFFECT);
-    st_.SndStone = SoundLoad(sound, st_.SoundDevice, "石打音.wav", MODE_EFFECT);
-    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, "終局.wav", MODE_EFFECT);
-    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, "BGM.wav", MODE_MUSIC);
+    st_.SndOther = SoundLoad(sound, st_.SoundDevice, u8"その他.wav", MODE_EFFECT);
+    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, u8"禁止.wav", MODE_EFFECT);
+    st_.SndStone = SoundLoad(sound, st_.SoundDevice, u8"石打音.wav", MODE_EFFECT);
+    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, u8"終局.wav", MODE_EFFECT);
+    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, u8"BGM.wav", MODE_MUSIC);
 
     st_.StartDir = currentDirectory();
     io_.frame.place(-60, -60, 9000, 8000);

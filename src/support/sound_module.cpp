@@ -84,7 +84,10 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
         SoundWarning(io.boxes, error);
         return 0;
     }
-    return io.library.dsCreateDSB(device, std::span<const std::byte>(bytes), mode, file.string());
+    const std::u8string name = file.u8string(); // the file's name as UTF-8 on every platform
+    return io.library.dsCreateDSB(device, std::span<const std::byte>(bytes), mode,
+                                  std::string_view(reinterpret_cast<const char*>(name.data()),
+                                                   name.size()));
 }
 
 void SoundTerm(SoundPorts io, std::int32_t device) {
