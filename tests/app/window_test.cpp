@@ -217,3 +217,40 @@ TEST(Window, CheckMarksFollowTheGameNotTheClick) {
 
 } // namespace
 } // namespace narabe
+
+namespace narabe {
+namespace {
+
+TEST(Window, AtTwiceTheDensityEveryPictureIsDrawnAtThatResolution) {
+    app();
+    GameFolder folder;
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    BoxCloser boxes;
+    MainWindow window{sound, 2};
+    window.load();
+    const QImage& img = window.view().image();
+    EXPECT_EQ(img.devicePixelRatio(), 2.0);
+    EXPECT_EQ(img.size(), QSize(2 * BoardView::WIDTH, 2 * BoardView::HEIGHT));
+    // The horizontal grid line of row 9 is one picture pixel, two device pixels high, and
+    // sharp: black on both device rows, ground right above and below.
+    const QPoint line = cellPixel(9, 9, 4, 10) * 2;
+    EXPECT_EQ(img.pixelColor(line), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(line + QPoint(0, 1)), QColor(0, 0, 0));
+    const QColor above = img.pixelColor(line - QPoint(0, 1));
+    const QColor below = img.pixelColor(line + QPoint(0, 2));
+    EXPECT_GT(above.red(), 200) << above.name().toStdString();
+    EXPECT_GT(below.red(), 200) << below.name().toStdString();
+}
+
+TEST(Window, WindowFontIsAJapaneseSerifFace) {
+    app();
+    const QFontInfo info(windowFont(9));
+    const QString family = info.family();
+    EXPECT_TRUE(family.contains(QStringLiteral("Mincho")) || family.contains(QStringLiteral("明朝")) ||
+                family.contains(QStringLiteral("Serif")))
+        << family.toStdString();
+    EXPECT_EQ(info.pixelSize(), 12); // 9 points at 96 dots per inch
+}
+
+} // namespace
+} // namespace narabe
