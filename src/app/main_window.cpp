@@ -1,6 +1,7 @@
 // The menu bar, the window events and the desktop ports of the main window.
 #include "app/main_window.h"
 
+#include "app/about_box.h"
 #include "game/menu_tree.h"
 
 #include <QAction>
@@ -32,13 +33,22 @@ constexpr int TWIPS_PER_PIXEL = 15;
 
 } // namespace
 
-MainWindow::MainWindow(SoundLibrary& sound, int scale) : view_(new BoardView(scale, this)) {
+MainWindow::MainWindow(SoundLibrary& sound, int scale)
+    : view_(new BoardView(scale, this)), scale_(scale) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
     buildMenus();
-    const Ports io{*view_, *this, *this,
-                   sound,  *this, *this,
-                   *this,  *this, static_cast<std::uintptr_t>(winId())};
+    const Ports io{*view_,
+                   *this,
+                   *this,
+                   sound,
+                   *this,
+                   *this,
+                   *this,
+                   *this,
+                   *this,
+                   static_cast<std::uintptr_t>(winId()),
+                   std::string(HOME_PAGE)};
     form_ = std::make_unique<Form1>(io);
     view_->onPress = [this](double x, double y) {
         if (!ended_) form_->Form_MouseDown(1, 0, x, y);
@@ -138,6 +148,19 @@ bool MainWindow::open(std::string_view address) {
 void MainWindow::place(double left, double top, double /*width*/, double /*height*/) {
     // The frame's outer corner; the client area keeps the fixed size of the board view.
     move(static_cast<int>(left) / TWIPS_PER_PIXEL, static_cast<int>(top) / TWIPS_PER_PIXEL);
+}
+
+void MainWindow::showModal() {
+    AboutBox box(
+        scale_, [this] { form_->form2().Command1_Click(); },
+        [this] { form_->form2().Command2_Click(); }, this);
+    about_ = &box;
+    box.exec();
+    about_ = nullptr;
+}
+
+void MainWindow::unload() {
+    if (about_ != nullptr) about_->done(0);
 }
 
 void MainWindow::end() {

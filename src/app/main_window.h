@@ -14,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 
 namespace narabe {
 
@@ -23,7 +24,8 @@ class MainWindow final : public QMainWindow,
                          private Clock,
                          private Browser,
                          private WindowFrame,
-                         private Program {
+                         private Program,
+                         private AboutDialog {
   public:
     MainWindow(SoundLibrary& sound, int scale);
 
@@ -49,12 +51,16 @@ class MainWindow final : public QMainWindow,
     bool open(std::string_view address) override;
     void place(double left, double top, double width, double height) override;
     void end() override;
+    void showModal() override;
+    void unload() override;
 
     BoardView* view_;
     std::unique_ptr<Form1> form_;
     SteadyClock sleeper_;
     std::array<QAction*, 2> checkActions_{};
     std::array<bool, 2> checks_{}; // the options' record: the check marks as the game set them
+    int scale_;
+    QDialog* about_ = nullptr; // the about dialog while it is shown
     bool ended_ = false;
 };
 

@@ -6,10 +6,12 @@
 
 #include "render/surface.h"
 #include "state/state.h"
+#include "support/help.h"
 #include "support/ports.h"
 #include "support/sound_library.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace narabe {
@@ -23,12 +25,14 @@ struct Ports {
     Browser& browser;
     WindowFrame& frame;
     Program& program;
-    std::uintptr_t windowHandle = 0; // handed to the sound device
+    AboutDialog& about;
+    std::uintptr_t windowHandle = 0;               // handed to the sound device
+    std::string homePage = std::string(HOME_PAGE); // opened from the about dialog
 };
 
 class Form1 {
   public:
-    explicit Form1(Ports io) : io_(io) {}
+    explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage) {}
 
     // Window events.
     void Form_Load();
@@ -41,7 +45,16 @@ class Form1 {
     void SENTE_Click();
     void GOTE_Click();
     void SYURYOU_Click();
+    void SAISYO_Click();
+    void MODORU_Click();
+    void SUSUMU_Click();
+    void BANGOU_Click();
     void BGM_Click();
+    void KAISETU_Click();
+    void VER_Click();
+
+    // The about dialog's buttons.
+    [[nodiscard]] Form2& form2() { return form2_; }
 
     [[nodiscard]] const State& state() const { return st_; }
     // True once the program has ended; no handler may run after that.
@@ -72,6 +85,7 @@ class Form1 {
 
     State st_;
     Ports io_;
+    Form2 form2_;
     bool ended_ = false;
 };
 

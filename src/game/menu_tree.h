@@ -24,7 +24,7 @@ struct MenuNode {
     MenuLevel level;
     std::string_view control;
     std::string_view text;
-    Handler handler; // nullptr: present in the menu, does nothing yet
+    Handler handler; // nullptr for the menus themselves
     bool checkItem;
 };
 
@@ -36,15 +36,15 @@ inline constexpr std::array<MenuNode, 16> MENU_TREE = {{
     {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, false},
     {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, false},
     {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, false},
-    {MenuLevel::Item, "SAISYO", "最初", nullptr, false},
-    {MenuLevel::BarCommand, "MODORU", "戻", nullptr, false},
-    {MenuLevel::BarCommand, "SUSUMU", "進", nullptr, false},
+    {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, false},
+    {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, false},
+    {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, false},
     {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false},
-    {MenuLevel::Item, "BANGOU", "手順番号表示", nullptr, true},
+    {MenuLevel::Item, "BANGOU", "手順番号表示", &Form1::BANGOU_Click, true},
     {MenuLevel::Item, "BGM", "BGM", &Form1::BGM_Click, true},
     {MenuLevel::Bar, "SONOTA", "その他", nullptr, false},
-    {MenuLevel::Item, "KAISETU", "解説", nullptr, false},
-    {MenuLevel::Item, "VER", "バージョン情報", nullptr, false},
+    {MenuLevel::Item, "KAISETU", "解説", &Form1::KAISETU_Click, false},
+    {MenuLevel::Item, "VER", "バージョン情報", &Form1::VER_Click, false},
 }};
 
 // The node of a command (an Item, SubItem or BarCommand) by control name, or nullptr.

@@ -9,6 +9,7 @@
 #include "script/runner.h"
 #include "support/sdl/sdl_sound_library.h"
 
+#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -53,10 +54,14 @@ int main(int argc, char* argv[]) {
         RecordingBrowser browser(t, browserFails);
         RecordingFrame frame(t);
         RecordingProgram program(t);
-        Form1 game(Ports{surface, boxes, menu, sound, clock, browser, frame, program, 0});
+        RecordingAbout about(t);
+        const char* home = std::getenv("NARABE_HOME_PAGE");
+        Form1 game(Ports{surface, boxes, menu, sound, clock, browser, frame, program, about, 0,
+                         home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
 
         game.Form_Load();
-        const RunResult r = runScript(game, in, t, std::cerr);
+        const RunResult r = runScript(
+            game, [&about] { return about.open(); }, in, t, std::cerr);
         std::cout.flush();
         return r.status;
     } catch (const std::exception& e) {

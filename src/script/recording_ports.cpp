@@ -107,6 +107,16 @@ void RecordingFrame::place(double left, double top, double width, double height)
     t_.line({"window", decimal(left), decimal(top), decimal(width), decimal(height)});
 }
 
+void RecordingAbout::showModal() {
+    t_.line({"form2", "show"});
+    open_ = true;
+}
+
+void RecordingAbout::unload() {
+    t_.line({"form2", "unload"});
+    open_ = false;
+}
+
 void RecordingProgram::end() {
     t_.line({"end"});
     ended_ = true;

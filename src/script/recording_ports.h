@@ -97,6 +97,20 @@ class RecordingFrame final : public WindowFrame {
     Transcript& t_;
 };
 
+// The about dialog: "shown" until a button unloads it; the runner routes the script's
+// button commands to it while it is open.
+class RecordingAbout final : public AboutDialog {
+  public:
+    explicit RecordingAbout(Transcript& t) : t_(t) {}
+    void showModal() override;
+    void unload() override;
+    bool open() const { return open_; }
+
+  private:
+    Transcript& t_;
+    bool open_ = false;
+};
+
 class RecordingProgram final : public Program {
   public:
     explicit RecordingProgram(Transcript& t) : t_(t) {}

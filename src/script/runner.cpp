@@ -26,7 +26,9 @@ std::vector<std::string> fields(const std::string& line) {
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A decimal number: an optional sign, digits with at most one point, at least one digit.
 std::optional<double> decimalNumber(const std::string& s) {
@@ -93,7 +95,8 @@ void dumpState(const State& st, Transcript& t) {
     }
 }
 
-RunResult runScript(Form1& game, std::istream& in, Transcript& t, std::ostream& err) {
+RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::istream& in,
+                    Transcript& t, std::ostream& err) {
     std::string raw;
     int lineNo = 0;
     const auto bad = [&](std::string_view why) {
@@ -108,20 +111,27 @@ RunResult runScript(Form1& game, std::istream& in, Transcript& t, std::ostream& 
         if (f.empty() || f[0][0] == '#') continue;
         const std::string& cmd = f[0];
         const std::size_t args = f.size() - 1;
+        // Input to the main window is dropped while the modal about dialog is open, and a
+        // button of the dialog means nothing while it is closed.
+        const bool modal = dialogOpen();
+        const auto ignore = [&] { t.line({"ignored", line}); };
 
         if (cmd == "press") {
             if (args != 2) return bad("press takes X and Y");
             const auto x = decimalNumber(f[1]);
             const auto y = decimalNumber(f[2]);
             if (!x || !y) return bad("press takes decimal numbers");
+            if (modal) {
+                ignore();
+                continue;
+            }
             game.Form_MouseDown(1, 0, *x, *y);
         } else if (cmd == "menu") {
             if (args != 1) return bad("menu takes one control name");
             const MenuNode* node = findCommand(f[1]);
             if (node == nullptr) return bad("no menu item named " + f[1]);
-            if (node->handler == nullptr) {
-                err << "narabe-script: line " << lineNo << ": menu " << f[1]
-                    << " is not built yet; skipped\n";
+            if (modal) {
+                ignore();
                 continue;
             }
             (game.*(node->handler))();
@@ -129,14 +139,27 @@ RunResult runScript(Form1& game, std::istream& in, Transcript& t, std::ostream& 
             if (args != 1) return bad("key takes one character code");
             const auto k = wholeNumber(f[1]);
             if (!k) return bad("key takes a whole number");
+            if (modal) {
+                ignore();
+                continue;
+            }
             game.Form_KeyPress(*k);
         } else if (cmd == "close") {
             if (args != 0) return bad("close takes nothing");
+            if (modal) {
+                ignore();
+                continue;
+            }
             game.Form_Unload();
         } else if (cmd == "button") {
             if (args != 1 || (f[1] != "Command1" && f[1] != "Command2"))
                 return bad("button takes Command1 or Command2");
-            t.line({"ignored", line}); // the about dialog is not open
+            if (!modal)
+                ignore();
+            else if (f[1] == "Command1")
+                game.form2().Command1_Click();
+            else
+                game.form2().Command2_Click();
         } else if (cmd == "dump") {
             if (args != 0) return bad("dump takes nothing");
             dumpState(game.state(), t);

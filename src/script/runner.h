@@ -5,6 +5,7 @@
 #include "game/form1.h"
 #include "script/transcript.h"
 
+#include <functional>
 #include <istream>
 #include <ostream>
 
@@ -15,8 +16,10 @@ struct RunResult {
     int badLine = 0;
 };
 
-// Runs the script read from `in` on a game whose start-up has already run.
-RunResult runScript(Form1& game, std::istream& in, Transcript& t, std::ostream& err);
+// Runs the script read from `in` on a game whose start-up has already run. While
+// `dialogOpen` says the about dialog is open, only its buttons and dump are run.
+RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::istream& in,
+                    Transcript& t, std::ostream& err);
 
 // The game state, the board and the computer's flags, in the transcript's dump form.
 void dumpState(const State& st, Transcript& t);

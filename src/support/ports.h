@@ -40,6 +40,15 @@ class Browser {
     [[nodiscard]] virtual bool open(std::string_view address) = 0;
 };
 
+// The modal about dialog: shown until it is unloaded by one of its buttons.
+class AboutDialog {
+  public:
+    virtual ~AboutDialog() = default;
+    // Shows the dialog; in the window program this returns once it has been unloaded.
+    virtual void showModal() = 0;
+    virtual void unload() = 0;
+};
+
 // The main window's frame: placed in twips, left and top possibly off the screen.
 class WindowFrame {
   public:

@@ -71,7 +71,8 @@ int main(int argc, char* argv[]) {
         const int towardsInside = i == 19 ? -4 : 4;
         const QPoint row = crossing(i, 3) + QPoint(towardsInside, 0);
         const QPoint col = crossing(7, i) + QPoint(0, towardsInside);
-        expect(shot.pixelColor(row) == Qt::black, "horizontal grid line", row, shot.pixelColor(row));
+        expect(shot.pixelColor(row) == Qt::black, "horizontal grid line", row,
+               shot.pixelColor(row));
         expect(shot.pixelColor(col) == Qt::black, "vertical grid line", col, shot.pixelColor(col));
     }
     // Outside the outermost lines the ground has no line.

@@ -11,8 +11,15 @@
 
 namespace narabe::test {
 
-struct SilentPorts final : Surface, MessageBoxes, MenuChecks, SoundLibrary, Clock, Browser,
-                           WindowFrame, Program {
+struct SilentPorts final : Surface,
+                           MessageBoxes,
+                           MenuChecks,
+                           SoundLibrary,
+                           Clock,
+                           Browser,
+                           WindowFrame,
+                           Program,
+                           AboutDialog {
     void copyPicture(Picture, double, double) override {}
     void fillRect(double, double, double, double, int) override {}
     void drawText(double, double, int, int, std::string_view) override {}
@@ -36,14 +43,19 @@ struct SilentPorts final : Surface, MessageBoxes, MenuChecks, SoundLibrary, Cloc
     bool open(std::string_view) override { return true; }
     void place(double, double, double, double) override {}
     void end() override { ended = true; }
+    void showModal() override { aboutShown = true; }
+    void unload() override { aboutShown = false; }
 
-    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this, *this, *this, 0}; }
+    Ports ports() {
+        return Ports{*this, *this, *this, *this, *this, *this, *this, *this, *this, 0, "home"};
+    }
 
     std::vector<std::string> messages;
     bool checks[2] = {false, false};
     std::int32_t buffers = 0;
     double waited = 0;
     bool ended = false;
+    bool aboutShown = false;
 };
 
 } // namespace narabe::test

@@ -1,0 +1,84 @@
+// A sky from deep to pale blue with a few soft clouds, the title in white serif lettering
+// with a faint shadow, and the credit line in small type below it.
+#include "render/pictures/about_picture.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <array>
+#include <stdexcept>
+
+namespace narabe {
+
+namespace {
+
+QFont serif(int pixelSize, QFont::Weight weight) {
+    QFont font;
+    font.setFamilies({"IPA P明朝", "IPAPMincho", "IPA明朝", "IPAMincho", "Noto Serif CJK JP",
+                      "Noto Serif JP", "DejaVu Serif", "Liberation Serif"});
+    font.setStyleHint(QFont::Serif, QFont::PreferAntialias);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+void drawCloud(QPainter& p, QPointF centre, double size) {
+    struct Puff {
+        double dx, dy, r;
+    };
+    static constexpr std::array<Puff, 5> puffs = {{{-0.9, 0.15, 0.55},
+                                                   {-0.3, -0.2, 0.7},
+                                                   {0.35, -0.1, 0.65},
+                                                   {0.9, 0.2, 0.5},
+                                                   {0.0, 0.25, 0.6}}};
+    for (const Puff& puff : puffs) {
+        const QPointF c = centre + QPointF(puff.dx * size, puff.dy * size);
+        const double r = puff.r * size;
+        QRadialGradient g(c, r);
+        g.setColorAt(0.0, QColor(255, 255, 255, 150));
+        g.setColorAt(1.0, QColor(255, 255, 255, 0));
+        p.setBrush(g);
+        p.drawEllipse(c, r, r);
+    }
+}
+
+} // namespace
+
+QImage drawAboutPicture(int scale) {
+    if (QGuiApplication::instance() == nullptr)
+        throw std::logic_error("the about picture needs a QGuiApplication for its fonts");
+    QImage image(ABOUT_WIDTH * scale, ABOUT_HEIGHT * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+
+    QLinearGradient sky(0, 0, 0, ABOUT_HEIGHT);
+    sky.setColorAt(0.0, QColor(24, 72, 160));
+    sky.setColorAt(0.6, QColor(86, 150, 220));
+    sky.setColorAt(1.0, QColor(170, 210, 245));
+    p.fillRect(QRect(0, 0, ABOUT_WIDTH, ABOUT_HEIGHT), sky);
+    p.setPen(Qt::NoPen);
+    drawCloud(p, {48, 62}, 22);
+    drawCloud(p, {290, 30}, 18);
+    drawCloud(p, {210, 84}, 14);
+
+    const QString title = QString::fromUtf8("Narabe\u2160");
+    const QRectF titleBox(0, 6, ABOUT_WIDTH, 58);
+    p.setFont(serif(40, QFont::Bold));
+    p.setPen(QColor(10, 30, 80, 120));
+    p.drawText(titleBox.translated(2, 2), Qt::AlignCenter, title);
+    p.setPen(QColor(250, 250, 255));
+    p.drawText(titleBox, Qt::AlignCenter, title);
+
+    p.setFont(serif(11, QFont::Normal));
+    p.setPen(QColor(235, 242, 255));
+    p.drawText(QRectF(0, 66, ABOUT_WIDTH, 16), Qt::AlignCenter,
+               QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project"));
+    p.end();
+    return image;
+}
+
+} // namespace narabe
