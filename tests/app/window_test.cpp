@@ -259,3 +259,41 @@ TEST(Window, WindowFontIsAJapaneseSerifFace) {
 
 } // namespace
 } // namespace narabe
+
+#include <QPushButton>
+
+namespace narabe {
+namespace {
+
+TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
+    app();
+    GameFolder folder;
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    MainWindow window{sound, 1};
+    window.load();
+    window.show();
+    QString title;
+    QStringList buttons;
+    QSize size;
+    QTimer::singleShot(100, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) return;
+        title = dialog->windowTitle();
+        size = dialog->size();
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+            buttons << b->text();
+            if (b->text() == QStringLiteral("O K")) b->click();
+        }
+    });
+    QAction* ver = window.findChild<QAction*>(QStringLiteral("VER"));
+    ASSERT_NE(ver, nullptr);
+    ver->trigger(); // returns once the dialog has been closed
+    EXPECT_EQ(title, QStringLiteral("バージョン情報"));
+    EXPECT_EQ(size, QSize(333, 102)); // 4995 x 1530 twips
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("O K"), QStringLiteral("ホームページ")}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
+} // namespace narabe

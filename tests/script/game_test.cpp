@@ -1,6 +1,7 @@
 // Whole games through the transcript: starting and switching games, human moves and
 // their refusals, the computer's answers and the end of a game.
 #include "script/expected.h"
+#include "script/moves.h"
 #include "script/script_harness.h"
 
 #include <gtest/gtest.h>
@@ -10,37 +11,6 @@
 
 namespace narabe::test {
 namespace {
-
-struct Pt {
-    int x;
-    int y;
-};
-
-// A press in the middle of the cell of point (x, y).
-std::string press(Pt p) {
-    return "press " + std::to_string(300 + 315 * p.x + 150) + " " +
-           std::to_string(50 + 315 * p.y + 150) + "\n";
-}
-
-// Presses for alternating moves, black first.
-std::string alternate(const std::vector<Pt>& black, const std::vector<Pt>& white) {
-    std::string s;
-    for (std::size_t i = 0; i < std::max(black.size(), white.size()); ++i) {
-        if (i < black.size()) s += press(black[i]);
-        if (i < white.size()) s += press(white[i]);
-    }
-    return s;
-}
-
-std::vector<std::string> after(const ScriptRun& r, std::size_t from) {
-    return {r.lines.begin() + static_cast<std::ptrdiff_t>(from), r.lines.end()};
-}
-
-std::string field(const std::string& line, const std::string& key) {
-    for (const std::string& f : splitFields(line))
-        if (f.rfind(key + "=", 0) == 0) return f.substr(key.size() + 1);
-    return "?";
-}
 
 const std::size_t STARTUP = startupLines(soundLoadLines(), {"", ""}).size();
 

@@ -71,10 +71,11 @@ void ScriptFolder::remove(const std::string& name) const {
     fs::remove_all(path_ / name);
 }
 
-ScriptRun ScriptFolder::run(const std::string& script, const std::string& options) const {
+ScriptRun ScriptFolder::run(const std::string& script, const std::string& options,
+                            const std::string& environment) const {
     writeFile(".script", script);
-    const std::string cmd = "cd '" + path_.string() + "' && '" + NARABE_SCRIPT_EXE + "' " +
-                            options + " .script > .out 2> .err";
+    const std::string cmd = "cd '" + path_.string() + "' && " + environment + " '" +
+                            NARABE_SCRIPT_EXE + "' " + options + " .script > .out 2> .err";
     const int raw = std::system(cmd.c_str());
     ScriptRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -36,8 +36,10 @@ class ScriptFolder {
     [[nodiscard]] std::string readFile(const std::string& name) const;
     void remove(const std::string& name) const;
 
-    // Runs the script with the given options; the folder is the current directory.
-    ScriptRun run(const std::string& script, const std::string& options = "") const;
+    // Runs the script with the given options and environment assignments ("NAME=value"
+    // words); the folder is the current directory.
+    ScriptRun run(const std::string& script, const std::string& options = "",
+                  const std::string& environment = "") const;
 
   private:
     std::filesystem::path path_;

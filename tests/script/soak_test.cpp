@@ -51,7 +51,8 @@ char flag(const Dump& d, int x, int y) {
 int stones(const Dump& d) {
     int n = 0;
     for (const auto& row : d.board)
-        for (char c : row) n += c != '.';
+        for (char c : row)
+            n += c != '.';
     return n;
 }
 
@@ -124,7 +125,8 @@ TEST(Soak, RandomGamesKeepEveryInvariantAfterEveryCommand) {
     for (int script = 0; played < games; ++script) {
         std::string text;
         const int n = std::min(perScript, games - played);
-        for (int g = 0; g < n; ++g) text += randomGame(rng);
+        for (int g = 0; g < n; ++g)
+            text += randomGame(rng);
         played += n;
         ScriptFolder folder;
         const ScriptRun r = folder.run(text);
