@@ -56,27 +56,31 @@ QImage drawAboutPicture(int scale) {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
     QLinearGradient sky(0, 0, 0, ABOUT_HEIGHT);
-    sky.setColorAt(0.0, QColor(24, 72, 160));
-    sky.setColorAt(0.6, QColor(86, 150, 220));
-    sky.setColorAt(1.0, QColor(170, 210, 245));
+    sky.setColorAt(0.0, QColor(20, 60, 150));
+    sky.setColorAt(0.6, QColor(60, 120, 200));
+    sky.setColorAt(1.0, QColor(150, 195, 240));
     p.fillRect(QRect(0, 0, ABOUT_WIDTH, ABOUT_HEIGHT), sky);
     p.setPen(Qt::NoPen);
-    drawCloud(p, {48, 62}, 22);
-    drawCloud(p, {290, 30}, 18);
-    drawCloud(p, {210, 84}, 14);
+    drawCloud(p, {40, 90}, 20);
+    drawCloud(p, {300, 22}, 14);
+    drawCloud(p, {250, 96}, 12);
 
+    // Title and credit stand above the dialog's buttons, which cover the lower part.
     const QString title = QString::fromUtf8("Narabe\u2160");
-    const QRectF titleBox(0, 6, ABOUT_WIDTH, 58);
-    p.setFont(serif(40, QFont::Bold));
+    const QRectF titleBox(0, 0, ABOUT_WIDTH, 46);
+    p.setFont(serif(34, QFont::Bold));
     p.setPen(QColor(10, 30, 80, 120));
     p.drawText(titleBox.translated(2, 2), Qt::AlignCenter, title);
     p.setPen(QColor(250, 250, 255));
     p.drawText(titleBox, Qt::AlignCenter, title);
 
-    p.setFont(serif(11, QFont::Normal));
-    p.setPen(QColor(235, 242, 255));
-    p.drawText(QRectF(0, 66, ABOUT_WIDTH, 16), Qt::AlignCenter,
-               QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project"));
+    const QString credit = QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project");
+    const QRectF creditBox(0, 48, ABOUT_WIDTH, 16);
+    p.setFont(serif(12, QFont::Bold));
+    p.setPen(QColor(10, 30, 80, 160));
+    p.drawText(creditBox.translated(1, 1), Qt::AlignCenter, credit);
+    p.setPen(QColor(255, 255, 255));
+    p.drawText(creditBox, Qt::AlignCenter, credit);
     p.end();
     return image;
 }
