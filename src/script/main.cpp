@@ -63,6 +63,10 @@ int main(int argc, char* argv[]) {
         const RunResult r = runScript(
             game, [&about] { return about.open(); }, in, t, std::cerr);
         std::cout.flush();
+        if (!std::cout) {
+            std::cerr << "narabe-script: the transcript could not be written\n";
+            return 1;
+        }
         return r.status;
     } catch (const std::exception& e) {
         std::cout.flush();

@@ -167,6 +167,11 @@ RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::i
             return bad("unknown command " + cmd);
         }
     }
+    // The loop also stops when reading fails: that is a failure, not the script's end.
+    if (!game.ended() && !in.eof()) {
+        err << "narabe-script: the script could not be read after line " << lineNo << '\n';
+        return RunResult{1, lineNo};
+    }
     return {};
 }
 

@@ -12,7 +12,8 @@
 namespace narabe {
 
 struct RunResult {
-    int status = 0; // 0 ran to its end or the program ended; 2 a line that does not parse
+    int status = 0; // 0 ran to its end or the program ended; 2 a line that does not parse;
+                    // 1 the script could not be read
     int badLine = 0;
 };
 

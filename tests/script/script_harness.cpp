@@ -90,6 +90,13 @@ ScriptRun ScriptFolder::run(const std::string& script, const std::string& option
     return r;
 }
 
+int ScriptFolder::runRaw(const std::string& argumentsAndRedirections) const {
+    const std::string cmd = "cd '" + path_.string() + "' && '" + NARABE_SCRIPT_EXE + "' " +
+                            argumentsAndRedirections;
+    const int raw = std::system(cmd.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
 std::vector<std::string> splitFields(const std::string& line) {
     std::vector<std::string> f;
     std::size_t start = 0;

@@ -41,6 +41,10 @@ class ScriptFolder {
     ScriptRun run(const std::string& script, const std::string& options = "",
                   const std::string& environment = "") const;
 
+    // Runs narabe-script in the folder with a shell command line's arguments and
+    // redirections as given; returns its exit status.
+    int runRaw(const std::string& argumentsAndRedirections) const;
+
   private:
     std::filesystem::path path_;
 };

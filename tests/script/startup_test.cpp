@@ -134,6 +134,17 @@ TEST(ScriptInput, UnparsableLineEndsTheRunWithStatusTwoAfterTheTranscriptSoFar) 
     }
 }
 
+TEST(ScriptInput, FailuresToReadTheScriptOrWriteTheTranscriptExitWithOne) {
+    ScriptFolder folder;
+    folder.writeFile("s", "dump\n");
+    EXPECT_EQ(folder.runRaw("s > /dev/null 2>&1"), 0);
+    EXPECT_EQ(folder.runRaw(". > /dev/null 2>&1"), 1) << "a folder is no script";
+    EXPECT_EQ(folder.runRaw("no-such-script > /dev/null 2>&1"), 1);
+    EXPECT_EQ(folder.runRaw("--no-such-option s > /dev/null 2>&1"), 1);
+    if (std::filesystem::exists("/dev/full"))
+        EXPECT_EQ(folder.runRaw("s > /dev/full 2>/dev/null"), 1) << "a full disk";
+}
+
 TEST(ScriptInput, ButtonWithoutTheAboutDialogIsIgnoredAsWritten) {
     ScriptFolder folder;
     const ScriptRun r = folder.run("  button\tCommand2\n");
