@@ -141,8 +141,9 @@ TEST(ScriptInput, FailuresToReadTheScriptOrWriteTheTranscriptExitWithOne) {
     EXPECT_EQ(folder.runRaw(". > /dev/null 2>&1"), 1) << "a folder is no script";
     EXPECT_EQ(folder.runRaw("no-such-script > /dev/null 2>&1"), 1);
     EXPECT_EQ(folder.runRaw("--no-such-option s > /dev/null 2>&1"), 1);
-    if (std::filesystem::exists("/dev/full"))
+    if (std::filesystem::exists("/dev/full")) {
         EXPECT_EQ(folder.runRaw("s > /dev/full 2>/dev/null"), 1) << "a full disk";
+    }
 }
 
 TEST(ScriptInput, ButtonWithoutTheAboutDialogIsIgnoredAsWritten) {
