@@ -45,6 +45,16 @@ void drawCloud(QPainter& p, QPointF centre, double size) {
     }
 }
 
+// White lettering centred in `box` over a dark blue shadow `offset` pixels down-right.
+void lightText(QPainter& p, const QRectF& box, const QFont& font, int offset, int shadowAlpha,
+               const QString& text) {
+    p.setFont(font);
+    p.setPen(QColor(10, 30, 80, shadowAlpha));
+    p.drawText(box.translated(offset, offset), Qt::AlignCenter, text);
+    p.setPen(QColor(250, 250, 255));
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
 } // namespace
 
 QImage drawAboutPicture(int scale) {
@@ -66,21 +76,10 @@ QImage drawAboutPicture(int scale) {
     drawCloud(p, {250, 96}, 12);
 
     // Title and credit stand above the dialog's buttons, which cover the lower part.
-    const QString title = QString::fromUtf8("Narabe\u2160");
-    const QRectF titleBox(0, 0, ABOUT_WIDTH, 46);
-    p.setFont(serif(34, QFont::Bold));
-    p.setPen(QColor(10, 30, 80, 120));
-    p.drawText(titleBox.translated(2, 2), Qt::AlignCenter, title);
-    p.setPen(QColor(250, 250, 255));
-    p.drawText(titleBox, Qt::AlignCenter, title);
-
-    const QString credit = QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project");
-    const QRectF creditBox(0, 48, ABOUT_WIDTH, 16);
-    p.setFont(serif(12, QFont::Bold));
-    p.setPen(QColor(10, 30, 80, 160));
-    p.drawText(creditBox.translated(1, 1), Qt::AlignCenter, credit);
-    p.setPen(QColor(255, 255, 255));
-    p.drawText(creditBox, Qt::AlignCenter, credit);
+    lightText(p, QRectF(0, 0, ABOUT_WIDTH, 46), serif(34, QFont::Bold), 2, 120,
+              QString::fromUtf8("Narabe\u2160"));
+    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serif(12, QFont::Bold), 1, 160,
+              QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project"));
     p.end();
     return image;
 }
