@@ -67,6 +67,7 @@ class Form1 {
     void 終了処理();
     void endProgram();
     // Starting a game.
+    void startAgainstComputer(Code man);
     void 描画_石手番(std::string_view blackLabel, std::string_view whiteLabel);
     // The computer's move and the pause.
     void com_打つ();

@@ -21,29 +21,28 @@ void Form1::TAIMAN_Click() {
 }
 
 void Form1::SENTE_Click() {
-    if (st_.GameState == NO_GAME) 初期設定();
-    st_.ResumePending = NO;
-    st_.GameState = VS_COM;
-    st_.GameMode = VS_COM;
-    st_.ManStone = BLACK;
-    st_.ComStone = WHITE;
-    st_.Turn = st_.ManStone;
-    st_.Opponent = st_.ComStone;
+    startAgainstComputer(BLACK);
     描画_石手番("MAN", "COM");
     io_.boxes.message(" ", "ＭＡＮの番です");
 }
 
 void Form1::GOTE_Click() {
+    startAgainstComputer(WHITE);
+    描画_石手番("COM", "MAN");
+    com_打つ(); // black's move is the computer's
+}
+
+// A game against the computer with the human on `man`: a new one from no game, otherwise
+// the current position with the sides reassigned. Black moves next either way.
+void Form1::startAgainstComputer(Code man) {
     if (st_.GameState == NO_GAME) 初期設定();
     st_.ResumePending = NO;
     st_.GameState = VS_COM;
     st_.GameMode = VS_COM;
-    st_.ManStone = WHITE;
-    st_.ComStone = BLACK;
-    st_.Turn = st_.ComStone;
-    st_.Opponent = st_.ManStone;
-    描画_石手番("COM", "MAN");
-    com_打つ();
+    st_.ManStone = man;
+    st_.ComStone = otherStone(man);
+    st_.Turn = man == BLACK ? st_.ManStone : st_.ComStone;
+    st_.Opponent = otherStone(st_.Turn);
 }
 
 void Form1::描画_石手番(std::string_view blackLabel, std::string_view whiteLabel) {
