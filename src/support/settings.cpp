@@ -1,6 +1,7 @@
 // Reading and writing the settings file. The file is handled as bytes: the Japanese key is
-// stored in Shift-JIS, lines are written with CR LF and read up to CR LF, LF or CR. The file
-// is replaced as a whole through a temporary file beside it, so that a failed write leaves the
+// stored in Shift-JIS, lines are written with CR LF and read up to CR LF, LF or CR. A write
+// fails where opening the file for writing would fail; it replaces the file through a
+// temporary file beside it wherever it can, so that a write that breaks off leaves the
 // previous file as it was. No error leaves these functions: each one falls back to the
 // default file and clears both check marks.
 #include "support/settings.h"
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -48,29 +50,83 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Replaces `file` by the settings for the given check marks: the bytes go to a temporary file
-// in the same folder, which is then renamed over the file. On any failure the temporary file
-// is removed and the old file is left untouched. Returns whether the file was replaced.
+// Writes all of `text` to `out` and closes it. Returns false when any byte may be missing.
+bool putText(std::FILE* out, const std::string& text) {
+    bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    written = std::fflush(out) == 0 && written;
+    written = std::ferror(out) == 0 && written;
+    return std::fclose(out) == 0 && written;
+}
+
+// Follows symbolic links from `file` to the name that opening it for writing would create or
+// replace, so that a link stays a link. Nothing for a loop of links, which cannot be opened.
+std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) return file;
+        const std::filesystem::path link = std::filesystem::read_symlink(file, error);
+        if (error) return std::nullopt;
+        file = file.parent_path() / link; // an absolute link replaces the whole path
+    }
+    return std::nullopt;
+}
+
+// Whether an existing file can be opened for writing. Opening it for appending needs no
+// more than the right to write and changes nothing in it.
+bool openableForWriting(const std::filesystem::path& file) {
+    return FileHandle(openFile(file, "ab")) != nullptr;
+}
+
+enum class Replace { DONE, FAILED, IMPOSSIBLE };
+
+// Writes `text` to a new temporary file beside `target`, gives it `keep` (the permission bits
+// of the file it replaces) and renames it over the target. When the text cannot be written
+// the target is untouched (FAILED); IMPOSSIBLE when there is no temporary file to be had or
+// the rename is refused, which still leaves the target as it was.
+Replace replaceThroughTemporary(const std::filesystem::path& target, const std::string& text,
+                                std::optional<std::filesystem::perms> keep) {
+    std::filesystem::path temporary = target;
+    temporary += ".tmp";
+    std::error_code error;
+    // The leftover of an interrupted write goes; "x" then makes sure that the file written
+    // is a new one, not whatever a link of that name points to.
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error)))
+        std::filesystem::remove(temporary, error);
+    std::FILE* out = openFile(temporary, "wbx");
+    if (out == nullptr) return Replace::IMPOSSIBLE;
+    if (!putText(out, text)) {
+        std::filesystem::remove(temporary, error);
+        return Replace::FAILED;
+    }
+    if (keep) std::filesystem::permissions(temporary, *keep, error);
+    std::filesystem::rename(temporary, target, error);
+    if (!error) return Replace::DONE;
+    std::filesystem::remove(temporary, error);
+    return Replace::IMPOSSIBLE;
+}
+
+// Writes the settings for the given check marks to `file`, replacing its content. Returns
+// whether that succeeded. A write fails exactly where opening the file for writing fails;
+// a regular file (or a new one) is replaced through a temporary file so that a write that
+// breaks off leaves the old file whole. Where no temporary file can be made or renamed (a
+// read-only folder holding a writable file, a folder in the temporary file's place), and for
+// a device or a pipe, the file is written in place, which is then the only way to update it.
 bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noexcept {
     try {
         const std::string text = settingsText(bangou, bgm);
-        std::filesystem::path temporary = file;
-        temporary += ".tmp";
-
-        std::FILE* out = openFile(temporary, "wb");
-        if (out == nullptr) return false;
-        bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-        written = std::fflush(out) == 0 && written;
-        written = std::ferror(out) == 0 && written;
-        written = std::fclose(out) == 0 && written;
-
+        const auto target = linkTarget(file);
+        if (!target) return false;
         std::error_code error;
-        if (written) {
-            std::filesystem::rename(temporary, file, error);
-            if (!error) return true;
+        const std::filesystem::file_status status = std::filesystem::status(*target, error);
+        const bool exists = status.type() != std::filesystem::file_type::not_found;
+        if (exists && !openableForWriting(*target)) return false;
+        if (!exists || status.type() == std::filesystem::file_type::regular) {
+            const auto keep = exists ? std::optional(status.permissions()) : std::nullopt;
+            const Replace replaced = replaceThroughTemporary(*target, text, keep);
+            if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
         }
-        std::filesystem::remove(temporary, error);
-        return false;
+        std::FILE* out = openFile(*target, "wb");
+        return out != nullptr && putText(out, text);
     } catch (...) {
         return false;
     }

@@ -21,8 +21,9 @@ struct SettingsPorts {
 // (buffer `bgm`). Any error writes the default file and clears both checks.
 void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm,
                           const std::filesystem::path& file = SETTINGS_FILE);
-// Writes both options from the check marks, replacing the file as a whole. When that
-// fails both checks are cleared and the default file is written once more.
+// Writes both options from the check marks, replacing the file's content (through a link, its
+// target's). It fails where the file cannot be opened for writing; then both checks are
+// cleared and the default file is written once more.
 void 書込_環境設定ファイル(MenuChecks& menu, const std::filesystem::path& file = SETTINGS_FILE);
 
 } // namespace narabe

@@ -4,7 +4,6 @@
 #include "settings/settings_fixture.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <optional>
@@ -167,20 +166,6 @@ TEST(ReadSettingsFailure, DefaultWriteBreaksOffHalfWay) {
     }
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
     EXPECT_TRUE(folder.names().empty()); // neither a partial file nor a temporary one
-}
-
-TEST(ReadSettingsFailure, ReadOnlyFolderWithoutFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "folder rights do not stop the superuser";
-    TempFolder folder;
-    std::filesystem::permissions(folder.path(), static_cast<std::filesystem::perms>(0555));
-    std::vector<std::string> log;
-    RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
-
-    EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
-
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
-    EXPECT_TRUE(folder.names().empty());
 }
 
 TEST(ReadSettingsFailure, ReadOnlyFolderWithFileIsRead) {

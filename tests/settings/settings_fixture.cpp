@@ -18,9 +18,8 @@ const char* itemName(MenuItem item) {
 
 } // namespace
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder(const std::filesystem::path& base) {
     std::random_device random;
-    const auto base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         auto candidate =
             base / ("narabe-settings-" + std::to_string(random()) + "-" + std::to_string(random()));
@@ -33,10 +32,19 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    // A test may have made folders read-only; give back the rights before removing them.
+    const auto giveBack = [](const std::filesystem::path& folder) {
+        std::error_code error;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
+    };
     std::error_code error;
-    // A test may have made the folder read-only; give back the rights before removing it.
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
+    giveBack(dir_);
+    for (std::filesystem::recursive_directory_iterator it(dir_, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code ignored;
+        if (it->is_directory(ignored) && !it->is_symlink(ignored)) giveBack(it->path());
+    }
     std::filesystem::remove_all(dir_, error);
 }
 

@@ -28,10 +28,11 @@ inline const std::string DEFAULT_FILE = SJIS_BANGOU + "=OFF\r\nBGM=OFF\r\n";
 // The handle of the music buffer passed to the reading.
 inline constexpr std::int32_t BGM_BUFFER = 7;
 
-// A new, empty folder under the system's temporary folder, removed with all it holds.
+// A new, empty folder under `base` (by default the system's temporary folder), removed with
+// all it holds.
 class TempFolder {
   public:
-    TempFolder();
+    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path());
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

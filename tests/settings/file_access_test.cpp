@@ -1,0 +1,390 @@
+// Reading and writing the settings file where rights, links and leftovers stand in the way:
+// a write succeeds exactly where the file can be opened for writing, goes through links to
+// their targets and keeps the rights of the file it replaces. Each case runs as an ordinary
+// user, also when the tests run as root.
+#include "settings/settings_fixture.h"
+#include "settings/unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace narabe::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string K = SJIS_BANGOU;
+const std::string N0 = "check BANGOU 0";
+const std::string B0 = "check BGM 0";
+const std::string B1 = "check BGM 1";
+const std::string PLAY = "dsPlayLooping 7";
+const std::vector<std::string> CLEARED = {N0, B0};
+const std::vector<std::string> QUIET = {};
+
+const std::string INI = "Narabe1.ini";
+const std::string TMP = "Narabe1.ini.tmp";
+const std::string OLD = "BGM=ON\r\n";
+// What the write stores: it runs with move numbers checked and music unchecked.
+const std::string NEW = K + "=ON\r\nBGM=OFF\r\n";
+const unsigned CREATED = createdFileMode();
+
+enum class Kind { FILE, FOLDER, LINK, NOTHING };
+
+// One name in the test folder. A link's target starting with "@" is taken from the test
+// folder's own path, which makes it absolute.
+struct Entry {
+    std::string path;
+    Kind kind;
+    std::string data; // a file's bytes or a link's target
+    unsigned mode = 0644;
+};
+
+Entry file(std::string path, std::string bytes, unsigned mode = 0644) {
+    return {std::move(path), Kind::FILE, std::move(bytes), mode};
+}
+Entry folder(std::string path, unsigned mode = 0755) {
+    return {std::move(path), Kind::FOLDER, "", mode};
+}
+Entry link(std::string path, std::string target) {
+    return {std::move(path), Kind::LINK, std::move(target)};
+}
+Entry nothing(std::string path) {
+    return {std::move(path), Kind::NOTHING, ""};
+}
+
+enum class Action { READ, WRITE };
+
+struct AccessCase {
+    const char* name;
+    Action action;
+    unsigned folderMode; // the rights of the folder holding "Narabe1.ini"
+    std::vector<Entry> before;
+    std::vector<std::string> log; // check marks and sound calls, in order
+    std::vector<Entry> after;
+    std::vector<std::string> names; // in the test folder afterwards, sorted
+};
+
+const std::vector<AccessCase> CASES = {
+    // Rights of the file and of its folder.
+    {"write read-only file",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0444)},
+     CLEARED,
+     {file(INI, OLD, 0444)},
+     {INI}},
+    {"write file without rights",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0)},
+     CLEARED,
+     {file(INI, OLD, 0)},
+     {INI}},
+    {"write write-only file",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0200)},
+     QUIET,
+     {file(INI, NEW, 0200)},
+     {INI}},
+    {"write read-only file in read-only folder",
+     Action::WRITE,
+     0555,
+     {file(INI, OLD, 0444)},
+     CLEARED,
+     {file(INI, OLD, 0444)},
+     {INI}},
+    {"write no file in read-only folder", Action::WRITE, 0555, {}, CLEARED, {nothing(INI)}, {}},
+    {"write new file", Action::WRITE, 0755, {}, QUIET, {file(INI, NEW, CREATED)}, {INI}},
+    {"write keeps rights 0600",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0600)},
+     QUIET,
+     {file(INI, NEW, 0600)},
+     {INI}},
+    {"write keeps rights 0640",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0640)},
+     QUIET,
+     {file(INI, NEW, 0640)},
+     {INI}},
+    {"write keeps rights 0666",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0666)},
+     QUIET,
+     {file(INI, NEW, 0666)},
+     {INI}},
+    {"write keeps rights 0604",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0604)},
+     QUIET,
+     {file(INI, NEW, 0604)},
+     {INI}},
+
+    // Leftovers where the temporary file goes.
+    {"write with folder in temporary file's place",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0640), folder(TMP)},
+     QUIET,
+     {file(INI, NEW, 0640), folder(TMP)},
+     {INI, TMP}},
+    {"write new file with folder in temporary file's place",
+     Action::WRITE,
+     0755,
+     {folder(TMP)},
+     QUIET,
+     {file(INI, NEW, CREATED), folder(TMP)},
+     {INI, TMP}},
+    {"write read-only file with folder in temporary file's place",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 0444), folder(TMP)},
+     CLEARED,
+     {file(INI, OLD, 0444), folder(TMP)},
+     {INI, TMP}},
+    {"write with read-only leftover temporary file",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), file(TMP, "half", 0444)},
+     QUIET,
+     {file(INI, NEW)},
+     {INI}},
+    {"write with link in temporary file's place",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), file("other.txt", "other"), link(TMP, "other.txt")},
+     QUIET,
+     {file(INI, NEW), file("other.txt", "other")},
+     {INI, "other.txt"}},
+
+    // Links: the target is written, the link stays.
+    {"write link to file beside it",
+     Action::WRITE,
+     0755,
+     {file("real.ini", OLD, 0640), link(INI, "real.ini")},
+     QUIET,
+     {link(INI, "real.ini"), file("real.ini", NEW, 0640)},
+     {INI, "real.ini"}},
+    {"write link into subfolder",
+     Action::WRITE,
+     0755,
+     {folder("sub"), file("sub/real.ini", OLD), link(INI, "sub/real.ini")},
+     QUIET,
+     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW), nothing("sub/real.ini.tmp")},
+     {INI, "sub"}},
+    {"write absolute link",
+     Action::WRITE,
+     0755,
+     {folder("sub"), file("sub/real.ini", OLD), link(INI, "@/sub/real.ini")},
+     QUIET,
+     {link(INI, "@/sub/real.ini"), file("sub/real.ini", NEW)},
+     {INI, "sub"}},
+    {"write chain of links",
+     Action::WRITE,
+     0755,
+     {file("real.ini", OLD), link("mid.ini", "real.ini"), link(INI, "mid.ini")},
+     QUIET,
+     {link(INI, "mid.ini"), link("mid.ini", "real.ini"), file("real.ini", NEW)},
+     {INI, "mid.ini", "real.ini"}},
+    {"write link with dot-dot through linked folder",
+     Action::WRITE,
+     0755,
+     {folder("a"), folder("a/b"), file("a/real.ini", OLD), link("l", "a/b"),
+      link(INI, "l/../real.ini")},
+     QUIET,
+     {link(INI, "l/../real.ini"), file("a/real.ini", NEW), nothing("real.ini")},
+     {INI, "a", "l"}},
+    {"write dangling link",
+     Action::WRITE,
+     0755,
+     {link(INI, "new.ini")},
+     QUIET,
+     {link(INI, "new.ini"), file("new.ini", NEW, CREATED)},
+     {INI, "new.ini"}},
+    {"write dangling link into missing folder",
+     Action::WRITE,
+     0755,
+     {link(INI, "absent/new.ini")},
+     CLEARED,
+     {link(INI, "absent/new.ini")},
+     {INI}},
+    {"write link to read-only file",
+     Action::WRITE,
+     0755,
+     {file("real.ini", OLD, 0444), link(INI, "real.ini")},
+     CLEARED,
+     {link(INI, "real.ini"), file("real.ini", OLD, 0444)},
+     {INI, "real.ini"}},
+    {"write link to writable file in read-only folder",
+     Action::WRITE,
+     0755,
+     {folder("sub", 0555), file("sub/real.ini", OLD), link(INI, "sub/real.ini")},
+     QUIET,
+     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW), nothing("sub/real.ini.tmp")},
+     {INI, "sub"}},
+    {"write loop of links",
+     Action::WRITE,
+     0755,
+     {link(INI, "loop.ini"), link("loop.ini", INI)},
+     CLEARED,
+     {link(INI, "loop.ini"), link("loop.ini", INI)},
+     {INI, "loop.ini"}},
+    {"write link to folder",
+     Action::WRITE,
+     0755,
+     {folder("sub"), link(INI, "sub")},
+     CLEARED,
+     {link(INI, "sub"), folder("sub"), nothing("sub.tmp")},
+     {INI, "sub"}},
+
+    // Reading: where the file cannot be read, the default write follows the same rules.
+    {"read file without rights",
+     Action::READ,
+     0755,
+     {file(INI, OLD, 0)},
+     CLEARED,
+     {file(INI, OLD, 0)},
+     {INI}},
+    {"read read-only file with broken line",
+     Action::READ,
+     0755,
+     {file(INI, "BGM=ON\r\nbroken\r\n", 0444)},
+     {B1, PLAY, N0, B0},
+     {file(INI, "BGM=ON\r\nbroken\r\n", 0444)},
+     {INI}},
+    {"read writable broken file in read-only folder",
+     Action::READ,
+     0555,
+     {file(INI, "broken", 0640)},
+     CLEARED,
+     {file(INI, DEFAULT_FILE, 0640)},
+     {INI}},
+    {"read no file in read-only folder", Action::READ, 0555, {}, CLEARED, {nothing(INI)}, {}},
+    {"read link to file",
+     Action::READ,
+     0755,
+     {file("real.ini", OLD), link(INI, "real.ini")},
+     {B1, PLAY},
+     {link(INI, "real.ini"), file("real.ini", OLD)},
+     {INI, "real.ini"}},
+    {"read dangling link",
+     Action::READ,
+     0755,
+     {link(INI, "new.ini")},
+     CLEARED,
+     {link(INI, "new.ini"), file("new.ini", DEFAULT_FILE, CREATED)},
+     {INI, "new.ini"}},
+};
+
+void PrintTo(const AccessCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+std::string octal(fs::perms mode) {
+    std::ostringstream text;
+    text << std::oct << static_cast<unsigned>(mode);
+    return text.str();
+}
+
+std::string linkTarget(const std::string& data, const fs::path& base) {
+    return !data.empty() && data[0] == '@' ? base.string() + data.substr(1) : data;
+}
+
+// Lays out the entries, hands them to the ordinary user and only then sets their rights,
+// inner names before the folders holding them, the test folder last.
+void lay(const TempFolder& place, const AccessCase& c) {
+    for (const Entry& e : c.before) {
+        const fs::path path = place.path() / e.path;
+        if (e.kind == Kind::FILE) putFileBytes(path, e.data);
+        if (e.kind == Kind::FOLDER) fs::create_directory(path);
+        if (e.kind == Kind::LINK) fs::create_symlink(linkTarget(e.data, place.path()), path);
+    }
+    handOver(place.path());
+    for (auto e = c.before.rbegin(); e != c.before.rend(); ++e) {
+        if (e->kind == Kind::FILE || e->kind == Kind::FOLDER)
+            fs::permissions(place.path() / e->path, static_cast<fs::perms>(e->mode));
+    }
+    fs::permissions(place.path(), static_cast<fs::perms>(c.folderMode));
+}
+
+// What the game does with the file: the log of the check marks and the sound calls.
+std::vector<std::string> act(Action action, const fs::path& file) {
+    std::vector<std::string> log;
+    RecordingMenu menu(log, file);
+    RecordingSound sound(log);
+    if (action == Action::WRITE) {
+        menu.preset(true, false);
+        書込_環境設定ファイル(menu, file);
+    } else {
+        読込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
+    }
+    return log;
+}
+
+void expectEntry(const Entry& e, const fs::path& base) {
+    SCOPED_TRACE(e.path);
+    const fs::path path = base / e.path;
+    const fs::file_status status = fs::symlink_status(path);
+    switch (e.kind) {
+    case Kind::NOTHING:
+        EXPECT_FALSE(fs::exists(status));
+        break;
+    case Kind::FOLDER:
+        EXPECT_TRUE(fs::is_directory(status));
+        break;
+    case Kind::LINK:
+        ASSERT_TRUE(fs::is_symlink(status));
+        EXPECT_EQ(fs::read_symlink(path).string(), linkTarget(e.data, base));
+        break;
+    case Kind::FILE:
+        ASSERT_TRUE(fs::is_regular_file(status));
+        EXPECT_EQ(octal(status.permissions()), octal(static_cast<fs::perms>(e.mode)));
+        // Let the owner read it, also when the tests do not run as root.
+        fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+        EXPECT_EQ(fileBytes(path), e.data);
+        break;
+    }
+}
+
+class SettingsFileAccess : public ::testing::TestWithParam<AccessCase> {};
+
+TEST_P(SettingsFileAccess, ResultLogAndFiles) {
+    const AccessCase& c = GetParam();
+    // Under /tmp, which every user may reach.
+    TempFolder place(fs::path("/tmp"));
+    lay(place, c);
+    const fs::path settings = place.settings();
+
+    const auto log = runUnprivileged([&] { return act(c.action, settings); });
+
+    ASSERT_TRUE(log.has_value()) << "the ordinary user's part did not finish";
+    EXPECT_EQ(*log, c.log);
+    for (const Entry& e : c.after)
+        expectEntry(e, place.path());
+    EXPECT_EQ(octal(fs::status(place.path()).permissions()),
+              octal(static_cast<fs::perms>(c.folderMode)));
+    EXPECT_EQ(place.names(), c.names);
+}
+
+std::string caseName(const ::testing::TestParamInfo<AccessCase>& param) {
+    std::string name;
+    for (const char ch : std::string(param.param.name))
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsFileAccess, ::testing::ValuesIn(CASES), caseName);
+
+} // namespace
+} // namespace narabe::test
