@@ -20,7 +20,7 @@ struct SettingsPorts {
 // Reads the file line by line and sets the check marks; "BGM=ON" starts the music
 // (buffer `bgm`). Any error writes the default file and clears both checks.
 void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm,
-                          const std::filesystem::path& file = SETTINGS_FILE);
+                           const std::filesystem::path& file = SETTINGS_FILE);
 // Writes both options from the check marks, replacing the file's content (through a link, its
 // target's). It fails where the file cannot be opened for writing; then both checks are
 // cleared and the default file is written once more.

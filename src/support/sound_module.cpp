@@ -85,9 +85,9 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
         return 0;
     }
     const std::u8string name = file.u8string(); // the file's name as UTF-8 on every platform
-    return io.library.dsCreateDSB(device, std::span<const std::byte>(bytes), mode,
-                                  std::string_view(reinterpret_cast<const char*>(name.data()),
-                                                   name.size()));
+    return io.library.dsCreateDSB(
+        device, std::span<const std::byte>(bytes), mode,
+        std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
 void SoundTerm(SoundPorts io, std::int32_t device) {

@@ -27,7 +27,8 @@ TEST(SteadyClockWait, LastsTheGivenTimeAndCostsAlmostNoProcessorTime) {
 TEST(SteadyClockWait, NothingToWaitForReturnsAtOnce) {
     SteadyClock clock;
     const auto start = std::chrono::steady_clock::now();
-    for (double seconds : {0.0, -1.0, -0.2}) clock.wait(seconds);
+    for (double seconds : {0.0, -1.0, -0.2})
+        clock.wait(seconds);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
 }
 

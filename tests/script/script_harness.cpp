@@ -91,8 +91,8 @@ ScriptRun ScriptFolder::run(const std::string& script, const std::string& option
 }
 
 int ScriptFolder::runRaw(const std::string& argumentsAndRedirections) const {
-    const std::string cmd = "cd '" + path_.string() + "' && '" + NARABE_SCRIPT_EXE + "' " +
-                            argumentsAndRedirections;
+    const std::string cmd =
+        "cd '" + path_.string() + "' && '" + NARABE_SCRIPT_EXE + "' " + argumentsAndRedirections;
     const int raw = std::system(cmd.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
