@@ -38,17 +38,17 @@ MainWindow::MainWindow(SoundLibrary& sound, int scale)
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
     buildMenus();
-    const Ports io{*view_,
-                   *this,
-                   *this,
-                   sound,
-                   *this,
-                   *this,
-                   *this,
-                   *this,
-                   *this,
-                   static_cast<std::uintptr_t>(winId()),
-                   std::string(HOME_PAGE)};
+    const Ports io{.surface = *view_,
+                   .boxes = *this,
+                   .menu = *this,
+                   .sound = sound,
+                   .clock = *this,
+                   .browser = *this,
+                   .frame = *this,
+                   .program = *this,
+                   .about = *this,
+                   .windowHandle = static_cast<std::uintptr_t>(winId()),
+                   .homePage = std::string(HOME_PAGE)};
     form_ = std::make_unique<Form1>(io);
     view_->onPress = [this](double x, double y) {
         if (!ended_) form_->Form_MouseDown(1, 0, x, y);

@@ -56,8 +56,17 @@ int main(int argc, char* argv[]) {
         RecordingProgram program(t);
         RecordingAbout about(t);
         const char* home = std::getenv("NARABE_HOME_PAGE");
-        Form1 game(Ports{surface, boxes, menu, sound, clock, browser, frame, program, about, 0,
-                         home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
+        Form1 game(Ports{.surface = surface,
+                         .boxes = boxes,
+                         .menu = menu,
+                         .sound = sound,
+                         .clock = clock,
+                         .browser = browser,
+                         .frame = frame,
+                         .program = program,
+                         .about = about,
+                         .windowHandle = 0,
+                         .homePage = home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
 
         game.Form_Load();
         const RunResult r = runScript(
