@@ -80,11 +80,11 @@ bool openableForWriting(const std::filesystem::path& file) {
 enum class Replace { DONE, FAILED, IMPOSSIBLE };
 
 // Writes `text` to a new temporary file beside `target`, gives it `keep` (the permission bits
-// of the file it replaces) and renames it over the target. When the text cannot be written
+// of the file it replaces; perms::unknown for a new file) and renames it over the target. When the text cannot be written
 // the target is untouched (FAILED); IMPOSSIBLE when there is no temporary file to be had or
 // the rename is refused, which still leaves the target as it was.
 Replace replaceThroughTemporary(const std::filesystem::path& target, const std::string& text,
-                                std::optional<std::filesystem::perms> keep) {
+                                std::filesystem::perms keep) {
     std::filesystem::path temporary = target;
     temporary += ".tmp";
     std::error_code error;
@@ -98,7 +98,8 @@ Replace replaceThroughTemporary(const std::filesystem::path& target, const std::
         std::filesystem::remove(temporary, error);
         return Replace::FAILED;
     }
-    if (keep) std::filesystem::permissions(temporary, *keep, error);
+    if (keep != std::filesystem::perms::unknown)
+        std::filesystem::permissions(temporary, keep, error);
     std::filesystem::rename(temporary, target, error);
     if (!error) return Replace::DONE;
     std::filesystem::remove(temporary, error);
@@ -121,7 +122,7 @@ bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noe
         const bool exists = status.type() != std::filesystem::file_type::not_found;
         if (exists && !openableForWriting(*target)) return false;
         if (!exists || status.type() == std::filesystem::file_type::regular) {
-            const auto keep = exists ? std::optional(status.permissions()) : std::nullopt;
+            const auto keep = exists ? status.permissions() : std::filesystem::perms::unknown;
             const Replace replaced = replaceThroughTemporary(*target, text, keep);
             if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
         }
