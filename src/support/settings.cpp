@@ -6,6 +6,8 @@
 // default file and clears both check marks.
 #include "support/settings.h"
 
+#include "support/files.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -18,16 +20,6 @@
 namespace narabe {
 
 namespace {
-
-// Opens a file by path with the C library, also where paths are wide (Windows).
-std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
-#ifdef _WIN32
-    const std::wstring wide(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wide.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
 
 // "手順番号表示" in Shift-JIS (code page 932): 8E E8 8F 87 94 D4 8D 86 95 5C 8E A6.
 constexpr std::string_view KEY_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
@@ -43,12 +35,6 @@ std::string settingsText(bool bangou, bool bgm) {
     text.append(KEY_BGM).append("=").append(bgm ? VALUE_ON : VALUE_OFF).append(LINE_END);
     return text;
 }
-
-// Closes the file when it goes out of scope.
-struct FileCloser {
-    void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Writes all of `text` to `out` and closes it. Returns false when any byte may be missing.
 bool putText(std::FILE* out, const std::string& text) {
@@ -80,9 +66,9 @@ bool openableForWriting(const std::filesystem::path& file) {
 enum class Replace { DONE, FAILED, IMPOSSIBLE };
 
 // Writes `text` to a new temporary file beside `target`, gives it `keep` (the permission bits
-// of the file it replaces; perms::unknown for a new file) and renames it over the target. When the text cannot be written
-// the target is untouched (FAILED); IMPOSSIBLE when there is no temporary file to be had or
-// the rename is refused, which still leaves the target as it was.
+// of the file it replaces; perms::unknown for a new file) and renames it over the target. When the
+// text cannot be written the target is untouched (FAILED); IMPOSSIBLE when there is no temporary
+// file to be had or the rename is refused, which still leaves the target as it was.
 Replace replaceThroughTemporary(const std::filesystem::path& target, const std::string& text,
                                 std::filesystem::perms keep) {
     std::filesystem::path temporary = target;

@@ -4,6 +4,8 @@
 // the system's text for the error, in the module's one kind of warning box.
 #include "support/sound_module.h"
 
+#include "support/files.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -22,12 +24,6 @@ namespace {
 constexpr std::string_view WARNING_TITLE = "Narabe1.dll";
 constexpr std::string_view NO_DEVICE_TEXT = "Direct Soundインターフェースが作成できません。";
 
-// Closes the file when it goes out of scope.
-struct FileCloser {
-    void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
 // Whether a regular file of that name is there (a symbolic link counts by what it names).
 // A directory, a device, a dangling link or an error asking counts as not there.
 bool isPresent(const std::filesystem::path& file) noexcept {
@@ -45,7 +41,7 @@ std::string errorText(int code) {
 // text. Reads to the end rather than trusting the size, which a file may not report.
 std::string readWhole(const std::filesystem::path& file, std::vector<std::byte>& bytes) {
     errno = 0;
-    FileHandle in(std::fopen(file.c_str(), "rb"));
+    FileHandle in(openFile(file, "rb"));
     if (!in) return errorText(errno != 0 ? errno : EIO);
 
     std::byte chunk[16384];
