@@ -3,7 +3,7 @@
 // their targets and keeps the rights of the file it replaces. Each case runs as an ordinary
 // user, also when the tests run as root.
 #include "settings/settings_fixture.h"
-#include "settings/unprivileged.h"
+#include "common/unprivileged.h"
 
 #include <gtest/gtest.h>
 

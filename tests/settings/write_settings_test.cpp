@@ -2,7 +2,7 @@
 // the whole-file replacement, and the quiet fallback when the file cannot be written.
 #include "settings/file_size_limit.h"
 #include "settings/settings_fixture.h"
-#include "settings/unprivileged.h"
+#include "common/unprivileged.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Giving up the superuser's rights in a child process and handing files over to that user.
-#include "settings/unprivileged.h"
+#include "common/unprivileged.h"
 
 #include <grp.h>
 #include <sys/stat.h>
