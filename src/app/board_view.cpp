@@ -15,8 +15,6 @@ namespace narabe {
 
 namespace {
 
-constexpr double TWIPS_PER_PIXEL = 15.0;
-
 // A position in twips on the logical pixel grid, as the window system rounds it.
 int pixel(double twips) {
     return static_cast<int>(std::lround(twips / TWIPS_PER_PIXEL));

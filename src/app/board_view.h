@@ -14,6 +14,9 @@
 
 namespace narabe {
 
+// Twips to a logical pixel (1440 twips to the inch at 96 pixels to the inch).
+inline constexpr double TWIPS_PER_PIXEL = 15.0;
+
 class BoardView final : public QWidget, public Surface {
   public:
     // The client area in logical pixels.

@@ -1,7 +1,7 @@
 // The window font and its substitutes.
 #include "app/fonts.h"
 
-#include <QStringList>
+#include "render/pictures/serif_font.h"
 
 namespace narabe {
 
@@ -10,12 +10,8 @@ const QString WINDOW_FONT = QStringLiteral("ＭＳ Ｐ明朝");
 }
 
 void installFontSubstitutes() {
-    QFont::insertSubstitutions(WINDOW_FONT,
-                               {QStringLiteral("IPAPMincho"), QStringLiteral("IPA P明朝"),
-                                QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                QStringLiteral("Noto Serif CJK JP"),
-                                QStringLiteral("Noto Serif JP"), QStringLiteral("TakaoPMincho"),
-                                QStringLiteral("Source Han Serif JP"), QStringLiteral("serif")});
+    QFont::insertSubstitutions(WINDOW_FONT, QStringList(japaneseSerifFamilies())
+                                                << QStringLiteral("serif"));
 }
 
 QFont windowFont(int points) {

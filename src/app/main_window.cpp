@@ -29,8 +29,6 @@ constexpr std::size_t slot(MenuItem item) {
     return item == MenuItem::BANGOU ? 0 : 1;
 }
 
-constexpr int TWIPS_PER_PIXEL = 15;
-
 } // namespace
 
 MainWindow::MainWindow(SoundLibrary& sound, int scale)
@@ -147,7 +145,7 @@ bool MainWindow::open(std::string_view address) {
 
 void MainWindow::place(double left, double top, double /*width*/, double /*height*/) {
     // The frame's outer corner; the client area keeps the fixed size of the board view.
-    move(static_cast<int>(left) / TWIPS_PER_PIXEL, static_cast<int>(top) / TWIPS_PER_PIXEL);
+    move(static_cast<int>(left / TWIPS_PER_PIXEL), static_cast<int>(top / TWIPS_PER_PIXEL));
 }
 
 void MainWindow::showModal() {

@@ -2,6 +2,8 @@
 // with a faint shadow, and the credit line in small type below it.
 #include "render/pictures/about_picture.h"
 
+#include "render/pictures/serif_font.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -14,16 +16,6 @@
 namespace narabe {
 
 namespace {
-
-QFont serif(int pixelSize, QFont::Weight weight) {
-    QFont font;
-    font.setFamilies({"IPA P明朝", "IPAPMincho", "IPA明朝", "IPAMincho", "Noto Serif CJK JP",
-                      "Noto Serif JP", "DejaVu Serif", "Liberation Serif"});
-    font.setStyleHint(QFont::Serif, QFont::PreferAntialias);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
 
 void drawCloud(QPainter& p, QPointF centre, double size) {
     struct Puff {
@@ -76,9 +68,9 @@ QImage drawAboutPicture(int scale) {
     drawCloud(p, {250, 96}, 12);
 
     // Title and credit stand above the dialog's buttons, which cover the lower part.
-    lightText(p, QRectF(0, 0, ABOUT_WIDTH, 46), serif(34, QFont::Bold), 2, 120,
+    lightText(p, QRectF(0, 0, ABOUT_WIDTH, 46), serifFont(34, QFont::Bold), 2, 120,
               QString::fromUtf8("Narabe\u2160"));
-    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serif(12, QFont::Bold), 1, 160,
+    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serifFont(12, QFont::Bold), 1, 160,
               QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project"));
     p.end();
     return image;

@@ -2,6 +2,8 @@
 // the bottom gives the plate a little depth against the green window.
 #include "render/pictures/title_picture.h"
 
+#include "render/pictures/serif_font.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -24,11 +26,7 @@ const QColor LETTERING{58, 59, 74};
 
 // The largest face size at which the title's ink fits the plate with a margin.
 QFont titleFont(const QString& title) {
-    QFont font;
-    font.setFamilies({"IPA P明朝", "IPAPMincho", "IPA明朝", "IPAMincho", "Noto Serif CJK JP",
-                      "Noto Serif JP", "DejaVu Serif", "Liberation Serif", "Times New Roman"});
-    font.setStyleHint(QFont::Serif, QFont::PreferAntialias);
-    font.setWeight(QFont::Bold);
+    QFont font = serifFont(26, QFont::Bold);
     for (int size = 26; size > 8; --size) {
         font.setPixelSize(size);
         const QRect ink = QFontMetrics(font).tightBoundingRect(title);
