@@ -1,7 +1,13 @@
-# Fails when a file of the game logic includes a Qt or SDL header.
+# Fails when the game logic reaches Qt or SDL: a file anywhere below a logic folder that
+# includes one of their headers, or a logic target that links anything but other logic
+# targets.
+#   SRC    the source folder to walk
+#   LINKS  (optional) a file of "target: linked;libraries" lines, one per logic target
+cmake_minimum_required(VERSION 3.25)
+set(logic_folders state rules computer render support game ports)
 set(bad "")
-foreach(dir state rules computer game render support)
-    file(GLOB files ${SRC}/${dir}/*.h ${SRC}/${dir}/*.cpp)
+foreach(dir ${logic_folders})
+    file(GLOB_RECURSE files ${SRC}/${dir}/*.h ${SRC}/${dir}/*.hpp ${SRC}/${dir}/*.cpp)
     foreach(f ${files})
         file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt|SDL)")
         if(lines)
@@ -9,6 +15,29 @@ foreach(dir state rules computer game render support)
         endif()
     endforeach()
 endforeach()
+
+if(DEFINED LINKS)
+    file(STRINGS ${LINKS} entries)
+    set(logic_targets "")
+    foreach(entry ${entries})
+        string(FIND "${entry}" ": " colon)
+        string(SUBSTRING "${entry}" 0 ${colon} target)
+        list(APPEND logic_targets ${target})
+    endforeach()
+    foreach(entry ${entries})
+        string(FIND "${entry}" ": " colon)
+        string(SUBSTRING "${entry}" 0 ${colon} target)
+        math(EXPR start "${colon} + 2")
+        string(SUBSTRING "${entry}" ${start} -1 linked)
+        foreach(library ${linked})
+            if(NOT library IN_LIST logic_targets)
+                list(APPEND bad "${target} links ${library}")
+            endif()
+        endforeach()
+    endforeach()
+endif()
+
 if(bad)
-    message(FATAL_ERROR "window or sound headers in the game logic:\n${bad}")
+    string(REPLACE ";" "\n" bad "${bad}")
+    message(FATAL_ERROR "window or sound code in the game logic:\n${bad}")
 endif()

@@ -4,31 +4,16 @@
 // window program and the script runner run exactly this code.
 #pragma once
 
-#include "render/surface.h"
 #include "state/state.h"
+#include "ports/ports.h"
+#include "support/form2.h"
 #include "support/help.h"
-#include "support/ports.h"
-#include "support/sound_library.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace narabe {
-
-struct Ports {
-    Surface& surface;
-    MessageBoxes& boxes;
-    MenuChecks& menu;
-    SoundLibrary& sound;
-    Clock& clock;
-    Browser& browser;
-    WindowFrame& frame;
-    Program& program;
-    AboutDialog& about;
-    std::uintptr_t windowHandle = 0;               // handed to the sound device
-    std::string homePage = std::string(HOME_PAGE); // opened from the about dialog
-};
 
 class Form1 {
   public:

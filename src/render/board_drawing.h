@@ -3,7 +3,7 @@
 // coordinates (x, y), possibly fractional, converted to twips.
 #pragma once
 
-#include "render/surface.h"
+#include "ports/surface.h"
 #include "state/types.h"
 
 #include <string>

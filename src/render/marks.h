@@ -2,7 +2,7 @@
 // and the move count beside the board.
 #pragma once
 
-#include "render/surface.h"
+#include "ports/surface.h"
 #include "state/state.h"
 
 namespace narabe {

@@ -2,8 +2,8 @@
 // and music, mirrored from the check marks of their menu items. Shift-JIS key, CR LF lines.
 #pragma once
 
-#include "support/ports.h"
-#include "support/sound_library.h"
+#include "ports/menu_checks.h"
+#include "ports/sound_library.h"
 
 #include <cstdint>
 #include <filesystem>

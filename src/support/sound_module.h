@@ -2,8 +2,8 @@
 // device, with the one warning box the game ever shows for a failure.
 #pragma once
 
-#include "support/ports.h"
-#include "support/sound_library.h"
+#include "ports/message_boxes.h"
+#include "ports/sound_library.h"
 
 #include <cstdint>
 #include <filesystem>

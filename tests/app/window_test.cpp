@@ -1,10 +1,10 @@
 // The real main window in-process on Qt's offscreen platform: its menu bar, the image
 // after start-up at known points, and presses on the board going through the same
 // handlers as on a desktop, including a press made while the computer is thinking.
-#include "app/fonts.h"
-#include "app/main_window.h"
+#include "adapters/qt/fonts.h"
+#include "adapters/qt/main_window.h"
 #include "render/palette.h"
-#include "support/sdl/sdl_sound_library.h"
+#include "adapters/sdl/sdl_sound_library.h"
 
 #include <gtest/gtest.h>
 

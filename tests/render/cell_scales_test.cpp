@@ -2,7 +2,7 @@
 // resolution, with the lines still exactly one cell pixel wide and crisp, the corners
 // still wood, the stones antialiased rather than enlarged pixel blocks.
 #include "picture_facts.h"
-#include "render/pictures/pictures.h"
+#include "adapters/qt/pictures/pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A drawing surface that records every call, in order, for tests of the drawing logic.
 #pragma once
 
-#include "render/surface.h"
+#include "ports/surface.h"
 
 #include <string>
 #include <vector>

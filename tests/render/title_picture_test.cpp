@@ -2,7 +2,7 @@
 // its dark colour, centred and large enough to read; and the whole picture set.
 #include "gui_app.h"
 #include "picture_facts.h"
-#include "render/pictures/pictures.h"
+#include "adapters/qt/pictures/pictures.h"
 
 #include <gtest/gtest.h>
 

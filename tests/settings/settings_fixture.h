@@ -3,9 +3,9 @@
 // receive, in order, to one log.
 #pragma once
 
-#include "support/ports.h"
+#include "ports/menu_checks.h"
 #include "support/settings.h"
-#include "support/sound_library.h"
+#include "ports/sound_library.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // The SDL2_mixer sound library, on SDL's silent "dummy" driver: which images become
 // buffers, that no call is hurt by handles of 0, unknown or freed handles, how effects
 // overlap and music loops, and the device's life from opening to closing.
-#include "support/sdl/sdl_sound_library.h"
+#include "adapters/sdl/sdl_sound_library.h"
 
 #include "sound/wave_cases.h"
-#include "support/sdl/wav_check.h"
+#include "adapters/sdl/wav_check.h"
 
 #include <gtest/gtest.h>
 

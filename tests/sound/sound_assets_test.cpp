@@ -5,8 +5,8 @@
 #include "sounds.h"
 #include "synth.h"
 
-#include "support/sdl/sdl_sound_library.h"
-#include "support/sdl/wav_check.h"
+#include "adapters/sdl/sdl_sound_library.h"
+#include "adapters/sdl/wav_check.h"
 #include "support/sound_module.h"
 
 #include <gtest/gtest.h>

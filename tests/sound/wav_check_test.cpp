@@ -1,7 +1,7 @@
 // The strict WAV check: every damaged image of the table is refused, every good one is read
 // with its true format and length, any truncation of a good image is refused, and random or
 // mutated images never lead it to read outside the image.
-#include "support/sdl/wav_check.h"
+#include "adapters/sdl/wav_check.h"
 
 #include "sound/wave_cases.h"
 

@@ -1,0 +1,51 @@
+// The main window's client area: one persistent image that everything is drawn into and
+// that a repaint only shows. Positions arrive in twips (15 to a logical pixel); the image
+// has the screen's device pixel ratio and the pictures are drawn at that resolution.
+#pragma once
+
+#include "adapters/qt/pictures/pictures.h"
+#include "ports/surface.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+#include <functional>
+
+namespace narabe {
+
+// Twips to a logical pixel (1440 twips to the inch at 96 pixels to the inch).
+inline constexpr double TWIPS_PER_PIXEL = 15.0;
+
+class BoardView final : public QWidget, public Surface {
+  public:
+    // The client area in logical pixels.
+    static constexpr int WIDTH = 592;
+    static constexpr int HEIGHT = 488;
+
+    BoardView(int scale, QWidget* parent = nullptr);
+
+    void copyPicture(Picture picture, double x, double y) override;
+    void fillRect(double x, double y, double width, double height, int colour) override;
+    void drawText(double x, double y, int size, int colour, std::string_view text) override;
+    void fillCircle(double x, double y, double radius, int colour) override;
+    void refresh() override;
+
+    // Mouse presses, in twips of the logical pixel position.
+    std::function<void(double x, double y)> onPress;
+
+    const QImage& image() const { return image_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void changed(const QRect& logical);
+
+    PictureSet pictures_;
+    QImage image_;
+    QRegion pending_; // drawn but not yet asked to be shown
+};
+
+} // namespace narabe

@@ -1,0 +1,169 @@
+// The menu bar, the window events and the desktop ports of the main window.
+#include "adapters/qt/main_window.h"
+
+#include "adapters/qt/about_box.h"
+#include "game/menu_tree.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <filesystem>
+
+namespace narabe {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr std::size_t slot(MenuItem item) {
+    return item == MenuItem::BANGOU ? 0 : 1;
+}
+
+} // namespace
+
+MainWindow::MainWindow(SoundLibrary& sound, int scale)
+    : view_(new BoardView(scale, this)), scale_(scale) {
+    setWindowTitle(QStringLiteral("NarabeⅠ"));
+    setCentralWidget(view_);
+    buildMenus();
+    const Ports io{.surface = *view_,
+                   .boxes = *this,
+                   .menu = *this,
+                   .sound = sound,
+                   .clock = *this,
+                   .browser = *this,
+                   .frame = *this,
+                   .program = *this,
+                   .about = *this,
+                   .windowHandle = static_cast<std::uintptr_t>(winId()),
+                   .homePage = std::string(HOME_PAGE)};
+    form_ = std::make_unique<Form1>(io);
+    view_->onPress = [this](double x, double y) {
+        if (!ended_) form_->Form_MouseDown(1, 0, x, y);
+    };
+    view_->setFocus();
+}
+
+void MainWindow::load() {
+    form_->Form_Load();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildMenus() {
+    QMenu* bar = nullptr;
+    QMenu* sub = nullptr;
+    for (const MenuNode& node : MENU_TREE) {
+        QAction* action = nullptr;
+        switch (node.level) {
+        case MenuLevel::Bar:
+            bar = menuBar()->addMenu(qs(node.text));
+            continue;
+        case MenuLevel::Submenu:
+            sub = bar->addMenu(qs(node.text));
+            continue;
+        case MenuLevel::BarCommand:
+            action = menuBar()->addAction(qs(node.text));
+            break;
+        case MenuLevel::Item:
+            action = bar->addAction(qs(node.text));
+            break;
+        case MenuLevel::SubItem:
+            action = sub->addAction(qs(node.text));
+            break;
+        }
+        action->setObjectName(qs(node.control));
+        if (node.checkItem) {
+            action->setCheckable(true);
+            checkActions_[node.control == "BANGOU" ? 0 : 1] = action;
+        }
+        connect(action, &QAction::triggered, this, [this, action, node]() {
+            // The game sets check marks itself: undo the toggle Qt made on the click.
+            if (node.checkItem) action->setChecked(checks_[node.control == "BANGOU" ? 0 : 1]);
+            if (node.handler != nullptr) run(node.handler);
+        });
+    }
+}
+
+void MainWindow::run(void (Form1::*handler)()) {
+    if (!ended_) ((*form_).*handler)();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (ended_) return;
+    if (event->key() == Qt::Key_Escape)
+        form_->Form_KeyPress(27);
+    else if (!event->text().isEmpty())
+        form_->Form_KeyPress(event->text().at(0).unicode());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ended_) form_->Form_Unload();
+    event->accept();
+}
+
+void MainWindow::message(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::warning(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::Warning, qs(title), qs(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool MainWindow::checked(MenuItem item) const {
+    return checks_[slot(item)];
+}
+
+void MainWindow::setChecked(MenuItem item, bool on) {
+    checks_[slot(item)] = on;
+    if (QAction* a = checkActions_[slot(item)]) a->setChecked(on);
+}
+
+void MainWindow::wait(double seconds) {
+    // What was drawn before the pause is shown before it; no input is handled meanwhile.
+    view_->refresh();
+    sleeper_.wait(seconds);
+}
+
+bool MainWindow::open(std::string_view address) {
+    const QString a = qs(address);
+    const QUrl url =
+        std::filesystem::path(address).is_absolute() ? QUrl::fromLocalFile(a) : QUrl(a);
+    return QDesktopServices::openUrl(url);
+}
+
+void MainWindow::place(double left, double top, double /*width*/, double /*height*/) {
+    // The frame's outer corner; the client area keeps the fixed size of the board view.
+    move(static_cast<int>(left / TWIPS_PER_PIXEL), static_cast<int>(top / TWIPS_PER_PIXEL));
+}
+
+void MainWindow::showModal() {
+    AboutBox box(
+        scale_, [this] { form_->form2().Command1_Click(); },
+        [this] { form_->form2().Command2_Click(); }, this);
+    about_ = &box;
+    box.exec();
+    about_ = nullptr;
+}
+
+void MainWindow::unload() {
+    if (about_ != nullptr) about_->done(0);
+}
+
+void MainWindow::end() {
+    ended_ = true;
+    QCoreApplication::exit(0);
+}
+
+} // namespace narabe

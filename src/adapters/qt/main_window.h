@@ -1,0 +1,67 @@
+// The game's main window: the menu bar built from the menu table, the board view as the
+// client area, and the desktop side of every port the game uses.
+#pragma once
+
+#include "adapters/qt/board_view.h"
+#include "game/form1.h"
+#include "ports/ports.h"
+#include "ports/sound_library.h"
+#include "adapters/qt/steady_clock.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QDialog;
+
+namespace narabe {
+
+class MainWindow final : public QMainWindow,
+                         private MessageBoxes,
+                         private MenuChecks,
+                         private Clock,
+                         private Browser,
+                         private WindowFrame,
+                         private Program,
+                         private AboutDialog {
+  public:
+    MainWindow(SoundLibrary& sound, int scale);
+
+    // Runs the game's start-up; call once before the window is shown.
+    void load();
+    [[nodiscard]] bool ended() const { return ended_; }
+    BoardView& view() { return *view_; }
+    Form1& game() { return *form_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void run(void (Form1::*handler)());
+
+    void message(std::string_view title, std::string_view text) override;
+    void warning(std::string_view title, std::string_view text) override;
+    bool checked(MenuItem item) const override;
+    void setChecked(MenuItem item, bool on) override;
+    void wait(double seconds) override;
+    bool open(std::string_view address) override;
+    void place(double left, double top, double width, double height) override;
+    void end() override;
+    void showModal() override;
+    void unload() override;
+
+    BoardView* view_;
+    std::unique_ptr<Form1> form_;
+    SteadyClock sleeper_;
+    std::array<QAction*, 2> checkActions_{};
+    std::array<bool, 2> checks_{}; // the options' record: the check marks as the game set them
+    int scale_;
+    QDialog* about_ = nullptr; // the about dialog while it is shown
+    bool ended_ = false;
+};
+
+} // namespace narabe

@@ -1,0 +1,85 @@
+// narabe-script: runs the game headless from a script and prints every observable effect
+// as a transcript line.
+//
+//   narabe-script [--no-sound-device] [--browser-fails] [SCRIPT]
+//
+// The script is read from SCRIPT, or from standard input when it is absent or "-".
+#include "game/form1.h"
+#include "adapters/script/recording_ports.h"
+#include "adapters/script/runner.h"
+#include "adapters/sdl/sdl_sound_library.h"
+
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+int main(int argc, char* argv[]) {
+    using namespace narabe;
+    bool noSoundDevice = false;
+    bool browserFails = false;
+    std::string scriptPath = "-";
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--no-sound-device")
+            noSoundDevice = true;
+        else if (arg == "--browser-fails")
+            browserFails = true;
+        else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            std::cerr << "narabe-script: unknown option " << arg << '\n';
+            return 1;
+        } else
+            scriptPath = arg;
+    }
+
+    std::ifstream file;
+    if (scriptPath != "-") {
+        file.open(scriptPath, std::ios::binary);
+        if (!file) {
+            std::cerr << "narabe-script: cannot read " << scriptPath << '\n';
+            return 1;
+        }
+    }
+    std::istream& in = scriptPath == "-" ? std::cin : file;
+
+    try {
+        Transcript t(std::cout);
+        SdlSoundLibrary real(SdlSoundLibrary::Options{"dummy", noSoundDevice});
+        RecordingSurface surface(t);
+        RecordingBoxes boxes(t);
+        RecordingMenu menu(t);
+        RecordingSound sound(t, real);
+        RecordingClock clock(t);
+        RecordingBrowser browser(t, browserFails);
+        RecordingFrame frame(t);
+        RecordingProgram program(t);
+        RecordingAbout about(t);
+        const char* home = std::getenv("NARABE_HOME_PAGE");
+        Form1 game(Ports{.surface = surface,
+                         .boxes = boxes,
+                         .menu = menu,
+                         .sound = sound,
+                         .clock = clock,
+                         .browser = browser,
+                         .frame = frame,
+                         .program = program,
+                         .about = about,
+                         .windowHandle = 0,
+                         .homePage = home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
+
+        game.Form_Load();
+        const RunResult r = runScript(
+            game, [&about] { return about.open(); }, in, t, std::cerr);
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << "narabe-script: the transcript could not be written\n";
+            return 1;
+        }
+        return r.status;
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "narabe-script: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,34 @@
+// Every way the game reaches the outside, bundled for the main window's handlers. The
+// window program and the script runner each provide one set.
+#pragma once
+
+#include "ports/about_dialog.h"
+#include "ports/browser.h"
+#include "ports/clock.h"
+#include "ports/menu_checks.h"
+#include "ports/message_boxes.h"
+#include "ports/program.h"
+#include "ports/sound_library.h"
+#include "ports/surface.h"
+#include "ports/window_frame.h"
+
+#include <cstdint>
+#include <string>
+
+namespace narabe {
+
+struct Ports {
+    Surface& surface;
+    MessageBoxes& boxes;
+    MenuChecks& menu;
+    SoundLibrary& sound;
+    Clock& clock;
+    Browser& browser;
+    WindowFrame& frame;
+    Program& program;
+    AboutDialog& about;
+    std::uintptr_t windowHandle = 0; // handed to the sound device
+    std::string homePage;            // opened from the about dialog
+};
+
+} // namespace narabe

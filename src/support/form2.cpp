@@ -1,0 +1,15 @@
+// The about dialog's buttons.
+#include "support/form2.h"
+
+namespace narabe {
+
+void Form2::Command1_Click() {
+    if (!browser_.open(homePage_)) return;
+    dialog_.unload();
+}
+
+void Form2::Command2_Click() {
+    dialog_.unload();
+}
+
+} // namespace narabe

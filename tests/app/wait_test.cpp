@@ -1,0 +1,36 @@
+// The pause of the window program: it lasts at least the time asked for, measured on the
+// monotonic clock, and sleeps instead of spinning.
+#include "adapters/qt/steady_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+
+namespace narabe {
+namespace {
+
+TEST(SteadyClockWait, LastsTheGivenTimeAndCostsAlmostNoProcessorTime) {
+    SteadyClock clock;
+    for (double seconds : {0.2, 0.05, 0.5}) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
+        clock.wait(seconds);
+        const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(took.count(), seconds);
+        EXPECT_LT(took.count(), seconds + 0.25);
+        EXPECT_LT(cpu, 0.1 * seconds) << "a pause of " << seconds << " s must sleep";
+    }
+}
+
+TEST(SteadyClockWait, NothingToWaitForReturnsAtOnce) {
+    SteadyClock clock;
+    const auto start = std::chrono::steady_clock::now();
+    for (double seconds : {0.0, -1.0, -0.2})
+        clock.wait(seconds);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+}
+
+} // namespace
+} // namespace narabe
