@@ -27,12 +27,8 @@ constexpr int POSITIONS_PER_SIZE = 8;
 // The state of a game against the computer just after it was initialised.
 State newGame() {
     State st;
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-            st.Board(x, y) = EMPTY;
-            st.CentreBonus(x, y) = (x >= 9 && x <= 12 && y >= 9 && y <= 12) ? 0.1 : 0.0;
-        }
-    st.NearFlag(10, 10) = YES;
+    clearForNewGame(st, [](int, int) {});
+    fillCentreBonus(st);
     return st;
 }
 
@@ -40,7 +36,7 @@ State newGame() {
 State gamePosition(int stones, unsigned seed) {
     std::mt19937 rng(seed);
     State st = newGame();
-    Code mover = BLACK;
+    Stone mover = BLACK;
     for (int move = 0; move < stones; ++move) {
         std::vector<std::pair<int, int>> open;
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
@@ -52,7 +48,7 @@ State gamePosition(int stones, unsigned seed) {
             if (調査_三三(st.Board, x, y, mover) == YES || 調査_四四(st.Board, x, y, mover) == YES)
                 continue;
             if (調査_5並び(st.Board, mover, x, y) == YES) continue;
-            st.Board(x, y) = mover;
+            st.Board(x, y) = cellOf(mover);
             隣接範囲フラグセット(st, x, y);
             played = true;
             break;

@@ -8,6 +8,7 @@
 #include "rules/double_four.h"
 #include "rules/double_three.h"
 #include "rules/five.h"
+#include "state/state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,15 +33,13 @@ struct Ask {
 struct Workload {
     std::vector<Grid> boards;
     std::vector<Ask> asks;
-    Code toMove = BLACK; // after an even number of moves, black moves
+    Stone toMove = BLACK; // after an even number of moves, black moves
 };
 
 Grid emptyBoard() {
-    Grid b{UNSET};
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-            b(x, y) = EMPTY;
-    return b;
+    State st;
+    clearForNewGame(st, [](int, int) {});
+    return st.Board;
 }
 
 bool nearAStone(const Grid& b, int x, int y) {
@@ -52,8 +51,8 @@ bool nearAStone(const Grid& b, int x, int y) {
 
 Grid gamePosition(std::mt19937& random) {
     Grid b = emptyBoard();
-    b(10, 10) = BLACK;
-    Code mover = WHITE;
+    b(MIDDLE_POINT, MIDDLE_POINT) = cellOf(BLACK);
+    Stone mover = WHITE;
     std::uniform_int_distribution<int> coordinate(FIRST_POINT, LAST_POINT);
     for (int move = 1; move < STONES; ++move) {
         for (int tries = 0;; ++tries) {
@@ -63,7 +62,7 @@ Grid gamePosition(std::mt19937& random) {
             if (b(x, y) != EMPTY || !nearAStone(b, x, y)) continue;
             if (調査_三三(b, x, y, mover) == YES || 調査_四四(b, x, y, mover) == YES) continue;
             if (調査_5並び(b, mover, x, y) == YES) continue;
-            b(x, y) = mover;
+            b(x, y) = cellOf(mover);
             break;
         }
         mover = otherStone(mover);
@@ -108,23 +107,23 @@ template <class Check> void runOverAllPoints(benchmark::State& state, Check chec
 
 // 調査_三三 followed by 調査_四四 on the same point, as the move handlers ask.
 void BM_DoubleThreeThenDoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Code stone) {
-        const int three = 調査_三三(b, x, y, stone);
-        const int four = 調査_四四(b, x, y, stone);
+    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
+        const Truth three = 調査_三三(b, x, y, stone);
+        const Truth four = 調査_四四(b, x, y, stone);
         return three == YES || four == YES ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThreeThenDoubleFour);
 
 void BM_DoubleThree(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Code stone) {
+    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
         return 調査_三三(b, x, y, stone) == YES ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThree);
 
 void BM_DoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Code stone) {
+    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
         return 調査_四四(b, x, y, stone) == YES ? 1 : 0;
     });
 }

@@ -6,15 +6,17 @@
 
 namespace narabe {
 
+// Below every score a candidate can get.
+inline constexpr double NO_SCORE = -9999;
+
 struct Choice {
     bool found = false; // false: no admissible point is left (the game is drawn)
     int x = 0;
     int y = 0;
-    double score = -9999;
+    double score = NO_SCORE;
 };
 
 // Scans x = 1..19 (outer) and y = 1..19 (inner); ties go to the first point scanned.
-// Leaves the state as it was.
-Choice com_着手選択(State& st);
+Choice com_着手選択(const State& st);
 
 } // namespace narabe

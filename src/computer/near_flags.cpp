@@ -5,8 +5,8 @@
 namespace narabe {
 
 void 隣接範囲フラグセット(State& st, int x, int y) {
-    for (int i = x - 2; i <= x + 2; ++i)
-        for (int j = y - 2; j <= y + 2; ++j)
+    for (int i = x - NEAR_RADIUS; i <= x + NEAR_RADIUS; ++i)
+        for (int j = y - NEAR_RADIUS; j <= y + NEAR_RADIUS; ++j)
             if (onBoard(i, j) && st.NearFlag(i, j) == NO) st.NearFlag(i, j) = YES;
 }
 

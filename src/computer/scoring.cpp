@@ -17,7 +17,7 @@ struct LineShape {
     int openEnds; // 0, 1 or 2: end cells that are EMPTY
 };
 
-using Lines = std::array<LineShape, 4>;
+using Lines = std::array<LineShape, AXES.size()>;
 
 Lines readLines(const LineView& v) {
     Lines lines{};
@@ -34,6 +34,7 @@ enum class Side { Computer, Human };
 
 // One row of the priority list: a line of `runSum` for `side` with at least `minOpenEnds`
 // open ends scores `score`. The rows are tested in this order, each over all four lines.
+// A run sum of 4 is exactly five in a row with the candidate, 3 a four, 2 a three.
 struct Pattern {
     Side side;
     int runSum;
@@ -60,15 +61,12 @@ bool holdsOnSomeLine(const Pattern& p, const Lines& lines) {
 
 } // namespace
 
-double 調査_得点(State& st, int x, int y) {
+double 調査_得点(const State& st, int x, int y) {
     const double bonus = st.CentreBonus(x, y);
     if (st.NearFlag(x, y) == NO) return bonus;
 
-    st.Board(x, y) = st.ComStone;
-    const Lines com = readLines(probeAll(st.Board, st.ComStone, x, y));
-    st.Board(x, y) = st.ManStone;
-    const Lines man = readLines(probeAll(st.Board, st.ManStone, x, y));
-    st.Board(x, y) = EMPTY;
+    const Lines com = readLines(probeAllPlaced(st.Board, st.ComStone, x, y));
+    const Lines man = readLines(probeAllPlaced(st.Board, st.ManStone, x, y));
 
     for (const Pattern& p : PATTERNS)
         if (holdsOnSomeLine(p, p.side == Side::Computer ? com : man)) return p.score;

@@ -7,8 +7,8 @@
 namespace narabe {
 
 // Score of the empty point (x, y) for the computer: 1000, 900, 800, 700, 500, 400, 300, or
-// the centre bonus (0.1 or 0) when no pattern holds or the point is not flagged. Puts
-// trial stones on the point and leaves the board as it was.
-double 調査_得点(State& st, int x, int y);
+// the centre bonus (0.1 or 0) when no pattern holds or the point is not flagged. The lines
+// are read as they would be with each side's stone on the point; the board is only read.
+double 調査_得点(const State& st, int x, int y);
 
 } // namespace narabe

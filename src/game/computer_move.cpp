@@ -4,18 +4,19 @@
 #include "computer/near_flags.h"
 #include "game/form1.h"
 #include "render/board_drawing.h"
+#include "render/layout.h"
 #include "render/marks.h"
 #include "rules/five.h"
 
 namespace narabe {
 
 void Form1::com_打つ() {
-    描画_文字列(io_.surface, 21, 11, "思考中", WHITE, 12);
+    描画_文字列(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
     io_.surface.refresh();
-    待ち時間(0.5);
+    待ち時間(THINKING_PAUSE);
 
     const Choice best = com_着手選択(st_);
-    描画_四角形(io_.surface, 21, 11, 1000, 300, BACK_COLOUR);
+    描画_四角形(io_.surface, THINKING_AREA, BACK_COLOUR);
     if (!best.found) {
         io_.boxes.message("判定", "引き分け");
         st_.GameState = NO_GAME;
@@ -24,11 +25,11 @@ void Form1::com_打つ() {
 
     unmarkLastMove();
     描画_駒(io_.surface, best.x, best.y, st_.Turn);
-    待ち時間(0.5);
+    待ち時間(STONE_SOUND_PAUSE);
     play(st_.SndStone);
     描画_打駒印(io_.surface, best.x, best.y, MARK_COLOUR);
     io_.surface.refresh();
-    待ち時間(0.2);
+    待ち時間(MARK_PAUSE);
     numberPreviousMove();
     recordMove(best.x, best.y);
     if (endIfFive(best.x, best.y)) return;
@@ -48,9 +49,8 @@ void Form1::unmarkLastMove() {
 // With move numbers shown, writes the previous move's number on its stone, in the
 // colour of the other side's stone.
 void Form1::numberPreviousMove() {
-    if (!numbersShown()) return;
-    const int colour = st_.LastStone == BLACK ? WHITE : BLACK;
-    if (st_.MoveCount > 0) 描画_手順番号(io_.surface, st_.LastX, st_.LastY, st_.MoveCount, colour);
+    if (!numbersShown() || st_.MoveCount == 0) return;
+    描画_手順番号(io_.surface, st_.LastX, st_.LastY, st_.MoveCount, numberColourOn(st_.LastStone));
 }
 
 // The bookkeeping of a move of the side to move on (x, y): last move, record, move count
@@ -63,7 +63,7 @@ void Form1::recordMove(int x, int y) {
     st_.MoveY(st_.MoveCount) = y;
     st_.MoveStone(st_.MoveCount) = st_.Turn;
     描画_手数(io_.surface, st_.MoveCount + 1);
-    st_.Board(x, y) = st_.Turn;
+    st_.Board(x, y) = cellOf(st_.Turn);
     隣接範囲フラグセット(st_, x, y);
     st_.MoveCount = st_.MoveCount + 1;
     st_.調査_保存(st_.MoveCount);
@@ -73,10 +73,7 @@ void Form1::recordMove(int x, int y) {
 // Ends the game when the move on (x, y) made exactly five; the turn is not passed.
 bool Form1::endIfFive(int x, int y) {
     if (調査_5並び(st_.Board, st_.Turn, x, y) != YES) return false;
-    描画_5並点滅(st_.Turn, x, y);
-    対局_判定(st_.Turn);
-    st_.GameMode = st_.GameState;
-    st_.GameState = NO_GAME;
+    endWithFive(st_.Turn, x, y);
     return true;
 }
 

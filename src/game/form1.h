@@ -4,13 +4,11 @@
 // window program and the script runner run exactly this code.
 #pragma once
 
-#include "state/state.h"
 #include "ports/ports.h"
+#include "state/state.h"
 #include "support/form2.h"
-#include "support/help.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace narabe {
@@ -23,7 +21,8 @@ class Form1 {
     void Form_Load();
     void Form_KeyPress(int key);
     void Form_Unload();
-    void Form_MouseDown(int button, int shift, double x, double y);
+    // A press of any mouse button at (x, y) twips of the client area.
+    void Form_MouseDown(double x, double y);
 
     // Menu commands.
     void TAIMAN_Click();
@@ -52,7 +51,7 @@ class Form1 {
     void 終了処理();
     void endProgram();
     // Starting a game.
-    void startAgainstComputer(Code man);
+    void startAgainstComputer(Stone man);
     void 描画_石手番(std::string_view blackLabel, std::string_view whiteLabel);
     // The computer's move and the pause.
     void com_打つ();
@@ -62,9 +61,12 @@ class Form1 {
     void numberPreviousMove();
     void recordMove(int x, int y);
     bool endIfFive(int x, int y);
+    // Stepping through the history.
+    void restorePosition(int n, bool replay);
     // The end of a game.
-    void 描画_5並点滅(Code stone, int x, int y);
-    void 対局_判定(Code winner);
+    void endWithFive(Stone stone, int x, int y);
+    void 描画_5並点滅(Stone stone, int x, int y);
+    void 対局_判定(Stone winner);
 
     bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
     void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }

@@ -1,5 +1,6 @@
 // The commands of the その他 menu: the help page in the browser and the about dialog.
 #include "game/form1.h"
+#include "support/help.h"
 
 namespace narabe {
 

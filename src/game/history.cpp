@@ -10,6 +10,23 @@
 
 namespace narabe {
 
+// Makes the board the stored position after n moves, drawing only the points that change.
+// When replaying a step forward, a stone that comes back gets the last-move mark, and if it
+// stands in a five the game ends with it again.
+void Form1::restorePosition(int n, bool replay) {
+    const Grid& target = st_.Positions(n);
+    forEachPoint([&](int x, int y) {
+        const Cell p = target(x, y);
+        if (p == st_.Board(x, y)) return;
+        drawCell(io_.surface, x, y, p);
+        if (replay && p != EMPTY) {
+            描画_打駒印(io_.surface, x, y, MARK_COLOUR);
+            if (調査_5並び(st_.Board, stoneIn(p), x, y) == YES) endWithFive(stoneIn(p), x, y);
+        }
+        st_.Board(x, y) = p;
+    });
+}
+
 void Form1::MODORU_Click() {
     st_.GameState = st_.GameMode;
     st_.ResumePending = YES; // also when the step is refused
@@ -21,18 +38,7 @@ void Form1::MODORU_Click() {
     st_.MoveCount = st_.MoveCount - 1;
     st_.Turn = st_.MoveStone(st_.MoveCount); // the side of the move taken back
     st_.Opponent = otherStone(st_.Turn);
-
-    const Grid& target = st_.Positions(st_.MoveCount);
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-            const Code p = target(x, y);
-            if (p == st_.Board(x, y)) continue;
-            if (p == EMPTY)
-                描画_桝(io_.surface, x, y);
-            else
-                描画_駒(io_.surface, x, y, p);
-            st_.Board(x, y) = p;
-        }
+    restorePosition(st_.MoveCount, false);
 
     if (st_.MoveCount > 0) {
         const int k = st_.MoveCount - 1; // the move now last on the board
@@ -65,27 +71,7 @@ void Form1::SUSUMU_Click() {
     st_.MoveCount = st_.MoveCount + 1;
     描画_手数(io_.surface, st_.MoveCount);
     play(st_.SndStone);
-
-    const Grid& target = st_.Positions(st_.MoveCount);
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-            const Code p = target(x, y);
-            if (p == st_.Board(x, y)) continue;
-            if (p == EMPTY) {
-                描画_桝(io_.surface, x, y);
-            } else {
-                描画_駒(io_.surface, x, y, p);
-                描画_打駒印(io_.surface, x, y, MARK_COLOUR);
-                // Replaying a winning move announces the result and ends the game again.
-                if (調査_5並び(st_.Board, p, x, y) == YES) {
-                    描画_5並点滅(p, x, y);
-                    対局_判定(p);
-                    st_.GameMode = st_.GameState;
-                    st_.GameState = NO_GAME;
-                }
-            }
-            st_.Board(x, y) = p;
-        }
+    restorePosition(st_.MoveCount, true); // replaying a winning move ends the game again
     if (numbersShown()) 描画_全手順番号(io_.surface, st_, st_.MoveCount - 1);
 }
 
@@ -97,9 +83,9 @@ void Form1::BANGOU_Click() {
     if (numbersShown()) {
         io_.menu.setChecked(MenuItem::BANGOU, false);
         // Drawing every stone again wipes all numbers and the last-move mark.
-        for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-            for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-                if (st_.Board(x, y) != EMPTY) 描画_駒(io_.surface, x, y, st_.Board(x, y));
+        forEachPoint([&](int x, int y) {
+            if (st_.Board(x, y) != EMPTY) drawCell(io_.surface, x, y, st_.Board(x, y));
+        });
     } else {
         io_.menu.setChecked(MenuItem::BANGOU, true);
         描画_全手順番号(io_.surface, st_, st_.MoveCount - 1);

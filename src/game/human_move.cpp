@@ -2,6 +2,7 @@
 // the history, or a human move followed, against the computer, by the computer's answer.
 #include "game/form1.h"
 #include "render/board_drawing.h"
+#include "render/geometry.h"
 #include "render/marks.h"
 #include "rules/double_four.h"
 #include "rules/double_three.h"
@@ -12,19 +13,21 @@ namespace narabe {
 
 namespace {
 
+// Far-off presses are clamped to an index this far off the board, which is refused anyway.
+constexpr double FAR_OFF = 1000;
+
 // The point under a press: rounding towards minus infinity, so every position inside a
 // cell maps to its point and a press left of or above the grid gives a negative index.
 int pointIndex(double twips, int origin, int cell) {
     const double v = std::floor((twips - origin) / cell);
-    // Far-off presses are clamped to a value that is off the board anyway.
-    if (!(v > -1000)) return -1000;
-    if (v > 1000) return 1000;
+    if (!(v > -FAR_OFF)) return static_cast<int>(-FAR_OFF);
+    if (v > FAR_OFF) return static_cast<int>(FAR_OFF);
     return static_cast<int>(v);
 }
 
 } // namespace
 
-void Form1::Form_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
+void Form1::Form_MouseDown(double x, double y) {
     if (st_.GameState == NO_GAME) {
         play(st_.SndForbidden);
         io_.boxes.message("開始", "「対局」で始めて下さい");
@@ -61,7 +64,7 @@ void Form1::Form_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
         return;
     }
 
-    st_.Board(px, py) = st_.Turn;
+    st_.Board(px, py) = cellOf(st_.Turn);
     unmarkLastMove();
     描画_駒(io_.surface, px, py, st_.Turn);
     描画_打駒印(io_.surface, px, py, MARK_COLOUR);

@@ -6,6 +6,7 @@
 #include "game/form1.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace narabe {
@@ -24,27 +25,27 @@ struct MenuNode {
     MenuLevel level;
     std::string_view control;
     std::string_view text;
-    Handler handler; // nullptr for the menus themselves
-    bool checkItem;
+    Handler handler;               // nullptr for the menus themselves
+    std::optional<MenuItem> check; // the option a check item records
 };
 
 inline constexpr std::array<MenuNode, 16> MENU_TREE = {{
-    {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, false},
-    {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, false},
-    {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, false},
-    {MenuLevel::SubItem, "SENTE", "先手", &Form1::SENTE_Click, false},
-    {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, false},
-    {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, false},
-    {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, false},
-    {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, false},
-    {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, false},
-    {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, false},
-    {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false},
-    {MenuLevel::Item, "BANGOU", "手順番号表示", &Form1::BANGOU_Click, true},
-    {MenuLevel::Item, "BGM", "BGM", &Form1::BGM_Click, true},
-    {MenuLevel::Bar, "SONOTA", "その他", nullptr, false},
-    {MenuLevel::Item, "KAISETU", "解説", &Form1::KAISETU_Click, false},
-    {MenuLevel::Item, "VER", "バージョン情報", &Form1::VER_Click, false},
+    {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
+    {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, {}},
+    {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
+    {MenuLevel::SubItem, "SENTE", "先手", &Form1::SENTE_Click, {}},
+    {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, {}},
+    {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, {}},
+    {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, {}},
+    {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, {}},
+    {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, {}},
+    {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, {}},
+    {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, {}},
+    {MenuLevel::Item, "BANGOU", "手順番号表示", &Form1::BANGOU_Click, MenuItem::BANGOU},
+    {MenuLevel::Item, "BGM", "BGM", &Form1::BGM_Click, MenuItem::BGM},
+    {MenuLevel::Bar, "SONOTA", "その他", nullptr, {}},
+    {MenuLevel::Item, "KAISETU", "解説", &Form1::KAISETU_Click, {}},
+    {MenuLevel::Item, "VER", "バージョン情報", &Form1::VER_Click, {}},
 }};
 
 // The node of a command (an Item, SubItem or BarCommand) by control name, or nullptr.

@@ -2,6 +2,7 @@
 // mouse, or against the computer with the human moving first or second.
 #include "game/form1.h"
 #include "render/board_drawing.h"
+#include "render/layout.h"
 
 namespace narabe {
 
@@ -34,23 +35,23 @@ void Form1::GOTE_Click() {
 
 // A game against the computer with the human on `man`: a new one from no game, otherwise
 // the current position with the sides reassigned. Black moves next either way.
-void Form1::startAgainstComputer(Code man) {
+void Form1::startAgainstComputer(Stone man) {
     if (st_.GameState == NO_GAME) 初期設定();
     st_.ResumePending = NO;
     st_.GameState = VS_COM;
     st_.GameMode = VS_COM;
     st_.ManStone = man;
     st_.ComStone = otherStone(man);
-    st_.Turn = man == BLACK ? st_.ManStone : st_.ComStone;
-    st_.Opponent = otherStone(st_.Turn);
+    st_.Turn = BLACK;
+    st_.Opponent = WHITE;
 }
 
 void Form1::描画_石手番(std::string_view blackLabel, std::string_view whiteLabel) {
-    描画_四角形(io_.surface, 21, 6, 1250, 600, BACK_COLOUR);
-    io_.surface.copyPicture(Picture::KUROSOTO, twipsX(21), twipsY(6));
-    io_.surface.copyPicture(Picture::SIROSOTO, twipsX(21), twipsY(7));
-    描画_文字列(io_.surface, 22.5, 6, blackLabel, WHITE, 10);
-    描画_文字列(io_.surface, 22.5, 7, whiteLabel, WHITE, 10);
+    描画_四角形(io_.surface, PLAYER_PANEL, BACK_COLOUR);
+    copyPictureAt(io_.surface, Picture::KUROSOTO, BLACK_PLAYER_STONE);
+    copyPictureAt(io_.surface, Picture::SIROSOTO, WHITE_PLAYER_STONE);
+    描画_文字列(io_.surface, BLACK_PLAYER_LABEL, blackLabel, TEXT_COLOUR);
+    描画_文字列(io_.surface, WHITE_PLAYER_LABEL, whiteLabel, TEXT_COLOUR);
 }
 
 } // namespace narabe

@@ -2,6 +2,7 @@
 // of the program (Esc, the menu command 終了 and the close box).
 #include "game/form1.h"
 #include "render/board_drawing.h"
+#include "render/layout.h"
 #include "support/settings.h"
 #include "support/sound_module.h"
 
@@ -12,13 +13,9 @@ namespace narabe {
 
 namespace {
 
-constexpr int ESC = 27;
-constexpr int MODE_EFFECT = 3;
-constexpr int MODE_MUSIC = 1;
-
-// The column letters: no I; three blanks between letters, four after J and after R.
-constexpr std::string_view COLUMN_LETTERS =
-    "A   B   C   D   E   F   G   H   J    K   L   M   N   O   P   Q   R    S   T";
+// How the sound library keeps a buffer: a sound effect, or the looping music.
+constexpr std::int32_t MODE_EFFECT = 3;
+constexpr std::int32_t MODE_MUSIC = 1;
 
 std::string currentDirectory() {
     std::error_code ec;
@@ -38,11 +35,11 @@ void Form1::Form_Load() {
     st_.SndBgm = SoundLoad(sound, st_.SoundDevice, u8"BGM.wav", MODE_MUSIC);
 
     st_.StartDir = currentDirectory();
-    io_.frame.place(-60, -60, 9000, 8000);
+    io_.frame.place(WINDOW_LEFT, WINDOW_TOP, WINDOW_WIDTH, WINDOW_HEIGHT);
 
     // The codes and geometry are compile-time constants; the window's green background
     // and solid fill style belong to the surface itself.
-    st_.Turn = NO_GAME;
+    st_.Turn = Stone::NOBODY;
     st_.ResumePending = NO;
     st_.LastX = 0;
     st_.LastY = 0;
@@ -50,38 +47,26 @@ void Form1::Form_Load() {
     st_.GameState = NO_GAME;
     st_.GameMode = NO_GAME;
 
-    描画_文字列(io_.surface, 1.4, 0.1, COLUMN_LETTERS, WHITE, 10);
+    描画_文字列(io_.surface, COLUMN_LETTERS_TEXT, COLUMN_LETTERS, TEXT_COLOUR);
     for (int i = FIRST_POINT; i <= LAST_POINT; ++i)
-        描画_文字列(io_.surface, 0, i + 0.1, i, WHITE, 9);
+        描画_文字列(io_.surface, 0, i + ROW_NUMBER_DROP, i, TEXT_COLOUR, ROW_NUMBER_SIZE);
 
     読込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm);
     初期設定();
 
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-            st_.CentreBonus(x, y) = (8 < x && x < 13 && 8 < y && y < 13) ? 0.1 : 0.0;
+    fillCentreBonus(st_);
     st_.調査_保存(st_.MoveCount);
     描画_盤(io_.surface, st_.Board);
-    io_.surface.copyPicture(Picture::PG_NAME, twipsX(21), twipsY(0.5));
+    copyPictureAt(io_.surface, Picture::PG_NAME, TITLE_AT);
 }
 
 void Form1::初期設定() {
-    st_.MoveTotal = 0;
-    st_.MoveCount = 0;
-    st_.GameState = NO_GAME;
-    描画_四角形(io_.surface, 21, 6, 1800, 2600, BACK_COLOUR); // clears the player panel
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-            st_.NearFlag(x, y) = NO;
-            if (st_.Board(x, y) != EMPTY) 描画_桝(io_.surface, x, y);
-            st_.Board(x, y) = EMPTY;
-        }
-    st_.NearFlag(10, 10) = YES; // on an empty board the centre is the only candidate
-    st_.調査_保存(st_.MoveCount);
+    描画_四角形(io_.surface, SIDE_PANEL, BACK_COLOUR); // clears the player panel
+    clearForNewGame(st_, [this](int x, int y) { 描画_桝(io_.surface, x, y); });
 }
 
 void Form1::Form_KeyPress(int key) {
-    if (key != ESC) return;
+    if (key != KEY_ESC) return;
     終了処理();
     endProgram();
 }

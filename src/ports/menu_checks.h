@@ -2,9 +2,17 @@
 // record: the game reads them wherever it needs to know whether an option is on.
 #pragma once
 
+#include <cstddef>
+
 namespace narabe {
 
 enum class MenuItem { BANGOU, BGM };
+inline constexpr std::size_t MENU_ITEM_COUNT = 2;
+
+// The slot of an option in a table of both.
+constexpr std::size_t slotOf(MenuItem item) {
+    return static_cast<std::size_t>(item);
+}
 
 class MenuChecks {
   public:

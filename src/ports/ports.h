@@ -27,7 +27,7 @@ struct Ports {
     WindowFrame& frame;
     Program& program;
     AboutDialog& about;
-    std::uintptr_t windowHandle = 0; // handed to the sound device
+    std::uintptr_t windowHandle = 0; // handed to the sound device, which may ignore it
     std::string homePage;            // opened from the about dialog
 };
 

@@ -2,20 +2,27 @@
 #include "render/marks.h"
 
 #include "render/board_drawing.h"
+#include "render/geometry.h"
+#include "render/layout.h"
 
 namespace narabe {
 
-void 描画_打駒印(Surface& s, int x, int y, int colour) {
-    s.fillCircle(twipsX(x) + 150, twipsY(y) + 150, 50, colour);
+namespace {
+
+// Numbers of one, two and three digits.
+constexpr int TWO_DIGITS = 10;
+constexpr int THREE_DIGITS = 100;
+
+} // namespace
+
+void 描画_打駒印(Surface& s, int x, int y, Colour colour) {
+    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, MARK_RADIUS, colour);
 }
 
-void 描画_手順番号(Surface& s, int x, int y, int n, int colour) {
-    struct Layout {
-        int size;
-        int right;
-        int down;
-    };
-    const Layout l = n < 10 ? Layout{12, 20, 20} : n < 100 ? Layout{10, 5, 50} : Layout{7, 0, 65};
+void 描画_手順番号(Surface& s, int x, int y, int n, Colour colour) {
+    const NumberPlace& l = n < TWO_DIGITS     ? NUMBER_1_DIGIT
+                           : n < THREE_DIGITS ? NUMBER_2_DIGITS
+                                              : NUMBER_3_DIGITS;
     s.drawText(twipsX(x) + l.right, twipsY(y) + l.down, l.size, colour, printedNumber(n));
 }
 
@@ -26,16 +33,23 @@ void 描画_全手順番号(Surface& s, const State& st, int p) {
         const int y = st.MoveY(i);
         if (st.Board(x, y) == EMPTY || numbered(x, y)) continue;
         numbered(x, y) = true;
-        const int colour = st.MoveStone(i) == WHITE ? BLACK : WHITE;
-        if (x != st.MoveX(p) || y != st.MoveY(p)) 描画_手順番号(s, x, y, i + 1, colour);
+        if (x != st.MoveX(p) || y != st.MoveY(p))
+            描画_手順番号(s, x, y, i + 1, numberColourOn(st.MoveStone(i)));
     }
 }
 
 void 描画_手数(Surface& s, int n) {
-    描画_四角形(s, 20.5, 9, 1000, 300, BACK_COLOUR);
-    const double column = n < 10 ? 21 : n < 100 ? 20.8 : 20.5;
-    描画_文字列(s, column, 9, n, WHITE, 11);
-    描画_文字列(s, 22, 9, "手目", WHITE, 11);
+    描画_四角形(s, MOVE_COUNT_AREA, BACK_COLOUR);
+    const double column = n < TWO_DIGITS     ? MOVE_COUNT_COLUMN_1_DIGIT
+                          : n < THREE_DIGITS ? MOVE_COUNT_COLUMN_2_DIGITS
+                                             : MOVE_COUNT_COLUMN_3_DIGITS;
+    描画_文字列(s, column, MOVE_COUNT_ROW, n, TEXT_COLOUR, MOVE_COUNT_SIZE);
+    描画_文字列(s, MOVE_COUNT_UNIT_AT.x, MOVE_COUNT_UNIT_AT.y, MOVE_COUNT_UNIT, TEXT_COLOUR,
+                MOVE_COUNT_SIZE);
+}
+
+Colour numberColourOn(Stone stone) {
+    return colourOf(stone == WHITE ? BLACK : WHITE);
 }
 
 } // namespace narabe

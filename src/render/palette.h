@@ -1,18 +1,33 @@
-// The classic 16-colour palette that every colour argument indexes. Stone codes are
-// palette indices too: 0 black, 15 bright white.
+// The classic 16-colour palette that every colour of the window indexes. A stone is drawn
+// in the palette colour of the same number: 0 black, 15 bright white.
 #pragma once
+
+#include "state/types.h"
 
 #include <array>
 #include <cstdint>
 
 namespace narabe {
 
+// A palette index, 0..15.
+enum class Colour : std::uint8_t {};
+
+inline constexpr Colour BACK_COLOUR{2};  // green: the window background and the panel's eraser
+inline constexpr Colour MARK_COLOUR{11}; // light cyan: the last-move mark
+
+// The colour a stone of this side is drawn in, and the colour of texts written in it.
+constexpr Colour colourOf(Stone s) {
+    return Colour{static_cast<std::uint8_t>(codeNumber(s))};
+}
+
 struct Rgb {
     std::uint8_t r, g, b;
     bool operator==(const Rgb&) const = default;
 };
 
-inline constexpr std::array<Rgb, 16> PALETTE = {{
+inline constexpr std::size_t PALETTE_SIZE = 16;
+
+inline constexpr std::array<Rgb, PALETTE_SIZE> PALETTE = {{
     {0, 0, 0},
     {0, 0, 128},
     {0, 128, 0},
@@ -31,9 +46,9 @@ inline constexpr std::array<Rgb, 16> PALETTE = {{
     {255, 255, 255},
 }};
 
-// A colour index outside 0..15 is taken modulo 16, as the window system does.
-constexpr Rgb paletteColour(int index) {
-    return PALETTE[static_cast<std::size_t>(index & 15)];
+// An index outside 0..15 is taken modulo 16, as the window system does.
+constexpr Rgb paletteColour(Colour c) {
+    return PALETTE[static_cast<std::size_t>(c) % PALETTE_SIZE];
 }
 
 } // namespace narabe

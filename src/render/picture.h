@@ -60,8 +60,11 @@ enum class Place {
 // What lies on a board cell.
 enum class Content { KURO, SIRO, KARA };
 
+inline constexpr int PLACE_COUNT = 9;
+
+// The pictures run KURO, SIRO, KARA, each in Place order.
 constexpr Picture boardPicture(Content c, Place p) {
-    return static_cast<Picture>(static_cast<int>(c) * 9 + static_cast<int>(p));
+    return static_cast<Picture>(static_cast<int>(c) * PLACE_COUNT + static_cast<int>(p));
 }
 
 inline constexpr std::array<std::string_view, PICTURE_COUNT> PICTURE_NAMES = {
@@ -76,15 +79,6 @@ inline constexpr std::array<std::string_view, PICTURE_COUNT> PICTURE_NAMES = {
 
 constexpr std::string_view pictureName(Picture p) {
     return PICTURE_NAMES[static_cast<std::size_t>(p)];
-}
-
-// Natural size in pixels at 96 dots per inch (15 twips to a pixel).
-struct PixelSize {
-    int width;
-    int height;
-};
-constexpr PixelSize pictureSize(Picture p) {
-    return p == Picture::PG_NAME ? PixelSize{110, 34} : PixelSize{21, 21};
 }
 
 } // namespace narabe

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace narabe {
 
@@ -14,7 +15,9 @@ struct Step {
     int dy;
 };
 
-inline constexpr std::array<Step, 8> STEPS = {{
+inline constexpr std::size_t DIRECTION_COUNT = 8;
+
+inline constexpr std::array<Step, DIRECTION_COUNT> STEPS = {{
     {0, -1},  // 上
     {0, +1},  // 下
     {-1, 0},  // 左

@@ -6,8 +6,8 @@
 
 namespace narabe {
 
-int 調査_四四(Grid& board, int x, int y, Code stone) {
-    return countLineShapes(board, x, y, stone, LineRule{5, false});
+Truth 調査_四四(Grid& board, int x, int y, Stone stone) {
+    return countLineShapes(board, x, y, stone, FOUR_RULE);
 }
 
 } // namespace narabe

@@ -8,6 +8,6 @@ namespace narabe {
 // YES (forbidden) when a stone of `stone` on the empty point (x, y) makes a four on two or
 // more axes and does not make exactly five. Puts trial stones on the board while it works
 // and leaves it as it was, with (x, y) EMPTY.
-int 調査_四四(Grid& board, int x, int y, Code stone);
+Truth 調査_四四(Grid& board, int x, int y, Stone stone);
 
 } // namespace narabe

@@ -6,8 +6,8 @@
 
 namespace narabe {
 
-int 調査_三三(Grid& board, int x, int y, Code stone) {
-    return countLineShapes(board, x, y, stone, LineRule{4, true});
+Truth 調査_三三(Grid& board, int x, int y, Stone stone) {
+    return countLineShapes(board, x, y, stone, THREE_RULE);
 }
 
 } // namespace narabe

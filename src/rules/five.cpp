@@ -5,11 +5,11 @@
 
 namespace narabe {
 
-int 調査_5並び(const Grid& board, Code stone, int x, int y) {
+Truth 調査_5並び(const Grid& board, Stone stone, int x, int y) {
     for (const Axis& a : AXES) {
         const int n =
             runLength(board, stone, x, y, a.first) + runLength(board, stone, x, y, a.second) + 1;
-        if (n == 5) return YES;
+        if (n == FIVE) return YES;
     }
     return NO;
 }

@@ -12,28 +12,23 @@ namespace {
 // point of the board because the end cell there is EMPTY), takes that side's run and end
 // cell again, and puts the gap back. True when the filled line holds exactly `target`
 // stones and is open beyond its far end.
-bool gapMakesShape(Grid& board, int x, int y, Code stone, Dir d, int run, int otherRun,
+bool gapMakesShape(Grid& board, int x, int y, Stone stone, Dir d, int run, int otherRun,
                    int target) {
     const Step s = step(d);
-    const int gx = x + (run + 1) * s.dx;
-    const int gy = y + (run + 1) * s.dy;
-    const Code saved = board(gx, gy);
-    board(gx, gy) = stone;
+    const TrialStone gap(board, x + (run + 1) * s.dx, y + (run + 1) * s.dy, stone);
     const int filledRun = runLength(board, stone, x, y, d);
-    const Code filledEnd = endCell(board, stone, x, y, d);
-    board(gx, gy) = saved;
+    const Cell filledEnd = endCell(board, stone, x, y, d);
     return filledRun == target - 1 - otherRun && filledEnd == EMPTY;
 }
 
 } // namespace
 
-int countLineShapes(Grid& board, int x, int y, Code stone, LineRule rule) {
-    board(x, y) = stone;
-    if (調査_5並び(board, stone, x, y) == YES) {
-        board(x, y) = EMPTY;
-        return NO;
-    }
+Truth countLineShapes(Grid& board, int x, int y, Stone stone, LineRule rule) {
+    const TrialStone trial(board, x, y, stone, EMPTY);
+    if (調査_5並び(board, stone, x, y) == YES) return NO;
     const LineView view = probeAll(board, stone, x, y); // taken once, never refreshed
+    // The straight shape: a four of 3 + 1 stones, a three of 2 + 1.
+    const int straight = rule.target - 2;
     int count = 0;
     for (const Axis& axis : RULE_AXES) {
         const int a = view.runOf(axis.first);
@@ -42,18 +37,17 @@ int countLineShapes(Grid& board, int x, int y, Code stone, LineRule rule) {
         const bool openB = view.endOf(axis.second) == EMPTY;
         if (rule.bothEndsOpen ? !(openA && openB) : !(openA || openB)) continue;
         const int s = a + b;
-        if (s == rule.target - 2) { // the straight shape: a four of 3 + 1, a three of 2 + 1
+        if (s == straight) {
             ++count;
             continue;
         }
-        if (s > rule.target - 2) continue; // longer lines are not this shape
+        if (s > straight) continue; // longer lines are not this shape
         if (openA && gapMakesShape(board, x, y, stone, axis.first, a, b, rule.target)) {
             ++count;
             continue;
         }
         if (openB && gapMakesShape(board, x, y, stone, axis.second, b, a, rule.target)) ++count;
     }
-    board(x, y) = EMPTY;
     return count > 1 ? YES : NO;
 }
 

@@ -12,8 +12,11 @@ struct LineRule {
     bool bothEndsOpen; // the gate: both end cells EMPTY (three), or at least one (four)
 };
 
+inline constexpr LineRule FOUR_RULE{5, false};
+inline constexpr LineRule THREE_RULE{4, true};
+
 // YES when two or more axes through (x, y) carry the shape for `stone`; NO when the stone
 // makes exactly five. Leaves the board as it was, with (x, y) EMPTY.
-int countLineShapes(Grid& board, int x, int y, Code stone, LineRule rule);
+Truth countLineShapes(Grid& board, int x, int y, Stone stone, LineRule rule);
 
 } // namespace narabe

@@ -17,36 +17,49 @@ constexpr bool atEdge(int v, int d) {
 
 } // namespace
 
-int runLength(const Grid& board, Code stone, int x, int y, Dir d) {
+int runLength(const Grid& board, Cell code, int x, int y, Dir d) {
     const Step s = step(d);
     int count = 0;
     for (int k = 1;; ++k) {
         const int px = x + k * s.dx;
         const int py = y + k * s.dy;
         if (leftBoard(px, s.dx) || leftBoard(py, s.dy)) break;
-        if (board(px, py) != stone) break;
+        if (board(px, py) != code) break;
         ++count;
     }
     return count;
 }
 
-Code endCell(const Grid& board, Code stone, int x, int y, Dir d) {
+Cell endCell(const Grid& board, Cell code, int x, int y, Dir d) {
     const Step s = step(d);
     int px = x;
     int py = y;
-    while (!atEdge(px, s.dx) && !atEdge(py, s.dy) && board(px, py) == stone) {
+    while (!atEdge(px, s.dx) && !atEdge(py, s.dy) && board(px, py) == code) {
         px += s.dx;
         py += s.dy;
     }
     return board(px, py);
 }
 
-LineView probeAll(const Grid& board, Code stone, int x, int y) {
+LineView probeAll(const Grid& board, Stone stone, int x, int y) {
     LineView v;
     for (std::size_t i = 0; i < STEPS.size(); ++i) {
         const Dir d = static_cast<Dir>(i);
         v.run[i] = runLength(board, stone, x, y, d);
         v.end[i] = endCell(board, stone, x, y, d);
+    }
+    return v;
+}
+
+LineView probeAllPlaced(const Grid& board, Stone stone, int x, int y) {
+    LineView v;
+    for (std::size_t i = 0; i < STEPS.size(); ++i) {
+        const Step s = STEPS[i];
+        v.run[i] = runLength(board, stone, x, y, static_cast<Dir>(i));
+        // On its own edge the walk stops at once on the point, which holds the stone.
+        v.end[i] = atEdge(x, s.dx) || atEdge(y, s.dy)
+                       ? cellOf(stone)
+                       : endCell(board, stone, x + s.dx, y + s.dy, static_cast<Dir>(i));
     }
     return v;
 }

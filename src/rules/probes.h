@@ -2,7 +2,7 @@
 // a code next to a point in one direction, not counting the point itself. An end-cell probe
 // walks from the point itself while the cells hold the code and returns the code of the
 // cell where it stops; reaching the board edge stops it on the edge cell, so a result equal
-// to EMPTY always means an open end. All take (stone, x, y) with x, y in 1..19, and only read.
+// to EMPTY always means an open end. All take (code, x, y) with x, y in 1..19, and only read.
 #pragma once
 
 #include "rules/directions.h"
@@ -10,68 +10,79 @@
 
 namespace narabe {
 
-int runLength(const Grid& board, Code stone, int x, int y, Dir d);
-Code endCell(const Grid& board, Code stone, int x, int y, Dir d);
+// The walks take the cell code whose run they follow: any code, in practice a stone's.
+int runLength(const Grid& board, Cell code, int x, int y, Dir d);
+Cell endCell(const Grid& board, Cell code, int x, int y, Dir d);
 
-inline int 調査_上(const Grid& b, Code s, int x, int y) {
+inline int runLength(const Grid& board, Stone stone, int x, int y, Dir d) {
+    return runLength(board, cellOf(stone), x, y, d);
+}
+inline Cell endCell(const Grid& board, Stone stone, int x, int y, Dir d) {
+    return endCell(board, cellOf(stone), x, y, d);
+}
+
+inline int 調査_上(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::上);
 }
-inline int 調査_下(const Grid& b, Code s, int x, int y) {
+inline int 調査_下(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::下);
 }
-inline int 調査_左(const Grid& b, Code s, int x, int y) {
+inline int 調査_左(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::左);
 }
-inline int 調査_右(const Grid& b, Code s, int x, int y) {
+inline int 調査_右(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::右);
 }
-inline int 調査_左上(const Grid& b, Code s, int x, int y) {
+inline int 調査_左上(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::左上);
 }
-inline int 調査_右上(const Grid& b, Code s, int x, int y) {
+inline int 調査_右上(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::右上);
 }
-inline int 調査_左下(const Grid& b, Code s, int x, int y) {
+inline int 調査_左下(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::左下);
 }
-inline int 調査_右下(const Grid& b, Code s, int x, int y) {
+inline int 調査_右下(const Grid& b, Cell s, int x, int y) {
     return runLength(b, s, x, y, Dir::右下);
 }
 
-inline Code 調査_上端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_上端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::上);
 }
-inline Code 調査_下端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_下端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::下);
 }
-inline Code 調査_左端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_左端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::左);
 }
-inline Code 調査_右端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_右端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::右);
 }
-inline Code 調査_左上端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_左上端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::左上);
 }
-inline Code 調査_右上端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_右上端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::右上);
 }
-inline Code 調査_左下端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_左下端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::左下);
 }
-inline Code 調査_右下端(const Grid& b, Code s, int x, int y) {
+inline Cell 調査_右下端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::右下);
 }
 
 // Run lengths and end cells of all eight directions from one point, indexed by Dir.
 struct LineView {
-    std::array<int, 8> run{};
-    std::array<Code, 8> end{};
+    std::array<int, DIRECTION_COUNT> run{};
+    std::array<Cell, DIRECTION_COUNT> end{};
     int runOf(Dir d) const { return run[static_cast<std::size_t>(d)]; }
-    Code endOf(Dir d) const { return end[static_cast<std::size_t>(d)]; }
+    Cell endOf(Dir d) const { return end[static_cast<std::size_t>(d)]; }
 };
 
 // The sixteen probes taken once for (stone, x, y).
-LineView probeAll(const Grid& board, Code stone, int x, int y);
+LineView probeAll(const Grid& board, Stone stone, int x, int y);
+// The sixteen probes as they would answer with a stone of `stone` on (x, y), whatever the
+// point holds: the point itself is not read.
+LineView probeAllPlaced(const Grid& board, Stone stone, int x, int y);
 
 } // namespace narabe

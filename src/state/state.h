@@ -5,49 +5,70 @@
 
 #include "state/types.h"
 
+#include <cstdint>
 #include <string>
 
 namespace narabe {
 
 struct State {
-    Grid Board{UNSET};                        // border cells (index 0) stay UNSET for ever
-    PointTable<int> NearFlag{NO};             // points the computer considers
-    PointTable<double> CentreBonus{0.0};      // positional bonus, filled at start-up
-    RecordTable<Grid> Positions{Grid{UNSET}}; // Board as it stood after n moves
-    RecordTable<int> MoveX{0};                // point of move k + 1 at index k
+    Grid Board{Cell::UNSET};                        // border cells (index 0) stay UNSET for ever
+    PointTable<Truth> NearFlag{NO};                 // points the computer considers
+    PointTable<double> CentreBonus{0.0};            // positional bonus, filled at start-up
+    RecordTable<Grid> Positions{Grid{Cell::UNSET}}; // Board as it stood after n moves
+    RecordTable<int> MoveX{0};                      // point of move k + 1 at index k
     RecordTable<int> MoveY{0};
-    RecordTable<Code> MoveStone{UNSET};
+    RecordTable<Stone> MoveStone{Stone::UNSET};
 
     int MoveCount = 0; // moves on the board now, and the next record index
     int MoveTotal = 0; // moves in the record
 
-    Code Turn = NO_GAME; // the side to move; NO_GAME while it is nobody's turn
-    Code Opponent = UNSET;
-    Code ManStone = UNSET;
-    Code ComStone = UNSET;
-    int GameState = NO_GAME;
-    int GameMode = NO_GAME;
-    int ResumePending = NO;
+    Stone Turn = Stone::NOBODY; // the side to move
+    Stone Opponent = Stone::UNSET;
+    Stone ManStone = Stone::UNSET;
+    Stone ComStone = Stone::UNSET;
+    GameCode GameState = NO_GAME;
+    GameCode GameMode = NO_GAME;
+    Truth ResumePending = NO;
 
     int LastX = 0; // the last move's point; LastX = 0 means there is none
     int LastY = 0;
-    Code LastStone = UNSET;
+    Stone LastStone = Stone::UNSET;
 
     std::string StartDir; // the current directory at start-up
 
-    int SoundDevice = 0; // 0: no sound device
-    int SndForbidden = 0;
-    int SndOther = 0;
-    int SndBgm = 0;
-    int SndStone = 0;
-    int SndGameEnd = 0;
+    std::int32_t SoundDevice = 0; // 0: no sound device
+    std::int32_t SndForbidden = 0;
+    std::int32_t SndOther = 0;
+    std::int32_t SndBgm = 0;
+    std::int32_t SndStone = 0;
+    std::int32_t SndGameEnd = 0;
 
     // YES when a stone may be put on (x, y): an EMPTY point of the board.
     // Any whole numbers are accepted; border cells and points off the table give NO.
-    [[nodiscard]] int 調査_置けるか(int x, int y) const;
+    [[nodiscard]] Truth 調査_置けるか(int x, int y) const;
 
     // Stores the current board (points 1..19) as Positions(n).
     void 調査_保存(int n);
 };
+
+// The part of a new game's state that belongs to no window: every point EMPTY, no flags but
+// the middle point's (on an empty board the only point the computer considers), an empty
+// record. Calls cleared(x, y) for each point that held something else, in board order, so
+// that the caller can draw it empty. Stores the empty board as Positions(0).
+template <class F> void clearForNewGame(State& st, F&& cleared) {
+    st.MoveTotal = 0;
+    st.MoveCount = 0;
+    st.GameState = NO_GAME;
+    forEachPoint([&](int x, int y) {
+        st.NearFlag(x, y) = NO;
+        if (st.Board(x, y) != EMPTY) cleared(x, y);
+        st.Board(x, y) = EMPTY;
+    });
+    st.NearFlag(MIDDLE_POINT, MIDDLE_POINT) = YES;
+    st.調査_保存(st.MoveCount);
+}
+
+// Fills the positional bonus: 0.1 on the 4 x 4 block of points 9..12 x 9..12, else 0.
+void fillCentreBonus(State& st);
 
 } // namespace narabe

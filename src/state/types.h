@@ -1,69 +1,95 @@
-// The vocabulary of the game: cell and stone codes, truth values, game-state codes,
-// palette colours and the board geometry, plus the bounds-checked tables every part
-// of the game indexes by point or by move number. Everything else speaks in these names.
+// The vocabulary of the game: stones, cells, truth values and game-state codes, each a type
+// of its own, plus the bounds-checked tables every part of the game indexes by point or by
+// move number. The numbers of the codes are the ones the game has always printed; nothing
+// else about them may be relied on, and a code of one kind never stands for another.
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
 namespace narabe {
 
-// A cell of the board holds one of three codes; a stone code is one of the first two.
-// Stone codes are palette indices as well (0 black, 15 bright white).
-using Code = int;
-inline constexpr Code BLACK = 0;
-inline constexpr Code WHITE = 15;
-inline constexpr Code EMPTY = 14;
+// A side of the game, as held by Turn, Opponent, ManStone, ComStone, LastStone and the
+// record. BLACK and WHITE are the two stones; a stone variable holds NOBODY before the
+// first game is started (it is nobody's turn) and UNSET until it is first assigned.
+enum class Stone : std::int8_t { BLACK = 0, WHITE = 15, NOBODY = 9, UNSET = -1 };
 
-// The value of a variable or border cell that was never assigned. It equals none of
-// the codes above, so a border cell of the board is never taken for an empty point.
-inline constexpr Code UNSET = -1;
+// What a cell of the board holds. The border cells (index 0 of either axis) are never
+// written and stay UNSET, which is neither EMPTY nor a stone.
+enum class Cell : std::int8_t { BLACK = 0, WHITE = 15, EMPTY = 14, UNSET = -1 };
 
-// Truth values: the answers of every check, and the values of the flag tables.
-inline constexpr int YES = 1;
-inline constexpr int NO = 0;
+inline constexpr Stone BLACK = Stone::BLACK;
+inline constexpr Stone WHITE = Stone::WHITE;
 
-// Game-state codes.
-inline constexpr int NO_GAME = 9;
-inline constexpr int VS_COM = 2;
-inline constexpr int VS_MAN = 3;
+constexpr bool isStone(Stone s) {
+    return s == BLACK || s == WHITE;
+}
 
-// Palette indices of the window background and of the last-move mark.
-inline constexpr int BACK_COLOUR = 2;
-inline constexpr int MARK_COLOUR = 11;
+// The stone of the other side.
+constexpr Stone otherStone(Stone s) {
+    return s == BLACK ? WHITE : BLACK;
+}
 
-// Board geometry in twips: grid position (x, y) is the window position
-// (ORIGIN_X + CELL_W * x, ORIGIN_Y + CELL_H * y), the top-left corner of cell (x, y).
-inline constexpr int ORIGIN_X = 300;
-inline constexpr int ORIGIN_Y = 50;
-inline constexpr int CELL_W = 315;
-inline constexpr int CELL_H = 315;
+inline constexpr Cell EMPTY = Cell::EMPTY;
+
+// The cell that holds a stone of this side.
+constexpr Cell cellOf(Stone s) {
+    assert(isStone(s));
+    return s == BLACK ? Cell::BLACK : Cell::WHITE;
+}
+
+// Whether a cell holds a stone of this side.
+constexpr bool operator==(Cell c, Stone s) {
+    return isStone(s) && c == cellOf(s);
+}
+
+// The side whose stone a cell holds; the cell must hold a stone.
+constexpr Stone stoneIn(Cell c) {
+    assert(c == Cell::BLACK || c == Cell::WHITE);
+    return c == Cell::BLACK ? BLACK : WHITE;
+}
+
+// The answer of every check, and the value of the flags NearFlag and ResumePending.
+enum class Truth : std::uint8_t { NO = 0, YES = 1 };
+
+inline constexpr Truth YES = Truth::YES;
+inline constexpr Truth NO = Truth::NO;
+
+// Whether a game is in progress, and in which mode.
+enum class GameCode : std::int8_t { VS_COM = 2, VS_MAN = 3, NO_GAME = 9 };
+
+inline constexpr GameCode NO_GAME = GameCode::NO_GAME;
+inline constexpr GameCode VS_COM = GameCode::VS_COM;
+inline constexpr GameCode VS_MAN = GameCode::VS_MAN;
+
+// The number a code has always been printed as.
+template <class Code> constexpr int codeNumber(Code c) {
+    return static_cast<int>(c);
+}
 
 // Points in play run 1..19 on both axes; tables run 0..19, index 0 being outside play.
 inline constexpr int FIRST_POINT = 1;
 inline constexpr int LAST_POINT = 19;
 inline constexpr int TABLE_SIDE = 20;
-inline constexpr int POINT_COUNT = 361;
+// The middle point (10, 10): on an empty board the only point the computer considers.
+inline constexpr int MIDDLE_POINT = 10;
 
 // The game record and the stored positions hold entries 0..500.
 inline constexpr int RECORD_SIZE = 501;
-
-constexpr double twipsX(double x) {
-    return ORIGIN_X + CELL_W * x;
-}
-constexpr double twipsY(double y) {
-    return ORIGIN_Y + CELL_H * y;
-}
 
 constexpr bool onBoard(int x, int y) {
     return x >= FIRST_POINT && x <= LAST_POINT && y >= FIRST_POINT && y <= LAST_POINT;
 }
 
-// The stone of the other side.
-constexpr Code otherStone(Code stone) {
-    return stone == BLACK ? WHITE : BLACK;
+// Calls f(x, y) for every point of the board: x = 1..19 (outer), y = 1..19 (inner).
+template <class F> constexpr void forEachPoint(F&& f) {
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            f(x, y);
 }
 
 // A table indexed by point, [0..19][0..19], x first. An index out of range is a
@@ -88,7 +114,7 @@ template <class T> class PointTable {
 };
 
 // The board: what lies on each point.
-using Grid = PointTable<Code>;
+using Grid = PointTable<Cell>;
 
 // A table indexed by move number, [0..500]; out-of-range indices throw.
 template <class T> class RecordTable {
@@ -105,6 +131,27 @@ template <class T> class RecordTable {
         return static_cast<std::size_t>(n);
     }
     std::vector<T> entries_;
+};
+
+// Puts a trial stone on a cell for as long as it lives and, however the scope is left, puts
+// the cell's previous content back, or the content `after` when one is given.
+class TrialStone {
+  public:
+    TrialStone(Grid& board, int x, int y, Stone stone)
+        : TrialStone(board, x, y, stone, board(x, y)) {}
+    TrialStone(Grid& board, int x, int y, Stone stone, Cell after)
+        : board_(board), x_(x), y_(y), saved_(after) {
+        board_(x_, y_) = cellOf(stone);
+    }
+    ~TrialStone() { board_(x_, y_) = saved_; }
+    TrialStone(const TrialStone&) = delete;
+    TrialStone& operator=(const TrialStone&) = delete;
+
+  private:
+    Grid& board_;
+    int x_;
+    int y_;
+    Cell saved_;
 };
 
 } // namespace narabe

@@ -3,8 +3,8 @@
 // handlers as on a desktop, including a press made while the computer is thinking.
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/main_window.h"
-#include "render/palette.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "render/palette.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +80,8 @@ class BoxCloser {
     std::vector<QString> texts_;
 };
 
-QColor rgb(int paletteIndex) {
-    const Rgb c = paletteColour(paletteIndex);
+QColor rgb(Colour colour) {
+    const Rgb c = paletteColour(colour);
     return QColor(c.r, c.g, c.b);
 }
 
@@ -235,7 +235,7 @@ TEST(Window, AtTwiceTheDensityEveryPictureIsDrawnAtThatResolution) {
     window.load();
     const QImage& img = window.view().image();
     EXPECT_EQ(img.devicePixelRatio(), 2.0);
-    EXPECT_EQ(img.size(), QSize(2 * BoardView::WIDTH, 2 * BoardView::HEIGHT));
+    EXPECT_EQ(img.size(), QSize(2 * CLIENT_WIDTH, 2 * CLIENT_HEIGHT));
     // The horizontal grid line of row 9 is one picture pixel, two device pixels high, and
     // sharp: black on both device rows, ground right above and below.
     const QPoint line = cellPixel(9, 9, 4, 10) * 2;

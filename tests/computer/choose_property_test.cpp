@@ -25,7 +25,7 @@ State randomPosition(std::mt19937& rng) {
     std::uniform_int_distribution<int> coord(from, to);
     const int n = stones(rng);
     for (int k = 0; k < n; ++k)
-        st.Board(coord(rng), coord(rng)) = coin(rng) == 0 ? BLACK : WHITE;
+        st.Board(coord(rng), coord(rng)) = coin(rng) == 0 ? Cell::BLACK : Cell::WHITE;
     flagAroundStones(st);
     std::uniform_int_distribution<int> any(FIRST_POINT, LAST_POINT);
     if (coin(rng) == 0)
@@ -40,9 +40,9 @@ TEST(ChooseProperty, LeavesTheStateAsItWasAndPicksAnAdmissiblePoint) {
     for (int round = 0; round < 3000; ++round) {
         State st = randomPosition(rng);
         const Grid board = st.Board;
-        const PointTable<int> flags = st.NearFlag;
+        const PointTable<Truth> flags = st.NearFlag;
         const PointTable<double> bonus = st.CentreBonus;
-        const Code com = st.ComStone;
+        const Stone com = st.ComStone;
 
         const Choice c = com_着手選択(st);
 

@@ -16,7 +16,7 @@ namespace {
 // Runs the scan and checks that the board and the flags are as before.
 Choice chooseKeepingState(State& st) {
     const Grid board = st.Board;
-    const PointTable<int> flags = st.NearFlag;
+    const PointTable<Truth> flags = st.NearFlag;
     const Choice c = com_着手選択(st);
     EXPECT_EQ(st.Board, board) << "board changed by the scan";
     EXPECT_EQ(st.NearFlag, flags) << "flags changed by the scan";
@@ -31,7 +31,7 @@ struct Setup {
     bool aroundStones = false;
 };
 
-State build(Code com, const Setup& s) {
+State build(Stone com, const Setup& s) {
     State st = blankGame(com);
     for (const Diagram& d : s.pictures)
         put(st, d);
@@ -41,10 +41,10 @@ State build(Code com, const Setup& s) {
     return st;
 }
 
-const Code BOTH_COLOURS[] = {BLACK, WHITE};
+const Stone BOTH_COLOURS[] = {BLACK, WHITE};
 
 TEST(Choose, FirstMoveOfAGameIsTheMiddlePoint) {
-    for (const Code com : BOTH_COLOURS) {
+    for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(stoneName(com));
         State st = initialisedGame(com);
         const Choice c = chooseKeepingState(st);
@@ -72,7 +72,7 @@ class Pick : public ::testing::TestWithParam<PickCase> {};
 
 TEST_P(Pick, PlaysTheFirstBestAdmissiblePoint) {
     const PickCase& c = GetParam();
-    for (const Code com : BOTH_COLOURS) {
+    for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
         State st = build(com, c.setup);
         const Choice choice = chooseKeepingState(st);
@@ -144,7 +144,7 @@ class Forbidden : public ::testing::TestWithParam<ForbiddenCase> {};
 
 TEST_P(Forbidden, IsNeverChosen) {
     const ForbiddenCase& c = GetParam();
-    for (const Code com : BOTH_COLOURS) {
+    for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
         State st = build(com, c.setup);
         const Point f = c.forbidden;
@@ -214,7 +214,7 @@ std::string noneName(const ::testing::TestParamInfo<NoneCase>& info) {
 class NothingAdmissible : public ::testing::TestWithParam<NoneCase> {};
 
 TEST_P(NothingAdmissible, ReportsNoPoint) {
-    for (const Code com : BOTH_COLOURS) {
+    for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
         State st = build(com, GetParam().setup);
         const Choice choice = chooseKeepingState(st);

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NearFlags, SecondCallForTheSamePointChangesNothing) {
     State st = blankGame(WHITE);
     隣接範囲フラグセット(st, 4, 17);
-    const PointTable<int> once = st.NearFlag;
+    const PointTable<Truth> once = st.NearFlag;
     隣接範囲フラグセット(st, 4, 17);
     EXPECT_EQ(st.NearFlag, once);
 }

@@ -11,13 +11,10 @@ std::ostream& operator<<(std::ostream& os, const Point& p) {
     return os << '(' << p.x << ", " << p.y << ')';
 }
 
-State blankGame(Code com) {
+State initialisedGame(Stone com) {
     State st;
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-            st.Board(x, y) = EMPTY;
-            st.CentreBonus(x, y) = (x >= 9 && x <= 12 && y >= 9 && y <= 12) ? 0.1 : 0.0;
-        }
+    clearForNewGame(st, [](int, int) {});
+    fillCentreBonus(st);
     st.ComStone = com;
     st.ManStone = otherStone(com);
     st.Turn = com;
@@ -27,9 +24,9 @@ State blankGame(Code com) {
     return st;
 }
 
-State initialisedGame(Code com) {
-    State st = blankGame(com);
-    st.NearFlag(10, 10) = YES;
+State blankGame(Stone com) {
+    State st = initialisedGame(com);
+    st.NearFlag(MIDDLE_POINT, MIDDLE_POINT) = NO;
     return st;
 }
 
@@ -43,10 +40,10 @@ std::vector<Point> put(State& st, const Diagram& d) {
             if (!onBoard(x, y)) throw std::invalid_argument("picture runs off the board");
             switch (c) {
             case 'o':
-                st.Board(x, y) = st.ComStone;
+                st.Board(x, y) = cellOf(st.ComStone);
                 break;
             case 'x':
-                st.Board(x, y) = st.ManStone;
+                st.Board(x, y) = cellOf(st.ManStone);
                 break;
             case '.':
                 st.Board(x, y) = EMPTY;
@@ -70,7 +67,7 @@ void flagAroundStones(State& st) {
             if (st.Board(x, y) == BLACK || st.Board(x, y) == WHITE) 隣接範囲フラグセット(st, x, y);
 }
 
-const char* stoneName(Code c) {
+const char* stoneName(Stone c) {
     return c == BLACK ? "BLACK" : c == WHITE ? "WHITE" : "?";
 }
 

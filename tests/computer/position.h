@@ -6,6 +6,7 @@
 // (left, top); characters go right along x and rows go down along y.
 #pragma once
 
+#include "common/print_codes.h"
 #include "state/state.h"
 
 #include <ostream>
@@ -31,10 +32,10 @@ struct Diagram {
 // The state a game against the computer starts from, before 初期設定 flags the middle
 // point: every point EMPTY, no point flagged, the centre bonus filled (0.1 on 9..12 x
 // 9..12), the computer playing `com` and the human the other stone, the computer to move.
-State blankGame(Code com);
+State blankGame(Stone com);
 
 // As after 初期設定: the blank game with the middle point (10, 10) flagged.
-State initialisedGame(Code com);
+State initialisedGame(Stone com);
 
 // Puts the pictured stones on the board and returns the '*' points in reading order.
 std::vector<Point> put(State& st, const Diagram& d);
@@ -43,6 +44,6 @@ std::vector<Point> put(State& st, const Diagram& d);
 void flagAroundStones(State& st);
 
 // Readable name of a stone code for failure messages.
-const char* stoneName(Code c);
+const char* stoneName(Stone c);
 
 } // namespace narabe::test

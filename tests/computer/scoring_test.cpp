@@ -13,7 +13,7 @@ namespace {
 // Scores `p` and checks that neither the board nor the flags changed.
 double scoreKeepingState(State& st, Point p) {
     const Grid board = st.Board;
-    const PointTable<int> flags = st.NearFlag;
+    const PointTable<Truth> flags = st.NearFlag;
     const double s = 調査_得点(st, p.x, p.y);
     EXPECT_EQ(st.Board, board) << "board changed by scoring " << p;
     EXPECT_EQ(st.NearFlag, flags) << "flags changed by scoring " << p;
@@ -35,7 +35,7 @@ class Score : public ::testing::TestWithParam<ScoreCase> {};
 // Every case is scored with the computer on black and on white.
 TEST_P(Score, FirstPatternInPriorityOrderDecides) {
     const ScoreCase& c = GetParam();
-    for (const Code com : {BLACK, WHITE}) {
+    for (const Stone com : {BLACK, WHITE}) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
         State st = blankGame(com);
         const std::vector<Point> marked = put(st, c.picture);
@@ -196,7 +196,7 @@ class Bonus : public ::testing::TestWithParam<BonusCase> {};
 // An unflagged point gets the bonus alone, whatever the stones around it make.
 TEST_P(Bonus, UnflaggedPointGetsOnlyTheBonus) {
     const BonusCase& c = GetParam();
-    for (const Code com : {BLACK, WHITE}) {
+    for (const Stone com : {BLACK, WHITE}) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
         State st = blankGame(com);
         put(st, {c.p.x - 4, c.p.y, {"oooo*"}});            // a five for the computer

@@ -1,7 +1,8 @@
 // Which picture each point gets, the whole-board drawing, and the rectangle and text
 // primitives with their grid-to-twips conversion and printed-number form.
-#include "recording_surface.h"
+#include "common/recording_surface.h"
 #include "render/board_drawing.h"
+#include "render/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +66,7 @@ TEST(CellPicture, ChoosesByPlaceThenStarPoint) {
 }
 
 Grid resetBoard() {
-    Grid board{UNSET};
+    Grid board{Cell::UNSET};
     for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
         for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
             board(x, y) = EMPTY;
@@ -114,10 +115,10 @@ TEST(DrawBoard, StarPointsAtTheirTwips) {
 
 TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
     Grid board = resetBoard();
-    board(10, 10) = BLACK;
-    board(1, 1) = WHITE;
-    board(19, 4) = BLACK;
-    board(3, 3) = UNSET;
+    board(10, 10) = Cell::BLACK;
+    board(1, 1) = Cell::WHITE;
+    board(19, 4) = Cell::BLACK;
+    board(3, 3) = Cell::UNSET;
     RecordingSurface s;
     描画_盤(s, board);
 
@@ -133,7 +134,7 @@ TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
 
 TEST(DrawStone, OnlyBlackOrWhiteDrawsAnything) {
     RecordingSurface s;
-    for (Code other : {EMPTY, UNSET, 1, 14, 16})
+    for (Stone other : {Stone::UNSET, Stone::NOBODY, Stone{1}, Stone{14}, Stone{16}})
         描画_駒(s, 4, 4, other);
     EXPECT_TRUE(s.calls.empty());
 
@@ -167,15 +168,15 @@ TEST(PrintedNumber, BlankOrSignThenDigitsThenBlank) {
 
 TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
     RecordingSurface s;
-    描画_文字列(s, 0, 7.1, 7, WHITE, 9);
-    描画_文字列(s, 1.4, 0.1, "A   B", WHITE, 10);
+    描画_文字列(s, 0, 7.1, 7, colourOf(WHITE), 9);
+    描画_文字列(s, 1.4, 0.1, "A   B", colourOf(WHITE), 10);
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Text);
     EXPECT_EQ(s.calls[0].text, " 7 ");
     EXPECT_DOUBLE_EQ(s.calls[0].x, 300);
     EXPECT_DOUBLE_EQ(s.calls[0].y, 50 + 315 * 7.1);
     EXPECT_EQ(s.calls[0].size, 9);
-    EXPECT_EQ(s.calls[0].colour, WHITE);
+    EXPECT_EQ(s.calls[0].colour, colourOf(WHITE));
     EXPECT_EQ(s.calls[1].text, "A   B");
     EXPECT_DOUBLE_EQ(s.calls[1].x, 300 + 315 * 1.4);
     EXPECT_DOUBLE_EQ(s.calls[1].y, 50 + 315 * 0.1);

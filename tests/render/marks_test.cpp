@@ -1,5 +1,5 @@
 // The last-move mark, the move numbers on the stones and the move count beside the board.
-#include "recording_surface.h"
+#include "common/recording_surface.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
 
@@ -42,7 +42,7 @@ TEST(MoveNumber, SizeAndOffsetByNumberOfDigits) {
     };
     for (const NumberCase& c : cases) {
         RecordingSurface s;
-        描画_手順番号(s, 6, 8, c.n, BLACK);
+        描画_手順番号(s, 6, 8, c.n, colourOf(BLACK));
         ASSERT_EQ(s.calls.size(), 1U);
         const DrawCall& t = s.calls[0];
         EXPECT_EQ(t.kind, DrawCall::Kind::Text);
@@ -50,13 +50,13 @@ TEST(MoveNumber, SizeAndOffsetByNumberOfDigits) {
         EXPECT_DOUBLE_EQ(t.x, 300 + 315 * 6 + c.right) << c.n;
         EXPECT_DOUBLE_EQ(t.y, 50 + 315 * 8 + c.down) << c.n;
         EXPECT_EQ(t.text, c.text);
-        EXPECT_EQ(t.colour, BLACK);
+        EXPECT_EQ(t.colour, colourOf(BLACK));
     }
 }
 
 struct Move {
     int x, y;
-    Code stone;
+    Stone stone;
 };
 
 // A state whose record holds `moves` and whose board shows `board` (points not listed
@@ -73,7 +73,7 @@ State stateWith(const std::vector<Move>& moves, const std::vector<Move>& board) 
         st.MoveStone(k) = moves[i].stone;
     }
     for (const Move& m : board)
-        st.Board(m.x, m.y) = m.stone;
+        st.Board(m.x, m.y) = cellOf(m.stone);
     st.MoveCount = static_cast<int>(moves.size());
     st.MoveTotal = st.MoveCount;
     return st;
@@ -83,7 +83,7 @@ State stateWith(const std::vector<Move>& moves, const std::vector<Move>& board) 
 struct Number {
     int x, y;
     std::string text;
-    int colour;
+    Colour colour;
     bool operator==(const Number&) const = default;
 };
 std::vector<Number> numbersDrawn(const RecordingSurface& s) {
@@ -111,8 +111,9 @@ TEST(AllMoveNumbers, EveryStoneButTheLastInTheOtherColour) {
     const State st = stateWith(moves, moves);
     RecordingSurface s;
     描画_全手順番号(s, st, 3);
-    const std::vector<Number> expected = {
-        {12, 12, " 3 ", WHITE}, {11, 10, " 2 ", BLACK}, {10, 10, " 1 ", WHITE}};
+    const std::vector<Number> expected = {{12, 12, " 3 ", colourOf(WHITE)},
+                                          {11, 10, " 2 ", colourOf(BLACK)},
+                                          {10, 10, " 1 ", colourOf(WHITE)}};
     EXPECT_EQ(numbersDrawn(s), expected);
 }
 
@@ -123,7 +124,8 @@ TEST(AllMoveNumbers, EachPointOnceWithItsLatestMoveAndEmptyPointsSkipped) {
     const State st = stateWith(moves, {{10, 10, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}});
     RecordingSurface s;
     描画_全手順番号(s, st, 4);
-    const std::vector<Number> expected = {{11, 10, " 4 ", WHITE}, {10, 10, " 1 ", WHITE}};
+    const std::vector<Number> expected = {{11, 10, " 4 ", colourOf(WHITE)},
+                                          {10, 10, " 1 ", colourOf(WHITE)}};
     EXPECT_EQ(numbersDrawn(s), expected);
 }
 
@@ -134,8 +136,9 @@ TEST(AllMoveNumbers, ThePointOfTheMarkStaysFreeEvenForAnEarlierMove) {
     const State st = stateWith(moves, moves);
     RecordingSurface s;
     描画_全手順番号(s, st, 4);
-    const std::vector<Number> expected = {
-        {4, 4, " 4 ", BLACK}, {12, 12, " 3 ", WHITE}, {3, 3, " 2 ", BLACK}};
+    const std::vector<Number> expected = {{4, 4, " 4 ", colourOf(BLACK)},
+                                          {12, 12, " 3 ", colourOf(WHITE)},
+                                          {3, 3, " 2 ", colourOf(BLACK)}};
     EXPECT_EQ(numbersDrawn(s), expected);
 }
 
@@ -178,14 +181,14 @@ TEST(MoveCount, ClearsThenRightAlignsTheNumberBeforeTheWord) {
         EXPECT_DOUBLE_EQ(number.y, 50 + 315 * 9);
         EXPECT_EQ(number.text, printedNumber(c.n));
         EXPECT_EQ(number.size, 11);
-        EXPECT_EQ(number.colour, WHITE);
+        EXPECT_EQ(number.colour, colourOf(WHITE));
 
         const DrawCall& word = s.calls[2];
         EXPECT_EQ(word.text, "手目");
         EXPECT_DOUBLE_EQ(word.x, 300 + 315 * 22);
         EXPECT_DOUBLE_EQ(word.y, 50 + 315 * 9);
         EXPECT_EQ(word.size, 11);
-        EXPECT_EQ(word.colour, WHITE);
+        EXPECT_EQ(word.colour, colourOf(WHITE));
     }
 }
 

@@ -15,12 +15,12 @@ bool onTheBoard(int x, int y) {
     return x >= 1 && x <= 19 && y >= 1 && y <= 19;
 }
 
-Code codeOf(char letter, Code me) {
+Cell codeOf(char letter, Stone me) {
     switch (letter) {
     case 'X':
-        return me;
+        return cellOf(me);
     case 'O':
-        return otherStone(me);
+        return cellOf(otherStone(me));
     case '_':
     case '.':
         return EMPTY;
@@ -84,7 +84,7 @@ std::string reversed(std::string_view text) {
 }
 
 Grid emptyBoard() {
-    Grid board{UNSET};
+    Grid board{Cell::UNSET};
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y)
             board(x, y) = EMPTY;
@@ -112,7 +112,7 @@ bool fits(const Picture& picture, Vec v, int x, int y) {
     return true;
 }
 
-void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Code me) {
+void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Stone me) {
     if (!fits(picture, v, x, y))
         throw std::invalid_argument("picture does not fit: " + picture.cells);
     const int n = static_cast<int>(picture.cells.size());
@@ -189,14 +189,14 @@ std::vector<std::vector<Line>> distinctLines(std::size_t count) {
     return result;
 }
 
-Grid board(const std::vector<Laid>& pictures, int x, int y, Code me) {
+Grid board(const std::vector<Laid>& pictures, int x, int y, Stone me) {
     Grid b = emptyBoard();
     for (const Laid& l : pictures)
         lay(b, l.picture, l.v, x, y, me);
     return b;
 }
 
-Grid boardFromRows(const std::vector<std::string>& rows, Code me, int left, int top) {
+Grid boardFromRows(const std::vector<std::string>& rows, Stone me, int left, int top) {
     Grid b = emptyBoard();
     int y = top;
     for (const std::string& row : rows) {
@@ -212,9 +212,9 @@ Grid boardFromRows(const std::vector<std::string>& rows, Code me, int left, int 
     return b;
 }
 
-char letterOf(Code cell, Code me) {
+char letterOf(Cell cell, Stone me) {
     if (cell == me) return 'X';
-    if (cell == otherStone(me) && (cell == BLACK || cell == WHITE)) return 'O';
+    if (cell == otherStone(me)) return 'O';
     if (cell == EMPTY) return '_';
     return '?';
 }
@@ -223,7 +223,7 @@ std::string show(const Grid& board) {
     std::string out;
     for (int y = 1; y <= 19; ++y) {
         for (int x = 1; x <= 19; ++x) {
-            const Code c = board(x, y);
+            const Cell c = board(x, y);
             out += c == BLACK ? 'B' : c == WHITE ? 'W' : c == EMPTY ? '.' : '?';
         }
         out += '\n';

@@ -12,6 +12,7 @@
 // table, so that a mix-up in the game's table shows up as a failing test.
 #pragma once
 
+#include "common/print_codes.h"
 #include "state/types.h"
 
 #include <array>
@@ -74,7 +75,7 @@ bool fits(const Picture& picture, Vec v, int x, int y);
 
 // Writes the picture's letters (P excepted) onto the board, X as `me` and O as the other
 // stone. Throws std::invalid_argument when the picture does not fit there.
-void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Code me);
+void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Stone me);
 
 // A picture together with the direction it is read in.
 struct Laid {
@@ -93,16 +94,16 @@ std::vector<Point> somePlacements(const std::vector<Laid>& pictures, int every);
 std::vector<std::vector<Line>> distinctLines(std::size_t count);
 
 // A board with every picture laid through P = (x, y).
-Grid board(const std::vector<Laid>& pictures, int x, int y, Code me);
+Grid board(const std::vector<Laid>& pictures, int x, int y, Stone me);
 
 // A whole-board picture: rows of X, O, _ (and . for EMPTY as well), the first row at y = top
 // and the first letter of each row at x = left; points not covered stay EMPTY.
-Grid boardFromRows(const std::vector<std::string>& rows, Code me, int left = 1, int top = 1);
+Grid boardFromRows(const std::vector<std::string>& rows, Stone me, int left = 1, int top = 1);
 
 // The board as 19 rows of B (black), W (white) and . (empty), for failure messages.
 std::string show(const Grid& board);
 
 // The letter of a stone code as seen from `me`: X, O, _ or ? for anything else.
-char letterOf(Code cell, Code me);
+char letterOf(Cell cell, Stone me);
 
 } // namespace narabe::test

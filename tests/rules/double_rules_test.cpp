@@ -19,20 +19,20 @@ namespace {
 using namespace narabe::test;
 
 struct Answers {
-    int four;
-    int three;
+    Truth four;
+    Truth three;
 };
 
 // Both checks on a copy of `b` with P = (x, y); each must leave the board exactly as it was.
 // `what` describes the position for a failure message.
 template <class Describe>
-::testing::AssertionResult checkBoth(const Grid& b, int x, int y, Code me, Answers expected,
+::testing::AssertionResult checkBoth(const Grid& b, int x, int y, Stone me, Answers expected,
                                      const Describe& what) {
     Grid work = b;
-    const int four = 調査_四四(work, x, y, me);
+    const Truth four = 調査_四四(work, x, y, me);
     if (!(work == b))
         return ::testing::AssertionFailure() << what() << ": 調査_四四 changed the board";
-    const int three = 調査_三三(work, x, y, me);
+    const Truth three = 調査_三三(work, x, y, me);
     if (!(work == b))
         return ::testing::AssertionFailure() << what() << ": 調査_三三 changed the board";
     if (four != expected.four || three != expected.three)
@@ -76,7 +76,7 @@ TEST(DoubleRulesTest, OneLineAloneIsNeverADouble) {
                 const std::vector<Laid> laid = {{parse(text), along(line)}};
                 const std::vector<Point> places = somePlacements(laid, 5);
                 ASSERT_FALSE(places.empty()) << text << " on the " << nameOf(line);
-                for (const Code me : {BLACK, WHITE})
+                for (const Stone me : {BLACK, WHITE})
                     for (const Point p : places) {
                         ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me, {NO, NO},
                                               [&] { return describe({text}, {line}); }));
@@ -112,7 +112,7 @@ TEST(DoubleRulesTest, EveryPairOfLines) {
                 // The first, middle or last place, and black or white, in turn.
                 const std::size_t at[] = {0, places.size() / 2, places.size() - 1};
                 const Point p = places[at[checked % 3]];
-                const Code me = checked % 2 == 0 ? BLACK : WHITE;
+                const Stone me = checked % 2 == 0 ? BLACK : WHITE;
                 ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me, expected, [&] {
                     return describe({first.picture, second.picture}, lines);
                 }));
@@ -148,7 +148,7 @@ TEST(DoubleRulesTest, SampledTriplesOfLines) {
         if (places.empty()) continue;
         const Point p =
             places[std::uniform_int_distribution<std::size_t>(0, places.size() - 1)(random)];
-        const Code me = (random() & 1U) != 0 ? BLACK : WHITE;
+        const Stone me = (random() & 1U) != 0 ? BLACK : WHITE;
         ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me,
                               expectedFor({cases[0], cases[1], cases[2]}),
                               [&] { return describe(texts, lines); }));
@@ -190,7 +190,7 @@ TEST(DoubleRulesTest, NamedPositions) {
                 }
                 const std::vector<Point> places = somePlacements(laid, 6);
                 ASSERT_FALSE(places.empty()) << describe(texts, lines);
-                for (const Code me : {BLACK, WHITE})
+                for (const Stone me : {BLACK, WHITE})
                     for (const Point p : places) {
                         ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me, c.expected,
                                               [&] { return describe(texts, lines); }));
@@ -276,7 +276,7 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
     // clang-format on
     int checked = 0;
     for (const Case& c : cases)
-        for (const Code me : {BLACK, WHITE}) {
+        for (const Stone me : {BLACK, WHITE}) {
             const Grid b = boardFromRows(c.rows, me, c.left, c.top);
             ASSERT_EQ(b(c.p.x, c.p.y), EMPTY) << c.name;
             EXPECT_TRUE(checkBoth(b, c.p.x, c.p.y, me, c.expected, [&] { return c.name; }));
@@ -295,8 +295,8 @@ TEST(DoubleRulesTest, PointHeldBeforeIsLeftEmpty) {
     };
     const Answers expected[] = {{YES, NO}, {NO, YES}, {NO, NO}};
     for (std::size_t i = 0; i < 3; ++i)
-        for (const Code me : {BLACK, WHITE})
-            for (const Code held : {me, otherStone(me)}) {
+        for (const Stone me : {BLACK, WHITE})
+            for (const Cell held : {cellOf(me), cellOf(otherStone(me))}) {
                 const std::vector<Laid> laid = {{parse(pictures[i][0]), along(Line::Row)},
                                                 {parse(pictures[i][1]), along(Line::Rising)}};
                 Grid b = board(laid, 10, 10, me);

@@ -15,7 +15,7 @@ using namespace narabe::test;
 
 struct FiveCase {
     std::vector<std::string> lines; // pictures through the same P, on different lines
-    int expected;
+    Truth expected;
 };
 
 const FiveCase CASES[] = {
@@ -68,14 +68,14 @@ TEST(FiveTest, ExactlyFiveOnSomeLine) {
                 }
                 const std::vector<Point> places = somePlacements(laid, 4);
                 ASSERT_FALSE(places.empty()) << what;
-                for (const Code me : {BLACK, WHITE})
+                for (const Stone me : {BLACK, WHITE})
                     for (const Point p : places) {
                         Grid b = board(laid, p.x, p.y, me);
                         // The point is counted without being read.
-                        for (const Code held : {EMPTY, me, otherStone(me)}) {
+                        for (const Cell held : {EMPTY, cellOf(me), cellOf(otherStone(me))}) {
                             b(p.x, p.y) = held;
                             const Grid before = b;
-                            const int answer = 調査_5並び(b, me, p.x, p.y);
+                            const Truth answer = 調査_5並び(b, me, p.x, p.y);
                             ASSERT_EQ(answer, c.expected)
                                 << what << "P at (" << p.x << ", " << p.y << ") holding "
                                 << letterOf(held, me) << (me == BLACK ? ", black" : ", white");
@@ -96,19 +96,19 @@ TEST(FiveTest, FiveAlongTheEdgesAndThroughTheCorners) {
     for (int x = 15; x <= 19; ++x) {
         Grid b = emptyBoard();
         for (int i = 15; i <= 19; ++i)
-            if (i != x) b(i, 1) = WHITE;
+            if (i != x) b(i, 1) = Cell::WHITE;
         EXPECT_EQ(調査_5並び(b, WHITE, x, 1), YES) << x;
         EXPECT_EQ(調査_5並び(b, BLACK, x, 1), NO) << x;
     }
     // The corner diagonals: (1, 1)..(5, 5) and (19, 1)..(15, 5).
     Grid b = emptyBoard();
     for (int i = 2; i <= 5; ++i) {
-        b(i, i) = BLACK;
-        b(20 - i, i) = BLACK;
+        b(i, i) = Cell::BLACK;
+        b(20 - i, i) = Cell::BLACK;
     }
     EXPECT_EQ(調査_5並び(b, BLACK, 1, 1), YES);
     EXPECT_EQ(調査_5並び(b, BLACK, 19, 1), YES);
-    b(6, 6) = BLACK; // now six on the falling diagonal
+    b(6, 6) = Cell::BLACK; // now six on the falling diagonal
     EXPECT_EQ(調査_5並び(b, BLACK, 1, 1), NO);
 }
 

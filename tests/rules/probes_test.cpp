@@ -12,8 +12,8 @@ namespace {
 
 using namespace narabe::test;
 
-using RunProbe = int (*)(const Grid&, Code, int, int);
-using EndProbe = Code (*)(const Grid&, Code, int, int);
+using RunProbe = int (*)(const Grid&, Cell, int, int);
+using EndProbe = Cell (*)(const Grid&, Cell, int, int);
 
 struct NamedProbes {
     const char* name;
@@ -90,8 +90,8 @@ std::vector<ProbeCase> probeCases() {
     return cases;
 }
 
-Code pointCode(char letter, Code me) {
-    return letter == 'X' ? me : letter == 'O' ? otherStone(me) : EMPTY;
+Cell pointCode(char letter, Stone me) {
+    return letter == 'X' ? cellOf(me) : letter == 'O' ? cellOf(otherStone(me)) : EMPTY;
 }
 
 TEST(ProbeTest, RunLengthsAndEndCellsInEveryDirectionAtEveryPlace) {
@@ -101,13 +101,13 @@ TEST(ProbeTest, RunLengthsAndEndCellsInEveryDirectionAtEveryPlace) {
         for (const NamedProbes& probe : PROBES) {
             const std::vector<Point> places = somePlacements({{picture, probe.v}}, 3);
             ASSERT_FALSE(places.empty()) << c.picture << " " << probe.name;
-            for (const Code me : {BLACK, WHITE}) {
+            for (const Stone me : {BLACK, WHITE}) {
                 for (const Point p : places) {
                     Grid b = board({{picture, probe.v}}, p.x, p.y, me);
                     b(p.x, p.y) = pointCode(c.point, me);
                     const Grid before = b;
-                    const int run = probe.run(b, me, p.x, p.y);
-                    const Code end = probe.end(b, me, p.x, p.y);
+                    const int run = probe.run(b, cellOf(me), p.x, p.y);
+                    const Cell end = probe.end(b, cellOf(me), p.x, p.y);
                     const std::string where = c.picture + " with P=" + c.point + " at (" +
                                               std::to_string(p.x) + ", " + std::to_string(p.y) +
                                               ") 調査_" + probe.name +
@@ -131,9 +131,9 @@ TEST(ProbeTest, RunLengthIgnoresWhatThePointHolds) {
                 Grid b = board({{picture, probe.v}}, p.x, p.y, BLACK);
                 int runs[3];
                 int i = 0;
-                for (const Code held : {EMPTY, BLACK, WHITE}) {
+                for (const Cell held : {EMPTY, Cell::BLACK, Cell::WHITE}) {
                     b(p.x, p.y) = held;
-                    runs[i++] = probe.run(b, BLACK, p.x, p.y);
+                    runs[i++] = probe.run(b, Cell::BLACK, p.x, p.y);
                 }
                 ASSERT_EQ(runs[0], runs[1]) << c.picture << " 調査_" << probe.name;
                 ASSERT_EQ(runs[0], runs[2]) << c.picture << " 調査_" << probe.name;
@@ -151,15 +151,15 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
             for (const Point p : somePlacements({{picture, probe.v}}, 6)) {
                 Grid b = board({{picture, probe.v}}, p.x, p.y, WHITE);
                 b(p.x, p.y) = pointCode(c.point, WHITE);
-                const int run = probe.run(b, WHITE, p.x, p.y);
-                const Code end = probe.end(b, WHITE, p.x, p.y);
-                for (const Code border : {WHITE, EMPTY}) {
+                const int run = probe.run(b, Cell::WHITE, p.x, p.y);
+                const Cell end = probe.end(b, Cell::WHITE, p.x, p.y);
+                for (const Cell border : {Cell::WHITE, EMPTY}) {
                     Grid filled = b;
                     for (int i = 0; i <= 19; ++i)
                         filled(0, i) = filled(i, 0) = border;
-                    ASSERT_EQ(probe.run(filled, WHITE, p.x, p.y), run)
+                    ASSERT_EQ(probe.run(filled, Cell::WHITE, p.x, p.y), run)
                         << c.picture << " 調査_" << probe.name;
-                    ASSERT_EQ(probe.end(filled, WHITE, p.x, p.y), end)
+                    ASSERT_EQ(probe.end(filled, Cell::WHITE, p.x, p.y), end)
                         << c.picture << " 調査_" << probe.name;
                 }
             }
@@ -198,17 +198,17 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
         for (int y = 1; y <= 19; ++y) {
             if (b(x, y) != BLACK) continue;
             for (const NamedProbes& probe : PROBES) {
-                const int n = probe.run(b, BLACK, x, y);
+                const int n = probe.run(b, Cell::BLACK, x, y);
                 const int ex = x + (n + 1) * probe.v.dx;
                 const int ey = y + (n + 1) * probe.v.dy;
                 const bool beyondOnBoard = ex >= 1 && ex <= 19 && ey >= 1 && ey <= 19;
                 if (beyondOnBoard) {
                     ++beforeEdge;
                     ASSERT_NE(b(ex, ey), BLACK);
-                    ASSERT_EQ(probe.end(b, BLACK, x, y), b(ex, ey))
+                    ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), b(ex, ey))
                         << "(" << x << ", " << y << ") 調査_" << probe.name;
                 } else {
-                    ASSERT_EQ(probe.end(b, BLACK, x, y), BLACK)
+                    ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), Cell::BLACK)
                         << "(" << x << ", " << y << ") 調査_" << probe.name;
                 }
             }
@@ -218,7 +218,8 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
 
 // Near a corner a diagonal walk stops as soon as either coordinate reaches its edge.
 TEST(ProbeTest, DiagonalIntoTheCorner) {
-    for (const Code me : {BLACK, WHITE}) {
+    for (const Cell me : {Cell::BLACK, Cell::WHITE}) {
+        const Cell other = me == Cell::BLACK ? Cell::WHITE : Cell::BLACK;
         Grid b = emptyBoard();
         b(18, 2) = me;
         b(19, 1) = me;
@@ -229,10 +230,10 @@ TEST(ProbeTest, DiagonalIntoTheCorner) {
         // Only x reaches its edge: (19, 5) from (18, 6).
         b(18, 6) = me;
         b(19, 5) = me;
-        b(17, 7) = otherStone(me);
+        b(17, 7) = other;
         EXPECT_EQ(調査_右上(b, me, 18, 6), 1);
         EXPECT_EQ(調査_右上端(b, me, 18, 6), me);
-        EXPECT_EQ(調査_左下端(b, me, 18, 6), otherStone(me));
+        EXPECT_EQ(調査_左下端(b, me, 18, 6), other);
         // Only y reaches its edge: (5, 1) from (6, 2).
         b(6, 2) = me;
         b(5, 1) = me;
@@ -250,8 +251,8 @@ TEST(ProbeTest, AnyCodeCanBeFollowed) {
     EXPECT_EQ(調査_右上(b, EMPTY, 1, 10), 9);
     // Following EMPTY to the edge ends on the edge point, which is EMPTY.
     EXPECT_EQ(調査_右端(b, EMPTY, 1, 10), EMPTY);
-    EXPECT_EQ(調査_下(b, BLACK, 10, 1), 0);
-    EXPECT_EQ(調査_下端(b, BLACK, 10, 1), EMPTY);
+    EXPECT_EQ(調査_下(b, Cell::BLACK, 10, 1), 0);
+    EXPECT_EQ(調査_下端(b, Cell::BLACK, 10, 1), EMPTY);
 }
 
 } // namespace

@@ -22,15 +22,15 @@ constexpr int POSITIONS = 12000;
 constexpr unsigned SEED = 19190505;
 
 struct Answers {
-    int five;
-    int four;
-    int three;
+    Truth five;
+    Truth four;
+    Truth three;
     bool operator==(const Answers&) const = default;
 };
 
 // The three checks at (x, y) for `stone`, each on the board itself; the board must come
 // back exactly as it was, border cells included.
-Answers askAll(Grid& board, int x, int y, Code stone) {
+Answers askAll(Grid& board, int x, int y, Stone stone) {
     const Grid before = board;
     Answers a{};
     a.five = 調査_5並び(board, stone, x, y);
@@ -48,8 +48,8 @@ std::string where(const RandomPosition& pos, int index) {
            show(pos.board);
 }
 
-using RunProbe = int (*)(const Grid&, Code, int, int);
-using EndProbe = Code (*)(const Grid&, Code, int, int);
+using RunProbe = int (*)(const Grid&, Cell, int, int);
+using EndProbe = Cell (*)(const Grid&, Cell, int, int);
 const std::array<RunProbe, 8> RUN_PROBES = {調査_上,   調査_下,   調査_左,   調査_右,
                                             調査_左上, 調査_右上, 調査_左下, 調査_右下};
 const std::array<EndProbe, 8> END_PROBES = {調査_上端,   調査_下端,   調査_左端,   調査_右端,
@@ -57,12 +57,12 @@ const std::array<EndProbe, 8> END_PROBES = {調査_上端,   調査_下端,   �
 
 // All sixteen probes at (x, y); they only read, so the board must not change. Returns how
 // many run lengths were not zero.
-int probeAll16(const Grid& board, Code stone, int x, int y) {
+int probeAll16(const Grid& board, Stone stone, int x, int y) {
     Grid copy = board;
     int nonZero = 0;
     for (std::size_t d = 0; d < 8; ++d) {
-        nonZero += RUN_PROBES[d](copy, stone, x, y) > 0 ? 1 : 0;
-        (void)END_PROBES[d](copy, stone, x, y);
+        nonZero += RUN_PROBES[d](copy, cellOf(stone), x, y) > 0 ? 1 : 0;
+        (void)END_PROBES[d](copy, cellOf(stone), x, y);
     }
     EXPECT_EQ(copy, board) << "a probe changed the board";
     return nonZero;
@@ -85,8 +85,8 @@ TEST(RulePropertiesTest, BoardUntouchedAndAnswersUnderSwapsAndSymmetries) {
         // The probes, with the point empty or holding either stone.
         Grid held = pos.board;
         held(pos.p.x, pos.p.y) = i % 3 == 0   ? EMPTY
-                                 : i % 3 == 1 ? pos.stone
-                                              : otherStone(pos.stone);
+                                 : i % 3 == 1 ? cellOf(pos.stone)
+                                              : cellOf(otherStone(pos.stone));
         runsFound += probeAll16(held, pos.stone, pos.p.x, pos.p.y);
         ASSERT_FALSE(::testing::Test::HasFailure()) << where(pos, i);
 
@@ -127,7 +127,7 @@ TEST(RulePropertiesTest, AgreeWithTheLineModelAtEveryEmptyPoint) {
         for (int x = 1; x <= 19; ++x)
             for (int y = 1; y <= 19; ++y) {
                 if (pos.board(x, y) != EMPTY) continue;
-                for (const Code stone : {BLACK, WHITE}) {
+                for (const Stone stone : {BLACK, WHITE}) {
                     const Answers model{referenceFive(pos.board, stone, x, y),
                                         referenceDoubleFour(pos.board, x, y, stone),
                                         referenceDoubleThree(pos.board, x, y, stone)};

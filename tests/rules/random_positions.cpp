@@ -24,7 +24,7 @@ RandomPosition randomPosition(std::mt19937& random) {
             const bool near = std::max(std::abs(dx), std::abs(dy)) <= reach;
             const double density = onLine && near ? lineDensity : restDensity;
             if (unit(random) >= density) continue;
-            pos.board(x, y) = unit(random) < mine ? pos.stone : otherStone(pos.stone);
+            pos.board(x, y) = cellOf(unit(random) < mine ? pos.stone : otherStone(pos.stone));
         }
     return pos;
 }
@@ -40,7 +40,7 @@ Point transform(int symmetry, Point p) {
 }
 
 Grid transform(int symmetry, const Grid& board) {
-    Grid out{UNSET};
+    Grid out{Cell::UNSET};
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y) {
             const Point t = transform(symmetry, {x, y});
@@ -53,9 +53,9 @@ Grid swapColours(const Grid& board) {
     Grid out = board;
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y) {
-            const Code c = board(x, y);
-            if (c == BLACK) out(x, y) = WHITE;
-            if (c == WHITE) out(x, y) = BLACK;
+            const Cell c = board(x, y);
+            if (c == BLACK) out(x, y) = cellOf(WHITE);
+            if (c == WHITE) out(x, y) = cellOf(BLACK);
         }
     return out;
 }

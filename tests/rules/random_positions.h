@@ -16,7 +16,7 @@ namespace narabe::test {
 struct RandomPosition {
     Grid board; // border cells UNSET, points 1..19 EMPTY, BLACK or WHITE; P is EMPTY
     Point p;
-    Code stone; // the code under test
+    Stone stone; // the side under test
 };
 
 RandomPosition randomPosition(std::mt19937& random);

@@ -14,7 +14,7 @@ namespace narabe::test {
 
 namespace {
 
-constexpr Code OFF = -100; // a place off the board
+constexpr auto OFF = static_cast<Cell>(-100); // a place off the board
 
 // The line through P in direction (dx, dy) as cells at offsets -19..19 from P.
 class Strip {
@@ -27,12 +27,12 @@ class Strip {
             cells_[static_cast<std::size_t>(k + 19)] = on ? board(px, py) : OFF;
         }
     }
-    Code at(int k) const {
+    Cell at(int k) const {
         return k < -19 || k > 19 ? OFF : cells_[static_cast<std::size_t>(k + 19)];
     }
 
     // Stones of `stone` in an unbroken run from offset `from`, moving by `side` (+1 or -1).
-    int run(Code stone, int from, int side) const {
+    int run(Stone stone, int from, int side) const {
         int n = 0;
         while (at(from + n * side) == stone)
             ++n;
@@ -40,7 +40,7 @@ class Strip {
     }
 
   private:
-    std::array<Code, 39> cells_{};
+    std::array<Cell, 39> cells_{};
 };
 
 struct Side {
@@ -50,7 +50,7 @@ struct Side {
     bool farOpen; // the cell after those is an empty point of the board
 };
 
-Side sideOf(const Strip& s, Code stone, int dir) {
+Side sideOf(const Strip& s, Stone stone, int dir) {
     Side side{};
     side.near = s.run(stone, dir, dir);
     const int end = dir * (side.near + 1);
@@ -64,7 +64,7 @@ constexpr std::array<std::array<int, 2>, 4> LINE_STEPS = {{{1, 0}, {0, 1}, {1, 1
 
 // The shape on one line: the straight count `length` with one (four) or both (three) ends
 // open, or a filling of an open end that makes `length` + 1 stones, open after them.
-bool shapeOnLine(const Grid& board, int x, int y, Code stone, int dx, int dy, int length,
+bool shapeOnLine(const Grid& board, int x, int y, Stone stone, int dx, int dy, int length,
                  bool bothOpen) {
     const Strip s(board, x, y, dx, dy);
     const Side a = sideOf(s, stone, -1);
@@ -79,7 +79,7 @@ bool shapeOnLine(const Grid& board, int x, int y, Code stone, int dx, int dy, in
     return false;
 }
 
-int countShapes(const Grid& board, int x, int y, Code stone, int length, bool bothOpen) {
+Truth countShapes(const Grid& board, int x, int y, Stone stone, int length, bool bothOpen) {
     if (referenceFive(board, stone, x, y) == YES) return NO;
     int count = 0;
     for (const auto& st : LINE_STEPS)
@@ -89,7 +89,7 @@ int countShapes(const Grid& board, int x, int y, Code stone, int length, bool bo
 
 } // namespace
 
-int referenceFive(const Grid& board, Code stone, int x, int y) {
+Truth referenceFive(const Grid& board, Stone stone, int x, int y) {
     for (const auto& st : LINE_STEPS) {
         const Strip s(board, x, y, st[0], st[1]);
         if (s.run(stone, -1, -1) + s.run(stone, 1, 1) + 1 == 5) return YES;
@@ -97,11 +97,11 @@ int referenceFive(const Grid& board, Code stone, int x, int y) {
     return NO;
 }
 
-int referenceDoubleFour(const Grid& board, int x, int y, Code stone) {
+Truth referenceDoubleFour(const Grid& board, int x, int y, Stone stone) {
     return countShapes(board, x, y, stone, 4, false);
 }
 
-int referenceDoubleThree(const Grid& board, int x, int y, Code stone) {
+Truth referenceDoubleThree(const Grid& board, int x, int y, Stone stone) {
     return countShapes(board, x, y, stone, 3, true);
 }
 

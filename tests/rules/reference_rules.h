@@ -8,13 +8,13 @@
 namespace narabe::test {
 
 // YES when a stone of `stone` on (x, y) makes exactly five on some line.
-int referenceFive(const Grid& board, Code stone, int x, int y);
+Truth referenceFive(const Grid& board, Stone stone, int x, int y);
 
 // YES when a stone on the empty point (x, y) makes a four on two or more lines and no five.
-int referenceDoubleFour(const Grid& board, int x, int y, Code stone);
+Truth referenceDoubleFour(const Grid& board, int x, int y, Stone stone);
 
 // YES when a stone on the empty point (x, y) makes an open three on two or more lines and
 // no five.
-int referenceDoubleThree(const Grid& board, int x, int y, Code stone);
+Truth referenceDoubleThree(const Grid& board, int x, int y, Stone stone);
 
 } // namespace narabe::test

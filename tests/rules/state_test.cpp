@@ -22,53 +22,53 @@ State newGameState() {
 TEST(PlacementTest, AcceptsOnlyEmptyPointsOfTheBoard) {
     struct Case {
         int x, y;
-        Code cell; // put on (x, y) first when the point is on the board; UNSET: nothing
-        int expected;
+        Cell cell; // put on (x, y) first when the point is on the board; UNSET: nothing
+        Truth expected;
     };
     const Case cases[] = {
         // border cells keep their unset value and are refused
-        {0, 5, UNSET, NO},
-        {5, 0, UNSET, NO},
-        {0, 0, UNSET, NO},
-        {0, 19, UNSET, NO},
-        {19, 0, UNSET, NO},
+        {0, 5, Cell::UNSET, NO},
+        {5, 0, Cell::UNSET, NO},
+        {0, 0, Cell::UNSET, NO},
+        {0, 19, Cell::UNSET, NO},
+        {19, 0, Cell::UNSET, NO},
         // outside the table: refused by the range test, never used as an index
-        {-1, 5, UNSET, NO},
-        {5, -1, UNSET, NO},
-        {20, 5, UNSET, NO},
-        {5, 20, UNSET, NO},
-        {20, 20, UNSET, NO},
-        {-1, -1, UNSET, NO},
-        {INT_MIN, 10, UNSET, NO},
-        {10, INT_MAX, UNSET, NO},
-        {1000, 1000, UNSET, NO},
+        {-1, 5, Cell::UNSET, NO},
+        {5, -1, Cell::UNSET, NO},
+        {20, 5, Cell::UNSET, NO},
+        {5, 20, Cell::UNSET, NO},
+        {20, 20, Cell::UNSET, NO},
+        {-1, -1, Cell::UNSET, NO},
+        {INT_MIN, 10, Cell::UNSET, NO},
+        {10, INT_MAX, Cell::UNSET, NO},
+        {1000, 1000, Cell::UNSET, NO},
         // empty points, corners and edges included
-        {1, 1, UNSET, YES},
-        {19, 19, UNSET, YES},
-        {1, 19, UNSET, YES},
-        {19, 1, UNSET, YES},
-        {10, 10, UNSET, YES},
-        {1, 10, UNSET, YES},
-        {10, 19, UNSET, YES},
+        {1, 1, Cell::UNSET, YES},
+        {19, 19, Cell::UNSET, YES},
+        {1, 19, Cell::UNSET, YES},
+        {19, 1, Cell::UNSET, YES},
+        {10, 10, Cell::UNSET, YES},
+        {1, 10, Cell::UNSET, YES},
+        {10, 19, Cell::UNSET, YES},
         // a point holding either stone
-        {10, 10, BLACK, NO},
-        {10, 10, WHITE, NO},
-        {1, 1, BLACK, NO},
-        {19, 19, WHITE, NO},
-        {19, 1, WHITE, NO},
+        {10, 10, Cell::BLACK, NO},
+        {10, 10, Cell::WHITE, NO},
+        {1, 1, Cell::BLACK, NO},
+        {19, 19, Cell::WHITE, NO},
+        {19, 1, Cell::WHITE, NO},
         // an empty point next to stones is still free
         {10, 10, EMPTY, YES},
     };
     for (const Case& c : cases) {
         State s = newGameState();
-        if (c.cell != UNSET) s.Board(c.x, c.y) = c.cell;
+        if (c.cell != Cell::UNSET) s.Board(c.x, c.y) = c.cell;
         // neighbours with stones must not matter
         if (c.x >= 2 && c.x <= 18 && c.y >= 2 && c.y <= 18) {
-            s.Board(c.x - 1, c.y) = BLACK;
-            s.Board(c.x + 1, c.y) = WHITE;
+            s.Board(c.x - 1, c.y) = Cell::BLACK;
+            s.Board(c.x + 1, c.y) = Cell::WHITE;
         }
         const Grid before = s.Board;
-        int answer = -1;
+        Truth answer = NO;
         EXPECT_NO_THROW(answer = s.調査_置けるか(c.x, c.y)) << c.x << "," << c.y;
         EXPECT_EQ(answer, c.expected) << "(" << c.x << ", " << c.y << ")";
         EXPECT_EQ(s.Board, before);
@@ -80,12 +80,12 @@ TEST(PlacementTest, EveryPointOfAFreshBoardIsFreeAndNoBorderCellIs) {
     int free = 0;
     for (int x = -2; x <= 21; ++x)
         for (int y = -2; y <= 21; ++y) {
-            const int answer = s.調査_置けるか(x, y);
+            const Truth answer = s.調査_置けるか(x, y);
             const bool inPlay = x >= 1 && x <= 19 && y >= 1 && y <= 19;
             EXPECT_EQ(answer, inPlay ? YES : NO) << x << "," << y;
             free += answer == YES;
         }
-    EXPECT_EQ(free, POINT_COUNT);
+    EXPECT_EQ(free, 19 * 19);
 }
 
 TEST(PlacementTest, BoardNeverResetRefusesEverything) {
@@ -99,13 +99,13 @@ TEST(PlacementTest, BoardNeverResetRefusesEverything) {
 // A board with a few stones on it, edges and corners included.
 Grid someStones() {
     Grid b = emptyBoard();
-    b(1, 1) = BLACK;
-    b(19, 19) = WHITE;
-    b(1, 19) = WHITE;
-    b(19, 1) = BLACK;
-    b(10, 10) = BLACK;
-    b(11, 10) = WHITE;
-    b(3, 17) = BLACK;
+    b(1, 1) = Cell::BLACK;
+    b(19, 19) = Cell::WHITE;
+    b(1, 19) = Cell::WHITE;
+    b(19, 1) = Cell::BLACK;
+    b(10, 10) = Cell::BLACK;
+    b(11, 10) = Cell::WHITE;
+    b(3, 17) = Cell::BLACK;
     return b;
 }
 
@@ -135,13 +135,13 @@ TEST(StoreTest, StoresOnlyPointsOneToNineteen) {
     State s = newGameState();
     s.Board = someStones();
     // Border cells are never written in play; here they are, to see they are not copied.
-    s.Board(0, 5) = BLACK;
-    s.Board(7, 0) = WHITE;
+    s.Board(0, 5) = Cell::BLACK;
+    s.Board(7, 0) = Cell::WHITE;
     s.Board(0, 0) = EMPTY;
     s.調査_保存(3);
-    EXPECT_EQ(s.Positions(3)(0, 5), UNSET);
-    EXPECT_EQ(s.Positions(3)(7, 0), UNSET);
-    EXPECT_EQ(s.Positions(3)(0, 0), UNSET);
+    EXPECT_EQ(s.Positions(3)(0, 5), Cell::UNSET);
+    EXPECT_EQ(s.Positions(3)(7, 0), Cell::UNSET);
+    EXPECT_EQ(s.Positions(3)(0, 0), Cell::UNSET);
     EXPECT_TRUE(samePoints(s.Positions(3), s.Board));
 }
 
@@ -150,7 +150,7 @@ TEST(StoreTest, OverwritesAnEarlierEntryCompletely) {
     s.Board = someStones();
     s.調査_保存(4);
     s.Board = emptyBoard();
-    s.Board(5, 5) = WHITE;
+    s.Board(5, 5) = Cell::WHITE;
     s.調査_保存(4);
     EXPECT_TRUE(samePoints(s.Positions(4), s.Board));
     EXPECT_EQ(s.Positions(4)(1, 1), EMPTY);
@@ -162,9 +162,9 @@ TEST(StoreTest, EntryStaysUntilStoredAgain) {
     const Grid empty = s.Positions(0);
     // A game of a few moves, each stored under its own count.
     const Point moves[] = {{10, 10}, {11, 11}, {1, 1}, {19, 19}, {10, 11}, {5, 15}};
-    Code stone = BLACK;
+    Stone stone = BLACK;
     for (int k = 0; k < 6; ++k) {
-        s.Board(moves[k].x, moves[k].y) = stone;
+        s.Board(moves[k].x, moves[k].y) = cellOf(stone);
         s.調査_保存(k + 1);
         stone = otherStone(stone);
     }
@@ -172,8 +172,8 @@ TEST(StoreTest, EntryStaysUntilStoredAgain) {
     EXPECT_TRUE(samePoints(s.Positions(0), emptyBoard()));
     // Entry 2 shows exactly the first two moves.
     Grid two = emptyBoard();
-    two(10, 10) = BLACK;
-    two(11, 11) = WHITE;
+    two(10, 10) = Cell::BLACK;
+    two(11, 11) = Cell::WHITE;
     EXPECT_TRUE(samePoints(s.Positions(2), two));
     EXPECT_TRUE(samePoints(s.Positions(6), s.Board));
 }

@@ -2,8 +2,8 @@
 // a write succeeds exactly where the file can be opened for writing, goes through links to
 // their targets and keeps the rights of the file it replaces. Each case runs as an ordinary
 // user, also when the tests run as root.
-#include "settings/settings_fixture.h"
 #include "common/unprivileged.h"
+#include "settings/settings_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -322,7 +322,7 @@ void lay(const TempFolder& place, const AccessCase& c) {
 std::vector<std::string> act(Action action, const fs::path& file) {
     std::vector<std::string> log;
     RecordingMenu menu(log, file);
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
     if (action == Action::WRITE) {
         menu.preset(true, false);
         書込_環境設定ファイル(menu, file);

@@ -90,7 +90,7 @@ TEST_P(ReadSettings, ChecksMusicAndFile) {
 
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
     EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
 
     EXPECT_EQ(log, c.calls);
@@ -128,7 +128,7 @@ TEST(ReadSettingsFailure, FolderNamedLikeTheFile) {
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
     menu.preset(true, true);
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
 
@@ -145,7 +145,7 @@ TEST(ReadSettingsFailure, FileInMissingFolder) {
     std::vector<std::string> log;
     RecordingMenu menu(log, file);
     menu.preset(true, true);
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, file));
 
@@ -158,7 +158,7 @@ TEST(ReadSettingsFailure, DefaultWriteBreaksOffHalfWay) {
     TempFolder folder;
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
     {
         FileSizeLimit limit(4);
         ASSERT_TRUE(limit.active());
@@ -174,7 +174,7 @@ TEST(ReadSettingsFailure, ReadOnlyFolderWithFileIsRead) {
     std::filesystem::permissions(folder.path(), static_cast<std::filesystem::perms>(0555));
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings());
 
@@ -188,7 +188,7 @@ TEST(ReadSettingsMusic, LoopsTheGivenBuffer) {
     putFileBytes(folder.settings(), "BGM=ON\r\n");
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     読込_環境設定ファイル({menu, sound}, 42, folder.settings());
 
@@ -202,7 +202,7 @@ TEST(ReadSettingsDefaultPath, UsesCurrentDirectory) {
     std::filesystem::current_path(folder.path());
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     読込_環境設定ファイル({menu, sound}, BGM_BUFFER);
     const auto created = fileBytes(folder.settings());

@@ -76,36 +76,4 @@ void RecordingMenu::setChecked(MenuItem item, bool on) {
     if (afterCheck) afterCheck();
 }
 
-std::int32_t RecordingSound::dsInitialize(std::uintptr_t window) {
-    log_.push_back("dsInitialize " + std::to_string(window));
-    return 0;
-}
-
-std::int32_t RecordingSound::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                         std::int32_t mode, std::string_view source) {
-    log_.push_back("dsCreateDSB " + std::to_string(device) + " " + std::to_string(image.size()) +
-                   " " + std::to_string(mode) + " " + std::string(source));
-    return 0;
-}
-
-void RecordingSound::dsPlay(std::int32_t buffer) {
-    log_.push_back("dsPlay " + std::to_string(buffer));
-}
-
-void RecordingSound::dsPlayLooping(std::int32_t buffer) {
-    log_.push_back("dsPlayLooping " + std::to_string(buffer));
-}
-
-void RecordingSound::dsStop(std::int32_t buffer) {
-    log_.push_back("dsStop " + std::to_string(buffer));
-}
-
-void RecordingSound::dsFree(std::int32_t buffer) {
-    log_.push_back("dsFree " + std::to_string(buffer));
-}
-
-void RecordingSound::dsTerminate(std::int32_t device) {
-    log_.push_back("dsTerminate " + std::to_string(device));
-}
-
 } // namespace narabe::test

@@ -1,11 +1,11 @@
 // Shared pieces of the settings file tests: a fresh folder per test on the real file system,
-// the file's bytes, and fakes of the menu and the sound library that write every call they
-// receive, in order, to one log.
+// the file's bytes, and a fake of the menu that writes every call it receives to the log it
+// shares with the fake sound library.
 #pragma once
 
+#include "common/fake_sound_library.h"
 #include "ports/menu_checks.h"
 #include "support/settings.h"
-#include "ports/sound_library.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -76,24 +76,6 @@ class RecordingMenu final : public MenuChecks {
     std::filesystem::path watched_;
     bool bangou_ = false;
     bool bgm_ = false;
-};
-
-// Logs "dsPlayLooping 7", "dsStop 7", ...
-class RecordingSound final : public SoundLibrary {
-  public:
-    explicit RecordingSound(std::vector<std::string>& log) : log_(log) {}
-
-    std::int32_t dsInitialize(std::uintptr_t window) override;
-    std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                             std::int32_t mode, std::string_view source) override;
-    void dsPlay(std::int32_t buffer) override;
-    void dsPlayLooping(std::int32_t buffer) override;
-    void dsStop(std::int32_t buffer) override;
-    void dsFree(std::int32_t buffer) override;
-    void dsTerminate(std::int32_t device) override;
-
-  private:
-    std::vector<std::string>& log_;
 };
 
 } // namespace narabe::test

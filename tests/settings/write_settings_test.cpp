@@ -1,8 +1,8 @@
 // Writing the settings file on real files: the exact bytes for each pair of check marks,
 // the whole-file replacement, and the quiet fallback when the file cannot be written.
+#include "common/unprivileged.h"
 #include "settings/file_size_limit.h"
 #include "settings/settings_fixture.h"
-#include "common/unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(WriteSettings, RewriteAfterReadDropsUnknownKeys) {
     putFileBytes(folder.settings(), "Colour=red\r\nBGM=ON\nVolume=10");
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    RecordingSound sound(log);
+    FakeSoundLibrary sound(&log);
 
     読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings());
     書込_環境設定ファイル(menu, folder.settings());
@@ -85,7 +85,7 @@ TEST(WriteSettings, ReadsBackAsWritten) {
 
         RecordingMenu reader(log, folder.settings());
         reader.preset(!c.bangou, !c.bgm);
-        RecordingSound sound(log);
+        FakeSoundLibrary sound(&log);
         読込_環境設定ファイル({reader, sound}, BGM_BUFFER, folder.settings());
 
         EXPECT_EQ(reader.checked(MenuItem::BANGOU), c.bangou);

@@ -1,6 +1,7 @@
 // The sound module over a recording library: the one warning when there is no device, which
 // files count as present, that a present file reaches the library byte for byte, that a
 // read error is reported with its text, and that the device is closed only when open.
+#include "common/fake_sound_library.h"
 #include "common/unprivileged.h"
 #include "support/sound_module.h"
 
@@ -22,38 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingLibrary final : public SoundLibrary {
-  public:
-    struct Create {
-        std::int32_t device;
-        std::vector<std::byte> image;
-        std::int32_t mode;
-        std::string source;
-    };
-
-    std::int32_t dsInitialize(std::uintptr_t window) override {
-        windows.push_back(window);
-        return device;
-    }
-    std::int32_t dsCreateDSB(std::int32_t dev, std::span<const std::byte> image, std::int32_t mode,
-                             std::string_view source) override {
-        creates.push_back({dev, {image.begin(), image.end()}, mode, std::string(source)});
-        return buffer;
-    }
-    void dsPlay(std::int32_t) override { ++others; }
-    void dsPlayLooping(std::int32_t) override { ++others; }
-    void dsStop(std::int32_t) override { ++others; }
-    void dsFree(std::int32_t) override { ++others; }
-    void dsTerminate(std::int32_t dev) override { terminated.push_back(dev); }
-
-    std::int32_t device = 1;  // what dsInitialize gives
-    std::int32_t buffer = 42; // what dsCreateDSB gives
-    std::vector<std::uintptr_t> windows;
-    std::vector<Create> creates;
-    std::vector<std::int32_t> terminated;
-    int others = 0;
-};
-
 class RecordingBoxes final : public MessageBoxes {
   public:
     struct Box {
@@ -74,6 +43,7 @@ class RecordingBoxes final : public MessageBoxes {
 class SoundModuleTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        library.buffer = 42; // what dsCreateDSB gives unless a test says otherwise
         previous = fs::current_path();
         std::string pattern = (fs::temp_directory_path() / "narabe-sound-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
@@ -99,7 +69,7 @@ class SoundModuleTest : public ::testing::Test {
 
     fs::path previous;
     fs::path directory;
-    RecordingLibrary library;
+    FakeSoundLibrary library;
     RecordingBoxes boxes;
     SoundPorts io{library, boxes};
 };

@@ -1,8 +1,10 @@
-// The about dialog's layout, in twips converted to pixels: a client area of 4995 x 1530,
-// buttons of 1575 x 375 at top 1080, "ホームページ" at left 600 and "O K" at left 2880.
+// The about dialog: its picture as the background and its two buttons, laid out in twips
+// converted to logical pixels.
 #include "adapters/qt/about_box.h"
 
 #include "adapters/qt/pictures/about_picture.h"
+#include "render/geometry.h"
+#include "render/layout.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -10,20 +12,27 @@
 namespace narabe {
 
 namespace {
+
+// Twips to whole logical pixels.
 constexpr int px(int twips) {
-    return twips / 15;
+    return static_cast<int>(twips / TWIPS_PER_PIXEL);
 }
+
+QRect pixelRect(const TwipsRect& r) {
+    return QRect(px(r.left), px(r.top), px(r.width), px(r.height));
+}
+
 } // namespace
 
 AboutBox::AboutBox(int scale, std::function<void()> homePage, std::function<void()> ok,
                    QWidget* parent)
     : QDialog(parent), picture_(drawAboutPicture(scale)) {
     setWindowTitle(QStringLiteral("バージョン情報"));
-    setFixedSize(px(4995), px(1530));
+    setFixedSize(px(ABOUT_CLIENT_WIDTH), px(ABOUT_CLIENT_HEIGHT));
     auto* home = new QPushButton(QStringLiteral("ホームページ"), this);
-    home->setGeometry(px(600), px(1080), px(1575), px(375));
+    home->setGeometry(pixelRect(ABOUT_HOME_BUTTON));
     auto* okButton = new QPushButton(QStringLiteral("O K"), this);
-    okButton->setGeometry(px(2880), px(1080), px(1575), px(375));
+    okButton->setGeometry(pixelRect(ABOUT_OK_BUTTON));
     okButton->setDefault(true);
     connect(home, &QPushButton::clicked, this, [homePage = std::move(homePage)] { homePage(); });
     connect(okButton, &QPushButton::clicked, this, [ok = std::move(ok)] { ok(); });

@@ -2,8 +2,8 @@
 #include "adapters/qt/board_view.h"
 
 #include "adapters/qt/fonts.h"
+#include "render/geometry.h"
 #include "render/palette.h"
-#include "state/types.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -15,13 +15,17 @@ namespace narabe {
 
 namespace {
 
+// Antialiased glyphs and discs reach a little beyond their nominal box: this many logical
+// pixels around it are repainted too.
+constexpr int INK_MARGIN = 1;
+
 // A position in twips on the logical pixel grid, as the window system rounds it.
 int pixel(double twips) {
     return static_cast<int>(std::lround(twips / TWIPS_PER_PIXEL));
 }
 
-QColor colourOf(int index) {
-    const Rgb c = paletteColour(index);
+QColor qColour(Colour colour) {
+    const Rgb c = paletteColour(colour);
     return QColor(c.r, c.g, c.b);
 }
 
@@ -29,10 +33,10 @@ QColor colourOf(int index) {
 
 BoardView::BoardView(int scale, QWidget* parent)
     : QWidget(parent), pictures_(scale),
-      image_(WIDTH * scale, HEIGHT * scale, QImage::Format_RGB32) {
+      image_(CLIENT_WIDTH * scale, CLIENT_HEIGHT * scale, QImage::Format_RGB32) {
     image_.setDevicePixelRatio(scale);
-    image_.fill(colourOf(BACK_COLOUR));
-    setFixedSize(WIDTH, HEIGHT);
+    image_.fill(qColour(BACK_COLOUR));
+    setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -50,36 +54,41 @@ void BoardView::copyPicture(Picture picture, double x, double y) {
     changed(QRect(at, img.deviceIndependentSize().toSize()));
 }
 
-void BoardView::fillRect(double x, double y, double width, double height, int colour) {
+void BoardView::fillRect(double x, double y, double width, double height, Colour colour) {
     // The outline is part of the rectangle: both corner pixels are filled.
     const QRect r(QPoint(pixel(x), pixel(y)), QPoint(pixel(x + width), pixel(y + height)));
     QPainter p(&image_);
-    p.fillRect(r, colourOf(colour));
+    p.fillRect(r, qColour(colour));
     changed(r);
 }
 
-void BoardView::drawText(double x, double y, int size, int colour, std::string_view text) {
+void BoardView::drawText(double x, double y, int size, Colour colour, std::string_view text) {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QPainter p(&image_);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(windowFont(size));
-    p.setPen(colourOf(colour));
+    p.setPen(qColour(colour));
     const QPointF topLeft(x / TWIPS_PER_PIXEL, y / TWIPS_PER_PIXEL);
     const QFontMetricsF m(p.font());
     p.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent()), s);
-    changed(QRectF(topLeft, QSizeF(m.horizontalAdvance(s) + 2, m.height() + 1)).toAlignedRect());
+    changed(QRectF(topLeft, QSizeF(m.horizontalAdvance(s), m.height()))
+                .adjusted(-INK_MARGIN, -INK_MARGIN, INK_MARGIN, INK_MARGIN)
+                .toAlignedRect());
 }
 
-void BoardView::fillCircle(double x, double y, double radius, int colour) {
-    // Centred on the pixel the position falls on, as the board pictures' crossings are.
-    const QPointF centre(pixel(x) + 0.5, pixel(y) + 0.5);
+void BoardView::fillCircle(double x, double y, double radius, Colour colour) {
+    // Centred on the middle of the pixel the position falls on, as the board pictures'
+    // crossings are.
+    const QPointF centre(QPointF(pixel(x), pixel(y)) + QPointF(0.5, 0.5));
     const double r = radius / TWIPS_PER_PIXEL;
     QPainter p(&image_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(colourOf(colour));
+    p.setBrush(qColour(colour));
     p.drawEllipse(centre, r, r);
-    changed(QRectF(centre.x() - r - 1, centre.y() - r - 1, 2 * r + 2, 2 * r + 2).toAlignedRect());
+    changed(QRectF(centre - QPointF(r, r), centre + QPointF(r, r))
+                .adjusted(-INK_MARGIN, -INK_MARGIN, INK_MARGIN, INK_MARGIN)
+                .toAlignedRect());
 }
 
 void BoardView::refresh() {

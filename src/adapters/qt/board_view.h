@@ -5,6 +5,7 @@
 
 #include "adapters/qt/pictures/pictures.h"
 #include "ports/surface.h"
+#include "render/layout.h"
 
 #include <QImage>
 #include <QRegion>
@@ -14,21 +15,14 @@
 
 namespace narabe {
 
-// Twips to a logical pixel (1440 twips to the inch at 96 pixels to the inch).
-inline constexpr double TWIPS_PER_PIXEL = 15.0;
-
 class BoardView final : public QWidget, public Surface {
   public:
-    // The client area in logical pixels.
-    static constexpr int WIDTH = 592;
-    static constexpr int HEIGHT = 488;
-
     BoardView(int scale, QWidget* parent = nullptr);
 
     void copyPicture(Picture picture, double x, double y) override;
-    void fillRect(double x, double y, double width, double height, int colour) override;
-    void drawText(double x, double y, int size, int colour, std::string_view text) override;
-    void fillCircle(double x, double y, double radius, int colour) override;
+    void fillRect(double x, double y, double width, double height, Colour colour) override;
+    void drawText(double x, double y, int size, Colour colour, std::string_view text) override;
+    void fillCircle(double x, double y, double radius, Colour colour) override;
     void refresh() override;
 
     // Mouse presses, in twips of the logical pixel position.

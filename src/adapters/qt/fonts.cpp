@@ -6,8 +6,13 @@
 namespace narabe {
 
 namespace {
+
 const QString WINDOW_FONT = QStringLiteral("ＭＳ Ｐ明朝");
-}
+
+// Pixels to a point at 96 dots per inch: a point is 1/72 inch.
+constexpr double PIXELS_PER_POINT = 96.0 / 72.0;
+
+} // namespace
 
 void installFontSubstitutes() {
     QFont::insertSubstitutions(WINDOW_FONT, QStringList(japaneseSerifFamilies())
@@ -17,7 +22,7 @@ void installFontSubstitutes() {
 QFont windowFont(int points) {
     QFont f(WINDOW_FONT);
     f.setStyleHint(QFont::Serif);
-    f.setPixelSize(qMax(1, qRound(points * 4.0 / 3.0)));
+    f.setPixelSize(qMax(1, qRound(points * PIXELS_PER_POINT)));
     return f;
 }
 

@@ -3,6 +3,9 @@
 
 #include "adapters/qt/about_box.h"
 #include "game/menu_tree.h"
+#include "render/geometry.h"
+#include "render/layout.h"
+#include "support/help.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,10 +28,6 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-constexpr std::size_t slot(MenuItem item) {
-    return item == MenuItem::BANGOU ? 0 : 1;
-}
-
 } // namespace
 
 MainWindow::MainWindow(SoundLibrary& sound, int scale)
@@ -45,11 +44,10 @@ MainWindow::MainWindow(SoundLibrary& sound, int scale)
                    .frame = *this,
                    .program = *this,
                    .about = *this,
-                   .windowHandle = static_cast<std::uintptr_t>(winId()),
                    .homePage = std::string(HOME_PAGE)};
     form_ = std::make_unique<Form1>(io);
     view_->onPress = [this](double x, double y) {
-        if (!ended_) form_->Form_MouseDown(1, 0, x, y);
+        if (!ended_) form_->Form_MouseDown(x, y);
     };
     view_->setFocus();
 }
@@ -82,13 +80,13 @@ void MainWindow::buildMenus() {
             break;
         }
         action->setObjectName(qs(node.control));
-        if (node.checkItem) {
+        if (node.check) {
             action->setCheckable(true);
-            checkActions_[node.control == "BANGOU" ? 0 : 1] = action;
+            checkActions_[slotOf(*node.check)] = action;
         }
         connect(action, &QAction::triggered, this, [this, action, node]() {
             // The game sets check marks itself: undo the toggle Qt made on the click.
-            if (node.checkItem) action->setChecked(checks_[node.control == "BANGOU" ? 0 : 1]);
+            if (node.check) action->setChecked(checks_[slotOf(*node.check)]);
             if (node.handler != nullptr) run(node.handler);
         });
     }
@@ -101,7 +99,7 @@ void MainWindow::run(void (Form1::*handler)()) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (ended_) return;
     if (event->key() == Qt::Key_Escape)
-        form_->Form_KeyPress(27);
+        form_->Form_KeyPress(KEY_ESC);
     else if (!event->text().isEmpty())
         form_->Form_KeyPress(event->text().at(0).unicode());
 }
@@ -122,12 +120,12 @@ void MainWindow::warning(std::string_view title, std::string_view text) {
 }
 
 bool MainWindow::checked(MenuItem item) const {
-    return checks_[slot(item)];
+    return checks_[slotOf(item)];
 }
 
 void MainWindow::setChecked(MenuItem item, bool on) {
-    checks_[slot(item)] = on;
-    if (QAction* a = checkActions_[slot(item)]) a->setChecked(on);
+    checks_[slotOf(item)] = on;
+    if (QAction* a = checkActions_[slotOf(item)]) a->setChecked(on);
 }
 
 void MainWindow::wait(double seconds) {

@@ -3,10 +3,9 @@
 #pragma once
 
 #include "adapters/qt/board_view.h"
+#include "adapters/qt/steady_clock.h"
 #include "game/form1.h"
 #include "ports/ports.h"
-#include "ports/sound_library.h"
-#include "adapters/qt/steady_clock.h"
 
 #include <QMainWindow>
 
@@ -57,8 +56,8 @@ class MainWindow final : public QMainWindow,
     BoardView* view_;
     std::unique_ptr<Form1> form_;
     SteadyClock sleeper_;
-    std::array<QAction*, 2> checkActions_{};
-    std::array<bool, 2> checks_{}; // the options' record: the check marks as the game set them
+    std::array<QAction*, MENU_ITEM_COUNT> checkActions_{};
+    std::array<bool, MENU_ITEM_COUNT> checks_{}; // the check marks as the game set them
     int scale_;
     QDialog* about_ = nullptr; // the about dialog while it is shown
     bool ended_ = false;

@@ -4,10 +4,11 @@
 //   narabe-script [--no-sound-device] [--browser-fails] [SCRIPT]
 //
 // The script is read from SCRIPT, or from standard input when it is absent or "-".
-#include "game/form1.h"
 #include "adapters/script/recording_ports.h"
 #include "adapters/script/runner.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "game/form1.h"
+#include "support/help.h"
 
 #include <cstdlib>
 #include <exception>

@@ -2,7 +2,9 @@
 // browser request, window placement and the end of the program.
 #include "adapters/script/recording_ports.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace narabe {
 
@@ -10,21 +12,29 @@ namespace {
 std::string num(int v) {
     return std::to_string(v);
 }
+
+std::string num(Colour c) {
+    return std::to_string(static_cast<int>(c));
+}
+
+// The control names of the two check items, as the transcript prints them.
+constexpr std::array<std::string_view, MENU_ITEM_COUNT> CHECK_NAMES = {"BANGOU", "BGM"};
 } // namespace
 
 void RecordingSurface::copyPicture(Picture picture, double x, double y) {
     t_.line({"picture", pictureName(picture), decimal(x), decimal(y)});
 }
 
-void RecordingSurface::fillRect(double x, double y, double width, double height, int colour) {
+void RecordingSurface::fillRect(double x, double y, double width, double height, Colour colour) {
     t_.line({"fill", decimal(x), decimal(y), decimal(width), decimal(height), num(colour)});
 }
 
-void RecordingSurface::drawText(double x, double y, int size, int colour, std::string_view text) {
+void RecordingSurface::drawText(double x, double y, int size, Colour colour,
+                                std::string_view text) {
     t_.line({"text", decimal(x), decimal(y), num(size), num(colour), text});
 }
 
-void RecordingSurface::fillCircle(double x, double y, double radius, int colour) {
+void RecordingSurface::fillCircle(double x, double y, double radius, Colour colour) {
     t_.line({"circle", decimal(x), decimal(y), decimal(radius), num(colour)});
 }
 
@@ -41,12 +51,12 @@ void RecordingBoxes::warning(std::string_view title, std::string_view text) {
 }
 
 bool RecordingMenu::checked(MenuItem item) const {
-    return item == MenuItem::BANGOU ? bangou_ : bgm_;
+    return checks_[slotOf(item)];
 }
 
 void RecordingMenu::setChecked(MenuItem item, bool on) {
-    (item == MenuItem::BANGOU ? bangou_ : bgm_) = on;
-    t_.line({"check", item == MenuItem::BANGOU ? "BANGOU" : "BGM", on ? "1" : "0"});
+    checks_[slotOf(item)] = on;
+    t_.line({"check", CHECK_NAMES[slotOf(item)], on ? "1" : "0"});
 }
 
 std::string RecordingSound::nameOf(std::int32_t buffer) const {

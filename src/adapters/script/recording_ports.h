@@ -3,11 +3,12 @@
 // sound calls go on to the real sound library, whose output is a silent sink.
 #pragma once
 
-#include "ports/surface.h"
 #include "adapters/script/transcript.h"
 #include "ports/ports.h"
 #include "ports/sound_library.h"
+#include "ports/surface.h"
 
+#include <array>
 #include <map>
 #include <string>
 
@@ -17,9 +18,9 @@ class RecordingSurface final : public Surface {
   public:
     explicit RecordingSurface(Transcript& t) : t_(t) {}
     void copyPicture(Picture picture, double x, double y) override;
-    void fillRect(double x, double y, double width, double height, int colour) override;
-    void drawText(double x, double y, int size, int colour, std::string_view text) override;
-    void fillCircle(double x, double y, double radius, int colour) override;
+    void fillRect(double x, double y, double width, double height, Colour colour) override;
+    void drawText(double x, double y, int size, Colour colour, std::string_view text) override;
+    void fillCircle(double x, double y, double radius, Colour colour) override;
     void refresh() override;
 
   private:
@@ -45,8 +46,7 @@ class RecordingMenu final : public MenuChecks {
 
   private:
     Transcript& t_;
-    bool bangou_ = false;
-    bool bgm_ = false;
+    std::array<bool, MENU_ITEM_COUNT> checks_{};
 };
 
 // Prints each call with the name of the file its buffer came from, and passes it on.

@@ -57,34 +57,40 @@ std::optional<int> wholeNumber(const std::string& s) {
     return std::atoi(s.c_str());
 }
 
-std::string code(Code c) {
-    return c == UNSET ? "-" : std::to_string(c);
+// A code as the dump prints it: its number, or "-" for a stone variable still unset.
+std::string code(Stone s) {
+    return s == Stone::UNSET ? "-" : std::to_string(codeNumber(s));
+}
+std::string code(GameCode g) {
+    return std::to_string(codeNumber(g));
+}
+std::string code(Truth t) {
+    return std::to_string(codeNumber(t));
+}
+std::string code(int n) {
+    return std::to_string(n);
+}
+
+template <class V> std::string field(std::string_view key, V value) {
+    return std::string(key) + "=" + code(value);
+}
+
+char boardChar(Cell c) {
+    return c == BLACK ? 'X' : c == WHITE ? 'O' : '.';
 }
 
 } // namespace
 
 void dumpState(const State& st, Transcript& t) {
-    const auto kv = [](std::string_view k, Code v) { return std::string(k) + "=" + code(v); };
-    const std::string parts[] = {kv("GameState", st.GameState),
-                                 kv("GameMode", st.GameMode),
-                                 kv("Turn", st.Turn),
-                                 kv("Opponent", st.Opponent),
-                                 kv("ManStone", st.ManStone),
-                                 kv("ComStone", st.ComStone),
-                                 kv("ResumePending", st.ResumePending),
-                                 kv("MoveCount", st.MoveCount),
-                                 kv("MoveTotal", st.MoveTotal),
-                                 kv("LastX", st.LastX),
-                                 kv("LastY", st.LastY),
-                                 kv("LastStone", st.LastStone)};
-    t.line({"state", parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], parts[7],
-            parts[8], parts[9], parts[10], parts[11]});
+    t.line({"state", field("GameState", st.GameState), field("GameMode", st.GameMode),
+            field("Turn", st.Turn), field("Opponent", st.Opponent), field("ManStone", st.ManStone),
+            field("ComStone", st.ComStone), field("ResumePending", st.ResumePending),
+            field("MoveCount", st.MoveCount), field("MoveTotal", st.MoveTotal),
+            field("LastX", st.LastX), field("LastY", st.LastY), field("LastStone", st.LastStone)});
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
         std::string row;
-        for (int x = FIRST_POINT; x <= LAST_POINT; ++x) {
-            const Code c = st.Board(x, y);
-            row += c == BLACK ? 'X' : c == WHITE ? 'O' : '.';
-        }
+        for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+            row += boardChar(st.Board(x, y));
         t.line({"board", row});
     }
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
@@ -125,7 +131,7 @@ RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::i
                 ignore();
                 continue;
             }
-            game.Form_MouseDown(1, 0, *x, *y);
+            game.Form_MouseDown(*x, *y);
         } else if (cmd == "menu") {
             if (args != 1) return bad("menu takes one control name");
             const MenuNode* node = findCommand(f[1]);

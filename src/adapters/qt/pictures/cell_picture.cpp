@@ -25,13 +25,13 @@ QImage drawCellPicture(Picture p, int scale) {
     for (int py = 0; py < side; ++py) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
         for (int px = 0; px < side; ++px) {
-            const Colour ground = toColour(woodTone(px, py, scale));
-            Colour sum{0, 0, 0};
+            const Shade ground = toColour(woodTone(px, py, scale));
+            Shade sum{0, 0, 0};
             for (int sy = 0; sy < samples; ++sy)
                 for (int sx = 0; sx < samples; ++sx) {
                     const double x = (px + (sx + 0.5) / samples) / scale;
                     const double y = (py + (sy + 0.5) / samples) / scale;
-                    const Colour c = cellColourAt(look, x, y, ground, exact);
+                    const Shade c = cellColourAt(look, x, y, ground, exact);
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                 }
             const double n = samples * samples;

@@ -30,7 +30,7 @@ bool onGridLine(const CellLook& look, double x, double y) {
     return false;
 }
 
-Colour withStarDot(Colour under, double d, bool exact) {
+Shade withStarDot(Shade under, double d, bool exact) {
     if (exact) {
         if (d <= STAR_CORE) return toColour(GRID_LINE);
         if (d <= STAR_SIDES) return toColour(STAR_SIDE);
@@ -78,9 +78,9 @@ CellLook cellLook(Picture p) {
     return {content, true, true, true, true, false, false};
 }
 
-Colour cellColourAt(const CellLook& look, double x, double y, Colour ground, bool exact) {
+Shade cellColourAt(const CellLook& look, double x, double y, Shade ground, bool exact) {
     const bool stone = look.content != Content::KARA;
-    Colour c = look.offBoard ? toColour(OFF_BOARD_GROUND) : ground;
+    Shade c = look.offBoard ? toColour(OFF_BOARD_GROUND) : ground;
 
     if (stone && !look.offBoard) {
         const double d = std::hypot(x - SHADOW_CENTRE, y - SHADOW_CENTRE);

@@ -5,8 +5,8 @@
 // and the stone.
 #pragma once
 
-#include "render/picture.h"
 #include "adapters/qt/pictures/colour_math.h"
+#include "render/picture.h"
 
 namespace narabe {
 
@@ -30,6 +30,6 @@ CellLook cellLook(Picture p);
 // The colour at point (x, y). `ground` is the colour of the wood under the point. The
 // exact form samples the one-pixel drawing (hard edges, only the pictures' own colours);
 // the smooth form is the same drawing for larger scales, with soft shadow and gradients.
-Colour cellColourAt(const CellLook& look, double x, double y, Colour ground, bool exact);
+Shade cellColourAt(const CellLook& look, double x, double y, Shade ground, bool exact);
 
 } // namespace narabe

@@ -9,24 +9,25 @@
 
 namespace narabe {
 
-struct Colour {
+// A colour with fractional channels, 0..255 each.
+struct Shade {
     double r, g, b;
 };
 
-constexpr Colour toColour(Rgb c) {
+constexpr Shade toColour(Rgb c) {
     return {double(c.r), double(c.g), double(c.b)};
 }
 
-constexpr Colour grey(double v) {
+constexpr Shade grey(double v) {
     return {v, v, v};
 }
 
 // a where t = 0, b where t = 1.
-constexpr Colour mix(Colour a, Colour b, double t) {
+constexpr Shade mix(Shade a, Shade b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-inline Rgb toRgb(Colour c) {
+inline Rgb toRgb(Shade c) {
     const auto channel = [](double v) {
         return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 255.0)));
     };

@@ -28,7 +28,7 @@ double arcStrength(Polar p) {
 
 } // namespace
 
-Colour blackStoneAt(double dx, double dy, bool exact) {
+Shade blackStoneAt(double dx, double dy, bool exact) {
     const Polar p = polar(dx, dy);
     const double arc = arcStrength(p);
     if (exact) return arc >= 0.62 ? grey(192) : arc >= 0.28 ? grey(128) : grey(0);
@@ -37,7 +37,7 @@ Colour blackStoneAt(double dx, double dy, bool exact) {
     return grey(sheen + (205 - sheen) * std::pow(arc, 1.25));
 }
 
-Colour whiteStoneAt(double dx, double dy, bool exact) {
+Shade whiteStoneAt(double dx, double dy, bool exact) {
     const Polar p = polar(dx, dy);
     // Lambert light from the upper left and in front.
     const double nz = std::sqrt(std::max(0.0, 1 - p.r * p.r));

@@ -16,7 +16,7 @@ namespace narabe {
 inline constexpr double STONE_CENTRE = 10.5;
 inline constexpr double STONE_RADIUS = 9.5;
 
-Colour blackStoneAt(double dx, double dy, bool exact);
-Colour whiteStoneAt(double dx, double dy, bool exact);
+Shade blackStoneAt(double dx, double dy, bool exact);
+Shade whiteStoneAt(double dx, double dy, bool exact);
 
 } // namespace narabe

@@ -1,6 +1,7 @@
 // A drawing surface that records every call, in order, for tests of the drawing logic.
 #pragma once
 
+#include "common/print_codes.h"
 #include "ports/surface.h"
 
 #include <string>
@@ -14,7 +15,7 @@ struct DrawCall {
     Picture picture = Picture::PG_NAME;
     double x = 0, y = 0;
     double width = 0, height = 0; // rectangles; radius in width for circles
-    int colour = -1;
+    Colour colour{};              // rectangles, texts and circles
     int size = 0;
     std::string text;
 };
@@ -22,21 +23,21 @@ struct DrawCall {
 class RecordingSurface : public Surface {
   public:
     void copyPicture(Picture picture, double x, double y) override {
-        calls.push_back({DrawCall::Kind::Picture, picture, x, y, 0, 0, -1, 0, {}});
+        calls.push_back({DrawCall::Kind::Picture, picture, x, y, 0, 0, {}, 0, {}});
     }
-    void fillRect(double x, double y, double width, double height, int colour) override {
+    void fillRect(double x, double y, double width, double height, Colour colour) override {
         calls.push_back(
             {DrawCall::Kind::Rect, Picture::PG_NAME, x, y, width, height, colour, 0, {}});
     }
-    void drawText(double x, double y, int size, int colour, std::string_view text) override {
+    void drawText(double x, double y, int size, Colour colour, std::string_view text) override {
         calls.push_back(
             {DrawCall::Kind::Text, Picture::PG_NAME, x, y, 0, 0, colour, size, std::string(text)});
     }
-    void fillCircle(double x, double y, double radius, int colour) override {
+    void fillCircle(double x, double y, double radius, Colour colour) override {
         calls.push_back({DrawCall::Kind::Circle, Picture::PG_NAME, x, y, radius, 0, colour, 0, {}});
     }
     void refresh() override {
-        calls.push_back({DrawCall::Kind::Refresh, Picture::PG_NAME, 0, 0, 0, 0, -1, 0, {}});
+        calls.push_back({DrawCall::Kind::Refresh, Picture::PG_NAME, 0, 0, 0, 0, {}, 0, {}});
     }
 
     std::vector<DrawCall> calls;

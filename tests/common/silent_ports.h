@@ -1,0 +1,51 @@
+// Stand-ins for the desktop that answer at once, for driving the game's handlers
+// in-process: message boxes are closed with OK and remembered, pauses are added up instead
+// of slept, the menu keeps its two check marks, the sound library plays nothing.
+#pragma once
+
+#include "common/fake_sound_library.h"
+#include "game/form1.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace narabe::test {
+
+struct SilentPorts final : Surface,
+                           MessageBoxes,
+                           MenuChecks,
+                           Clock,
+                           Browser,
+                           WindowFrame,
+                           Program,
+                           AboutDialog {
+    void copyPicture(Picture, double, double) override {}
+    void fillRect(double, double, double, double, Colour) override {}
+    void drawText(double, double, int, Colour, std::string_view) override {}
+    void fillCircle(double, double, double, Colour) override {}
+    void refresh() override {}
+    void message(std::string_view, std::string_view text) override { messages.emplace_back(text); }
+    void warning(std::string_view, std::string_view text) override { messages.emplace_back(text); }
+    bool checked(MenuItem item) const override { return checks[slotOf(item)]; }
+    void setChecked(MenuItem item, bool on) override { checks[slotOf(item)] = on; }
+    void wait(double seconds) override { waited += seconds; }
+    bool open(std::string_view) override { return true; }
+    void place(double, double, double, double) override {}
+    void end() override { ended = true; }
+    void showModal() override { aboutShown = true; }
+    void unload() override { aboutShown = false; }
+
+    Ports ports() {
+        return Ports{*this, *this, *this, sound, *this, *this, *this, *this, *this, 0, "home"};
+    }
+
+    FakeSoundLibrary sound;
+    std::vector<std::string> messages;
+    std::array<bool, MENU_ITEM_COUNT> checks{};
+    double waited = 0;
+    bool ended = false;
+    bool aboutShown = false;
+};
+
+} // namespace narabe::test
