@@ -108,9 +108,10 @@ template <class T> class PointTable {
     static constexpr std::size_t index(int x, int y) {
         if (x < 0 || x >= TABLE_SIDE || y < 0 || y >= TABLE_SIDE)
             throw std::out_of_range("point table index out of range");
-        return static_cast<std::size_t>(x * TABLE_SIDE + y);
+        return static_cast<std::size_t>(x) * SIDE + static_cast<std::size_t>(y);
     }
-    std::array<T, TABLE_SIDE * TABLE_SIDE> cells_{};
+    static constexpr std::size_t SIDE = TABLE_SIDE;
+    std::array<T, SIDE * SIDE> cells_{};
 };
 
 // The board: what lies on each point.
