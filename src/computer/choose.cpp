@@ -3,20 +3,19 @@
 #include "computer/choose.h"
 
 #include "computer/scoring.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/line_facts.h"
 
 namespace narabe {
 
 Choice com_着手選択(const State& st) {
-    Grid trial = st.Board; // the rule checks put their trial stones here
     Choice best;
     forEachPoint([&](int x, int y) {
         if (st.NearFlag(x, y) != YES || st.Board(x, y) != EMPTY) return;
-        // Both rule checks are made for every flagged empty point, whatever the colour.
-        if (調査_三三(trial, x, y, st.ComStone) != NO) return;
-        if (調査_四四(trial, x, y, st.ComStone) != NO) return;
-        const double s = 調査_得点(st, x, y);
+        // The double-three and double-four rules hold for the computer's stone whatever its
+        // colour; the lines read for them also serve the score.
+        const PointFacts facts = pointFacts(st.Board, x, y, st.ComStone);
+        if (facts.doubleThree() || facts.doubleFour()) return;
+        const double s = scoreWithFacts(st, x, y, facts);
         if (s > best.score) { // strictly greater: ties stay with the first point scanned
             best.score = s;
             best.x = x;

@@ -2,6 +2,7 @@
 // attack (the computer's stone) and defence (the human's stone) decides the score.
 #pragma once
 
+#include "rules/line_facts.h"
 #include "state/state.h"
 
 namespace narabe {
@@ -10,5 +11,8 @@ namespace narabe {
 // the centre bonus (0.1 or 0) when no pattern holds or the point is not flagged. The lines
 // are read as they would be with each side's stone on the point; the board is only read.
 double 調査_得点(const State& st, int x, int y);
+
+// The same score from the facts of the point's lines for the computer's stone, already read.
+double scoreWithFacts(const State& st, int x, int y, const PointFacts& computer);
 
 } // namespace narabe

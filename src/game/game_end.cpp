@@ -25,12 +25,12 @@ void Form1::描画_5並点滅(Stone stone, int x, int y) {
         int x;
         int y;
     };
-    std::array<Point, FIVE> line{};
+    std::array<Point, FIVE_STONES> line{};
     // The last axis in order that holds exactly five is the one that blinks.
     for (const Axis& axis : AXES) {
         const int a = runLength(st_.Board, stone, x, y, axis.first);
         const int b = runLength(st_.Board, stone, x, y, axis.second);
-        if (a + b + 1 != FIVE) continue;
+        if (a + b + 1 != FIVE_STONES) continue;
         const Step s = step(axis.first);
         // From the far end of the first side towards the second side.
         for (std::size_t k = 0; k < line.size(); ++k) {

@@ -1,13 +1,14 @@
-// A four: four in a row through the point with an open end, or a run that one filled
-// gap joins into exactly five with an open far end.
+// The double-four rule from the facts of the four lines through the point.
 #include "rules/double_four.h"
 
-#include "rules/line_rule.h"
+#include "rules/line_facts.h"
 
 namespace narabe {
 
 Truth 調査_四四(Grid& board, int x, int y, Stone stone) {
-    return countLineShapes(board, x, y, stone, FOUR_RULE);
+    const bool forbidden = pointFacts(board, x, y, stone).doubleFour();
+    board(x, y) = EMPTY;
+    return forbidden ? YES : NO;
 }
 
 } // namespace narabe

@@ -6,8 +6,9 @@
 namespace narabe {
 
 // YES (forbidden) when a stone of `stone` on the empty point (x, y) makes a four on two or
-// more axes and does not make exactly five. Puts trial stones on the board while it works
-// and leaves it as it was, with (x, y) EMPTY.
+// more axes and does not make exactly five. A four is four in a row through the point with
+// an end open, or a run that filling one gap beyond an open end joins into exactly five with
+// an open far end; an axis counts once. The point is left EMPTY, whatever it held.
 Truth 調査_四四(Grid& board, int x, int y, Stone stone);
 
 } // namespace narabe

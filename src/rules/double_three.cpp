@@ -1,13 +1,14 @@
-// An open three: both ends of the run through the point open, and either three in a row,
-// or a run that one filled gap joins into exactly four with an open far end.
+// The double-three rule from the facts of the four lines through the point.
 #include "rules/double_three.h"
 
-#include "rules/line_rule.h"
+#include "rules/line_facts.h"
 
 namespace narabe {
 
 Truth 調査_三三(Grid& board, int x, int y, Stone stone) {
-    return countLineShapes(board, x, y, stone, THREE_RULE);
+    const bool forbidden = pointFacts(board, x, y, stone).doubleThree();
+    board(x, y) = EMPTY;
+    return forbidden ? YES : NO;
 }
 
 } // namespace narabe

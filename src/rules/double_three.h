@@ -6,8 +6,10 @@
 namespace narabe {
 
 // YES (forbidden) when a stone of `stone` on the empty point (x, y) makes an open three on
-// two or more axes and does not make exactly five. Puts trial stones on the board while it
-// works and leaves it as it was, with (x, y) EMPTY.
+// two or more axes and does not make exactly five. An open three has both ends of the run
+// through the point open and is three in a row, or a run that filling one gap joins into
+// exactly four with an open far end; an axis counts once. The point is left EMPTY, whatever
+// it held.
 Truth 調査_三三(Grid& board, int x, int y, Stone stone);
 
 } // namespace narabe

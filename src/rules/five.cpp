@@ -9,7 +9,7 @@ Truth 調査_5並び(const Grid& board, Stone stone, int x, int y) {
     for (const Axis& a : AXES) {
         const int n =
             runLength(board, stone, x, y, a.first) + runLength(board, stone, x, y, a.second) + 1;
-        if (n == FIVE) return YES;
+        if (n == FIVE_STONES) return YES;
     }
     return NO;
 }

@@ -6,7 +6,7 @@
 namespace narabe {
 
 // Stones in a line that wins: exactly five (six or more is no five).
-inline constexpr int FIVE = 5;
+inline constexpr int FIVE_STONES = 5;
 
 // YES when a stone of `stone` on (x, y) makes exactly five on some axis. The point itself
 // is counted without being read; the board is only read.

@@ -41,27 +41,4 @@ Cell endCell(const Grid& board, Cell code, int x, int y, Dir d) {
     return board(px, py);
 }
 
-LineView probeAll(const Grid& board, Stone stone, int x, int y) {
-    LineView v;
-    for (std::size_t i = 0; i < STEPS.size(); ++i) {
-        const Dir d = static_cast<Dir>(i);
-        v.run[i] = runLength(board, stone, x, y, d);
-        v.end[i] = endCell(board, stone, x, y, d);
-    }
-    return v;
-}
-
-LineView probeAllPlaced(const Grid& board, Stone stone, int x, int y) {
-    LineView v;
-    for (std::size_t i = 0; i < STEPS.size(); ++i) {
-        const Step s = STEPS[i];
-        v.run[i] = runLength(board, stone, x, y, static_cast<Dir>(i));
-        // On its own edge the walk stops at once on the point, which holds the stone.
-        v.end[i] = atEdge(x, s.dx) || atEdge(y, s.dy)
-                       ? cellOf(stone)
-                       : endCell(board, stone, x + s.dx, y + s.dy, static_cast<Dir>(i));
-    }
-    return v;
-}
-
 } // namespace narabe

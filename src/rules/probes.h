@@ -71,18 +71,4 @@ inline Cell 調査_右下端(const Grid& b, Cell s, int x, int y) {
     return endCell(b, s, x, y, Dir::右下);
 }
 
-// Run lengths and end cells of all eight directions from one point, indexed by Dir.
-struct LineView {
-    std::array<int, DIRECTION_COUNT> run{};
-    std::array<Cell, DIRECTION_COUNT> end{};
-    int runOf(Dir d) const { return run[static_cast<std::size_t>(d)]; }
-    Cell endOf(Dir d) const { return end[static_cast<std::size_t>(d)]; }
-};
-
-// The sixteen probes taken once for (stone, x, y).
-LineView probeAll(const Grid& board, Stone stone, int x, int y);
-// The sixteen probes as they would answer with a stone of `stone` on (x, y), whatever the
-// point holds: the point itself is not read.
-LineView probeAllPlaced(const Grid& board, Stone stone, int x, int y);
-
 } // namespace narabe

@@ -114,8 +114,49 @@ template <class T> class PointTable {
     std::array<T, SIDE * SIDE> cells_{};
 };
 
-// The board: what lies on each point.
-using Grid = PointTable<Cell>;
+// The board: what lies on each point, indexed like a point table, [0..19][0..19], x first,
+// with an index out of range a program error that throws. Around the table lies a margin
+// of GRID_MARGIN cells on every side that holds UNSET for ever, so that the line checks can
+// read a few cells beyond any point of the board without testing where the board ends.
+inline constexpr int GRID_MARGIN = 5;
+
+class Grid {
+  public:
+    // Cells between neighbours in the storage, along x and along y.
+    static constexpr std::ptrdiff_t X_STEP = TABLE_SIDE + 2 * GRID_MARGIN;
+    static constexpr std::ptrdiff_t Y_STEP = 1;
+
+    // Every cell UNSET.
+    constexpr Grid() { cells_.fill(Cell::UNSET); }
+    // The table's cells [0..19][0..19] hold `fill`; the margin stays UNSET.
+    constexpr explicit Grid(Cell fill) : Grid() {
+        for (int x = 0; x < TABLE_SIDE; ++x)
+            for (int y = 0; y < TABLE_SIDE; ++y)
+                (*this)(x, y) = fill;
+    }
+
+    constexpr Cell& operator()(int x, int y) { return cells_[index(x, y)]; }
+    constexpr const Cell& operator()(int x, int y) const { return cells_[index(x, y)]; }
+
+    bool operator==(const Grid&) const = default;
+
+    // The cell (x, y) without a test of the index: x and y in -5..24. Cells off the table
+    // are UNSET. Neighbours lie X_STEP and Y_STEP apart from it.
+    [[nodiscard]] const Cell* at(int x, int y) const {
+        return cells_.data() + static_cast<std::ptrdiff_t>(x + GRID_MARGIN) * X_STEP +
+               (y + GRID_MARGIN) * Y_STEP;
+    }
+
+  private:
+    static constexpr std::size_t index(int x, int y) {
+        if (x < 0 || x >= TABLE_SIDE || y < 0 || y >= TABLE_SIDE)
+            throw std::out_of_range("board index out of range");
+        return static_cast<std::size_t>(x + GRID_MARGIN) * SIDE +
+               static_cast<std::size_t>(y + GRID_MARGIN);
+    }
+    static constexpr std::size_t SIDE = X_STEP;
+    std::array<Cell, SIDE * SIDE> cells_{};
+};
 
 // A table indexed by move number, [0..500]; out-of-range indices throw.
 template <class T> class RecordTable {
@@ -132,27 +173,6 @@ template <class T> class RecordTable {
         return static_cast<std::size_t>(n);
     }
     std::vector<T> entries_;
-};
-
-// Puts a trial stone on a cell for as long as it lives and, however the scope is left, puts
-// the cell's previous content back, or the content `after` when one is given.
-class TrialStone {
-  public:
-    TrialStone(Grid& board, int x, int y, Stone stone)
-        : TrialStone(board, x, y, stone, board(x, y)) {}
-    TrialStone(Grid& board, int x, int y, Stone stone, Cell after)
-        : board_(board), x_(x), y_(y), saved_(after) {
-        board_(x_, y_) = cellOf(stone);
-    }
-    ~TrialStone() { board_(x_, y_) = saved_; }
-    TrialStone(const TrialStone&) = delete;
-    TrialStone& operator=(const TrialStone&) = delete;
-
-  private:
-    Grid& board_;
-    int x_;
-    int y_;
-    Cell saved_;
 };
 
 } // namespace narabe

@@ -1,13 +1,21 @@
 // Properties of the scan over many seeded random positions: it leaves the state exactly as
-// it found it, and whatever it picks is a flagged empty point the rules allow.
+// it found it, whatever it picks is a flagged empty point the rules allow, and the score of
+// every point and the choice agree with a straightforward model of the evaluation, on
+// positions that games reach and on random fillings, with the computer on either side.
+#include "common/played_games.h"
 #include "computer/choose.h"
 #include "computer/position.h"
+#include "computer/reference_score.h"
+#include "computer/scoring.h"
 #include "rules/double_four.h"
 #include "rules/double_three.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <random>
+#include <string>
 
 namespace narabe::test {
 namespace {
@@ -69,6 +77,60 @@ TEST(ChooseProperty, LeavesTheStateAsItWasAndPicksAnAdmissiblePoint) {
         ASSERT_EQ(again.score, c.score);
     }
     EXPECT_GT(found, 2500); // the positions mostly leave something to play
+}
+
+// The same position with the computer on the given side.
+State withComputerOn(State st, Stone com) {
+    st.ComStone = com;
+    st.ManStone = otherStone(com);
+    st.Turn = com;
+    st.Opponent = otherStone(com);
+    return st;
+}
+
+struct PositionSource {
+    const char* name;
+    int count;
+    std::function<State(int index)> make;
+};
+
+TEST(ScoringProperty, EveryPointAndTheChoiceAgreeWithTheStraightforwardModel) {
+    std::mt19937 rng(20261207u);
+    const PositionSource sources[] = {
+        {"played games", 120,
+         [](int i) {
+             return playedPosition(2 + (i * 37) % 200, 7000u + static_cast<unsigned>(i));
+         }},
+        {"random fillings", 300, [&rng](int) { return randomPosition(rng); }},
+    };
+    for (const PositionSource& source : sources) {
+        std::map<double, int> scores; // how often each score came up, so that none is missed
+        int compared = 0;
+        for (int i = 0; i < source.count; ++i) {
+            const State made = source.make(i);
+            for (const Stone com : {BLACK, WHITE}) {
+                const State st = withComputerOn(made, com);
+                const std::string where = std::string(source.name) + " " + std::to_string(i) +
+                                          ", computer " + stoneName(com);
+                forEachPoint([&](int x, int y) {
+                    if (st.Board(x, y) != EMPTY) return;
+                    const double expected = referenceScore(st, x, y);
+                    ASSERT_EQ(調査_得点(st, x, y), expected) << where << " at " << Point{x, y};
+                    ++scores[expected];
+                    ++compared;
+                });
+                const Choice fast = com_着手選択(st);
+                const Choice model = referenceChoice(st);
+                ASSERT_EQ(fast.found, model.found) << where;
+                ASSERT_EQ(Point(fast.x, fast.y), Point(model.x, model.y)) << where;
+                ASSERT_EQ(fast.score, model.score) << where;
+            }
+        }
+        EXPECT_GT(compared, 50000) << source.name;
+        // Every score of the list comes up, so each pattern is put to the test.
+        for (const double s : {1000.0, 900.0, 800.0, 700.0, 500.0, 400.0, 300.0, 0.1, 0.0})
+            EXPECT_GT(scores[s], 10) << source.name << ": score " << s;
+    }
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Properties of the rule checks over many reproducible random positions: no check leaves a
 // trace on the board, the answers do not depend on the colours nor on how the board is
 // turned or mirrored, and they agree with an independent model of the rules.
+#include "common/reference_rules.h"
 #include "rules/double_four.h"
 #include "rules/double_three.h"
 #include "rules/five.h"
 #include "rules/probes.h"
 #include "rules/random_positions.h"
-#include "rules/reference_rules.h"
 
 #include <gtest/gtest.h>
 

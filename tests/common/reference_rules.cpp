@@ -6,7 +6,7 @@
 // joins the stones beyond it into exactly five with an empty point after them. An open three
 // needs both ends open and either three stones in all, or a filling that makes exactly four
 // with an empty point after them.
-#include "rules/reference_rules.h"
+#include "common/reference_rules.h"
 
 #include <array>
 

@@ -1,0 +1,148 @@
+// The table of line facts and reading a point's lines into it.
+#include "rules/line_facts.h"
+
+#include "rules/five.h"
+
+#include <cstddef>
+
+namespace narabe {
+
+namespace {
+
+// The cells read on each side of the point.
+constexpr int WINDOW = 5;
+// What a cell holds, seen from one side.
+enum Digit : std::uint8_t { OPEN = 0, OWN = 1, SHUT = 2 };
+constexpr std::size_t DIGITS = 3;
+// The different cells of one side (3^WINDOW), and of a whole line.
+constexpr std::size_t SIDE_COUNT = 243;
+constexpr std::size_t LINE_COUNT = SIDE_COUNT * SIDE_COUNT;
+
+// One line of the table: the cells at distances 1..WINDOW on the first side, then on the
+// second. Beyond the window a line is taken as shut; no fact depends on what lies there.
+struct Line {
+    std::array<Digit, 2 * WINDOW> cells{};
+
+    [[nodiscard]] constexpr Digit at(int side, int distance) const {
+        if (distance > WINDOW) return SHUT;
+        return cells[static_cast<std::size_t>(side * WINDOW + distance - 1)];
+    }
+    // The side's own stones in an unbroken run from `distance` outwards.
+    [[nodiscard]] constexpr int run(int side, int distance = 1) const {
+        int n = 0;
+        while (at(side, distance + n) == OWN)
+            ++n;
+        return n;
+    }
+    // Whether the cell just beyond a run of `run` stones is an empty point.
+    [[nodiscard]] constexpr bool openAfter(int side, int run) const {
+        return at(side, run + 1) == OPEN;
+    }
+};
+
+static_assert(SIDE_COUNT == DIGITS * DIGITS * DIGITS * DIGITS * DIGITS);
+
+constexpr Line lineOf(std::size_t index) {
+    Line l;
+    for (Digit& d : l.cells) {
+        d = static_cast<Digit>(index % DIGITS);
+        index /= DIGITS;
+    }
+    return l;
+}
+
+// Filling the empty point beyond the run on `side` and taking that side's run again: true
+// when the filled line holds exactly `target` stones and its far end is open.
+constexpr bool gapMakes(const Line& l, int side, int run, int otherRun, int target) {
+    const int filled = run + 1 + l.run(side, run + 2);
+    return filled == target - 1 - otherRun && l.openAfter(side, filled);
+}
+
+// The shape a rule counts on one line: the gate on the open ends, then the straight shape of
+// `target` - 1 stones, or a gap on either open side that makes `target` stones.
+constexpr bool shapeOn(const Line& l, int target, bool bothEndsOpen) {
+    const int a = l.run(0);
+    const int b = l.run(1);
+    const bool openA = l.openAfter(0, a);
+    const bool openB = l.openAfter(1, b);
+    if (bothEndsOpen ? !(openA && openB) : !(openA || openB)) return false;
+    const int straight = target - 2;
+    if (a + b == straight) return true;
+    if (a + b > straight) return false;
+    return (openA && gapMakes(l, 0, a, b, target)) || (openB && gapMakes(l, 1, b, a, target));
+}
+
+constexpr std::uint8_t factsOf(const Line& l) {
+    const int a = l.run(0);
+    const int b = l.run(1);
+    const int runSum = a + b;
+    const int openEnds = (l.openAfter(0, a) ? 1 : 0) + (l.openAfter(1, b) ? 1 : 0);
+    int facts = 0;
+    if (runSum + 1 == FIVE_STONES) facts |= FIVE;
+    if (shapeOn(l, FIVE_STONES, false)) facts |= FOUR;
+    if (shapeOn(l, FIVE_STONES - 1, true)) facts |= THREE;
+    if (runSum == 3) {
+        facts |= RUN3;
+        if (openEnds >= 1) facts |= RUN3_OPEN1;
+        if (openEnds == 2) facts |= RUN3_OPEN2;
+    }
+    if (runSum == 2 && openEnds == 2) facts |= RUN2_OPEN2;
+    return static_cast<std::uint8_t>(facts);
+}
+
+constexpr std::array<std::uint8_t, LINE_COUNT> makeTable() {
+    std::array<std::uint8_t, LINE_COUNT> table{};
+    for (std::size_t i = 0; i < LINE_COUNT; ++i)
+        table[i] = factsOf(lineOf(i));
+    return table;
+}
+
+// The table, worked out on first use (about a millisecond).
+const std::array<std::uint8_t, LINE_COUNT>& factsTable() {
+    static const std::array<std::uint8_t, LINE_COUNT> table = makeTable();
+    return table;
+}
+
+// The digit of every cell code, seen from each side: [BLACK's view, WHITE's view][code].
+constexpr std::array<std::array<Digit, 256>, 2> makeDigits() {
+    std::array<std::array<Digit, 256>, 2> digits{};
+    for (auto& view : digits)
+        view.fill(SHUT);
+    for (auto& view : digits)
+        view[static_cast<std::uint8_t>(Cell::EMPTY)] = OPEN;
+    digits[0][static_cast<std::uint8_t>(Cell::BLACK)] = OWN;
+    digits[1][static_cast<std::uint8_t>(Cell::WHITE)] = OWN;
+    return digits;
+}
+
+constexpr std::array<std::array<Digit, 256>, 2> DIGITS_BY_SIDE = makeDigits();
+
+// The four lines through a point as steps in the board's storage; each line is read from
+// the point outwards, first along the step and then against it.
+constexpr std::array<std::ptrdiff_t, 4> LINE_STEPS = {
+    Grid::X_STEP,                // horizontal
+    Grid::Y_STEP,                // vertical
+    Grid::X_STEP + Grid::Y_STEP, // falling diagonal
+    Grid::X_STEP - Grid::Y_STEP, // rising diagonal
+};
+
+} // namespace
+
+PointFacts pointFacts(const Grid& board, int x, int y, Stone stone) {
+    const std::array<Digit, 256>& digit = DIGITS_BY_SIDE[stone == BLACK ? 0 : 1];
+    const Cell* p = board.at(x, y);
+    // The digits of one side, nearest cell first, as a number in base 3.
+    const auto side = [&](std::ptrdiff_t s) {
+        std::size_t index = 0;
+        for (std::ptrdiff_t k = WINDOW; k >= 1; --k)
+            index = index * DIGITS + digit[static_cast<std::uint8_t>(p[k * s])];
+        return index;
+    };
+    const std::array<std::uint8_t, LINE_COUNT>& table = factsTable();
+    PointFacts facts;
+    for (std::size_t i = 0; i < LINE_STEPS.size(); ++i)
+        facts.lines[i] = table[side(LINE_STEPS[i]) + SIDE_COUNT * side(-LINE_STEPS[i])];
+    return facts;
+}
+
+} // namespace narabe

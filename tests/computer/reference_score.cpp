@@ -1,0 +1,84 @@
+// The evaluation worked out with the named probes on a board that holds the stone.
+#include "computer/reference_score.h"
+
+#include "common/reference_rules.h"
+#include "rules/probes.h"
+
+#include <array>
+
+namespace narabe::test {
+
+namespace {
+
+// One line through the point: the run sum of its two run-length probes and its end cells.
+struct Reading {
+    int runSum;
+    int openEnds;
+};
+
+using RunProbe = int (*)(const Grid&, Cell, int, int);
+using EndProbe = Cell (*)(const Grid&, Cell, int, int);
+struct LineProbes {
+    RunProbe runA, runB;
+    EndProbe endA, endB;
+};
+
+const std::array<LineProbes, 4> LINES = {{
+    {調査_上, 調査_下, 調査_上端, 調査_下端},
+    {調査_左, 調査_右, 調査_左端, 調査_右端},
+    {調査_左上, 調査_右下, 調査_左上端, 調査_右下端},
+    {調査_右上, 調査_左下, 調査_右上端, 調査_左下端},
+}};
+
+// The four lines through (x, y) with a stone of `stone` put on it.
+std::array<Reading, 4> read(const Grid& board, int x, int y, Stone stone) {
+    Grid b = board;
+    b(x, y) = cellOf(stone);
+    const Cell c = cellOf(stone);
+    std::array<Reading, 4> out{};
+    for (std::size_t i = 0; i < LINES.size(); ++i) {
+        const LineProbes& l = LINES[i];
+        out[i].runSum = l.runA(b, c, x, y) + l.runB(b, c, x, y);
+        out[i].openEnds =
+            (l.endA(b, c, x, y) == EMPTY ? 1 : 0) + (l.endB(b, c, x, y) == EMPTY ? 1 : 0);
+    }
+    return out;
+}
+
+bool some(const std::array<Reading, 4>& lines, int runSum, int minOpen) {
+    for (const Reading& r : lines)
+        if (r.runSum == runSum && r.openEnds >= minOpen) return true;
+    return false;
+}
+
+} // namespace
+
+double referenceScore(const State& st, int x, int y) {
+    if (st.NearFlag(x, y) != YES) return st.CentreBonus(x, y);
+    const auto com = read(st.Board, x, y, st.ComStone);
+    const auto man = read(st.Board, x, y, st.ManStone);
+    if (some(com, 4, 0)) return 1000;
+    if (some(man, 4, 0)) return 900;
+    if (some(com, 3, 2)) return 800;
+    if (some(man, 3, 2)) return 700;
+    if (some(com, 3, 1)) return 500;
+    if (some(com, 2, 2)) return 400;
+    if (some(man, 2, 2)) return 300;
+    if (some(man, 3, 0)) return 500;
+    return st.CentreBonus(x, y);
+}
+
+Choice referenceChoice(const State& st) {
+    Choice best;
+    for (int x = 1; x <= 19; ++x)
+        for (int y = 1; y <= 19; ++y) {
+            if (st.NearFlag(x, y) != YES || st.Board(x, y) != EMPTY) continue;
+            if (referenceDoubleThree(st.Board, x, y, st.ComStone) == YES) continue;
+            if (referenceDoubleFour(st.Board, x, y, st.ComStone) == YES) continue;
+            const double s = referenceScore(st, x, y);
+            if (s > best.score) best = {true, x, y, s};
+        }
+    return best;
+}
+
+} // namespace narabe::test
