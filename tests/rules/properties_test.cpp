@@ -1,6 +1,7 @@
 // Properties of the rule checks over many reproducible random positions: no check leaves a
 // trace on the board, the answers do not depend on the colours nor on how the board is
 // turned or mirrored, and they agree with an independent model of the rules.
+#include "common/played_games.h"
 #include "common/reference_rules.h"
 #include "rules/double_four.h"
 #include "rules/double_three.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <random>
 
 namespace narabe {
@@ -118,37 +120,52 @@ TEST(RulePropertiesTest, BoardUntouchedAndAnswersUnderSwapsAndSymmetries) {
 }
 
 // The checks agree with the line-strip model at every empty point of random positions.
+// The checks agree with the line-strip model at every empty point, for both colours, of
+// random fillings around a point and of positions that games reach.
 TEST(RulePropertiesTest, AgreeWithTheLineModelAtEveryEmptyPoint) {
     std::mt19937 random(SEED + 2);
-    Shares yes;
-    int asked = 0;
-    for (int i = 0; i < 60; ++i) {
-        RandomPosition pos = randomPosition(random);
-        for (int x = 1; x <= 19; ++x)
-            for (int y = 1; y <= 19; ++y) {
-                if (pos.board(x, y) != EMPTY) continue;
-                for (const Stone stone : {BLACK, WHITE}) {
-                    const Answers model{referenceFive(pos.board, stone, x, y),
-                                        referenceDoubleFour(pos.board, x, y, stone),
-                                        referenceDoubleThree(pos.board, x, y, stone)};
-                    const Answers answers = askAll(pos.board, x, y, stone);
-                    ASSERT_EQ(answers, model)
-                        << "at (" << x << ", " << y << ") for "
-                        << (stone == BLACK ? "black" : "white") << ": five " << answers.five << "/"
-                        << model.five << ", 四四 " << answers.four << "/" << model.four << ", 三三 "
-                        << answers.three << "/" << model.three << "\n"
-                        << show(pos.board);
-                    ++asked;
-                    yes.five += model.five == YES;
-                    yes.four += model.four == YES;
-                    yes.three += model.three == YES;
+    struct Source {
+        const char* name;
+        std::function<Grid(int)> board;
+    };
+    const Source sources[] = {
+        {"random filling", [&random](int) { return randomPosition(random).board; }},
+        {"played game",
+         [](int i) {
+             return playedPosition(2 + (i * 53) % 200, 9000u + static_cast<unsigned>(i)).Board;
+         }},
+    };
+    for (const Source& source : sources) {
+        Shares yes;
+        int asked = 0;
+        for (int i = 0; i < 60; ++i) {
+            Grid board = source.board(i);
+            for (int x = 1; x <= 19; ++x)
+                for (int y = 1; y <= 19; ++y) {
+                    if (board(x, y) != EMPTY) continue;
+                    for (const Stone stone : {BLACK, WHITE}) {
+                        const Answers model{referenceFive(board, stone, x, y),
+                                            referenceDoubleFour(board, x, y, stone),
+                                            referenceDoubleThree(board, x, y, stone)};
+                        const Answers answers = askAll(board, x, y, stone);
+                        ASSERT_EQ(answers, model)
+                            << source.name << " " << i << " at (" << x << ", " << y << ") for "
+                            << stone << ": five " << answers.five << "/" << model.five << ", 四四 "
+                            << answers.four << "/" << model.four << ", 三三 " << answers.three
+                            << "/" << model.three << "\n"
+                            << show(board);
+                        ++asked;
+                        yes.five += model.five == YES;
+                        yes.four += model.four == YES;
+                        yes.three += model.three == YES;
+                    }
                 }
-            }
+        }
+        EXPECT_GT(asked, 15000) << source.name;
+        EXPECT_GT(yes.five, 100) << source.name << ": fives";
+        EXPECT_GT(yes.four, 10) << source.name << ": double fours";
+        EXPECT_GT(yes.three, 100) << source.name << ": double threes";
     }
-    EXPECT_GT(asked, 15000);
-    EXPECT_GT(yes.five, 100) << "fives";
-    EXPECT_GT(yes.four, 100) << "double fours";
-    EXPECT_GT(yes.three, 100) << "double threes";
 }
 
 } // namespace
