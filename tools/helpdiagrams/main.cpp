@@ -2,12 +2,12 @@
 //
 // Usage:  narabe-helpdiagrams DIRECTORY
 //
-// Writes one PNG picture per position of the diagram table into DIRECTORY (which must
-// exist): a 9 x 9 cut-out of the board made of the very cell and stone pictures the window
-// draws, at twice their natural size, with the point in question marked. A stone that may
-// be played there (a five, a six, a five with fours) is drawn on it inside a red ring; a
-// refused point stays empty under a red cross. The build runs it into the programs' folder,
-// beside the help page.
+// Writes one PNG picture per position of the diagram table into DIRECTORY (made when it
+// is missing): a 9 x 9 cut-out of the board made of the very cell and stone pictures the
+// window draws, at twice their natural size, with the point in question marked. A stone
+// that may be played there (a five, a six, a five with fours) is drawn on it inside a red
+// ring; a refused point stays empty under a red cross. The build runs it into the
+// programs' folder, beside the help page.
 #include "help_diagrams.h"
 
 #include "adapters/qt/pictures/pictures.h"
@@ -110,15 +110,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s DIRECTORY\n", argc > 0 ? argv[0] : "narabe-helpdiagrams");
         return 2;
     }
+    // The folder is made when it is missing; each picture is written whole or not at all.
     const std::filesystem::path directory = argv[1];
     std::error_code error;
-    if (!std::filesystem::is_directory(directory, error)) {
-        std::fprintf(stderr, "%s: not a directory\n", argv[1]);
-        return 1;
-    }
+    std::filesystem::create_directories(directory, error);
     for (const HelpDiagram& d : narabe::help::HELP_DIAGRAMS) {
         const std::filesystem::path path = directory / std::string(d.file);
-        if (!drawDiagram(d).save(QString::fromStdString(path.string()), "PNG")) {
+        if (error || !drawDiagram(d).save(QString::fromStdString(path.string()), "PNG")) {
             std::fprintf(stderr, "%s: cannot write\n", path.string().c_str());
             return 1;
         }
