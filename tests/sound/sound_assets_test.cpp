@@ -1,7 +1,8 @@
 // The five sound files shipped with the game: each is a plain 16-bit PCM file of sensible
 // length that does not clip and starts and ends without a click, the music joins its end
-// to its start smoothly and lasts a whole number of beats, each loads through the real
-// library, and each is exactly what the sound generator makes today.
+// to its start smoothly at an even level and lasts a whole number of beats, the refusal
+// buzz is no louder than the other effects, each loads through the real library, and each
+// is exactly what the sound generator makes today.
 #include "sounds.h"
 #include "synth.h"
 
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -75,6 +77,36 @@ double peak(const std::vector<double>& samples) {
     return largest;
 }
 
+double rms(std::vector<double>::const_iterator from, std::vector<double>::const_iterator to) {
+    double sum = 0;
+    for (auto it = from; it != to; ++it)
+        sum += *it * *it;
+    return from == to ? 0 : std::sqrt(sum / static_cast<double>(to - from));
+}
+
+double decibels(double ratio) {
+    return 20 * std::log10(ratio);
+}
+
+// How loud the loud part of a sound is: the largest RMS over any `window` samples (taken
+// every quarter window), so that a short sound is not made quieter by its own tail.
+double loudPartRms(const std::vector<double>& s, std::size_t window) {
+    if (s.size() <= window) return rms(s.begin(), s.end());
+    double loudest = 0;
+    for (std::size_t from = 0; from + window <= s.size(); from += window / 4)
+        loudest = std::max(loudest, rms(s.begin() + static_cast<std::ptrdiff_t>(from),
+                                        s.begin() + static_cast<std::ptrdiff_t>(from + window)));
+    return loudest;
+}
+
+std::vector<double> samplesOfAsset(const Asset& asset, std::uint32_t* rate = nullptr) {
+    const std::vector<std::byte> bytes = readFile(assetPath(asset));
+    const auto wave = parseWave(bytes); // refers to `bytes`
+    if (!wave) return {};
+    if (rate != nullptr) *rate = wave->format.sampleRate;
+    return samplesOf(*wave);
+}
+
 TEST(SoundAssets, EachIsPlainPcmOfSensibleLengthWithoutClipping) {
     for (const Asset& asset : ASSETS) {
         SCOPED_TRACE(asset.name);
@@ -114,20 +146,57 @@ TEST(SoundAssets, TheMusicLoopsSeamlessly) {
     EXPECT_NEAR(static_cast<double>(n) / beatFrames, soundgen::MUSIC_BEATS, 1e-9);
 
     // Played in a loop, the last sample is followed by the first: the step between them is
-    // no larger than an ordinary step near the join, and the slope carries on.
+    // no larger than a typical step of the music around the join (the median over half a
+    // second on each side), and the slope carries on.
     const double joinStep = s[0] - s[n - 1];
     const double stepBefore = s[n - 1] - s[n - 2];
     const double stepAfter = s[1] - s[0];
-    EXPECT_LT(std::abs(joinStep), 0.002);
+    const std::size_t half = wave->format.sampleRate / 2;
+    std::vector<double> around(s.end() - static_cast<std::ptrdiff_t>(half), s.end());
+    around.insert(around.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(half));
+    std::vector<double> steps;
+    for (std::size_t i = 1; i < around.size(); ++i)
+        steps.push_back(std::abs(around[i] - around[i - 1]));
+    std::nth_element(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2),
+                     steps.end());
+    EXPECT_LE(std::abs(joinStep), steps[steps.size() / 2]);
     EXPECT_LT(std::abs(stepBefore - joinStep), 0.002);
     EXPECT_LT(std::abs(stepAfter - joinStep), 0.002);
 
-    // The music is there between the quiet ends: over a second of it at a time, never silent.
+    // The end flows into the start at the same level: no fade at either end.
+    const double startLevel = rms(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(half));
+    const double endLevel = rms(s.end() - static_cast<std::ptrdiff_t>(half), s.end());
+    EXPECT_LT(std::abs(decibels(startLevel / endLevel)), 3.0)
+        << "first half second " << decibels(startLevel) << " dB, last " << decibels(endLevel)
+        << " dB";
+
+    // The music is there all the way round: over each second of it, never silent.
     const std::size_t second = wave->format.sampleRate;
-    for (std::size_t from = second; from + 2 * second < n; from += second) {
+    for (std::size_t from = 0; from < n; from += second) {
         const std::vector<double> part(s.begin() + static_cast<std::ptrdiff_t>(from),
-                                       s.begin() + static_cast<std::ptrdiff_t>(from + second));
+                                       s.begin() +
+                                           static_cast<std::ptrdiff_t>(std::min(n, from + second)));
         EXPECT_GT(peak(part), 0.05) << "second " << from / second;
+    }
+}
+
+// The refusal buzz is heard often and must not startle: over its loud part it is no louder
+// than any other effect, by RMS over 50 ms and by peak.
+TEST(SoundAssets, TheRefusalIsNoLouderThanTheOtherEffects) {
+    const Asset& refusal = ASSETS[1];
+    std::uint32_t rate = 0;
+    const std::vector<double> buzz = samplesOfAsset(refusal, &rate);
+    ASSERT_FALSE(buzz.empty());
+    const std::size_t window = rate / 20;
+    for (const Asset& other : ASSETS) {
+        if (&other == &refusal || other.mode == 1) continue; // the music is no effect
+        SCOPED_TRACE(other.name);
+        const std::vector<double> effect = samplesOfAsset(other);
+        ASSERT_FALSE(effect.empty());
+        EXPECT_LE(loudPartRms(buzz, window), loudPartRms(effect, window))
+            << decibels(loudPartRms(buzz, window)) << " dB against "
+            << decibels(loudPartRms(effect, window)) << " dB";
+        EXPECT_LE(peak(buzz), peak(effect));
     }
 }
 

@@ -10,7 +10,8 @@ namespace narabe::soundgen {
 
 namespace {
 
-constexpr double EFFECT_PEAK = 0.8; // about -2 dBFS
+constexpr double EFFECT_PEAK = 0.8;  // about -2 dBFS
+constexpr double REFUSAL_PEAK = 0.3; // about -10.5 dBFS
 
 struct Mode {
     double frequency;
@@ -52,7 +53,10 @@ Signal stoneClick() {
 
 Signal refusal() {
     Signal signal(samplesIn(0.3), 0.0);
-    // Two buzzing tones a fourth apart, the second lower: band-limited saw waves, softened.
+    // Two buzzing tones a fourth apart, the second lower: band-limited pulse trains (every
+    // harmonic in cosine phase, so the energy gathers in short pulses), softened. A steady
+    // buzz sounds loud for its level, and the pulses give it a clear attack at a modest
+    // average power: it sits at about the stone sound's loudness, below the other effects.
     struct Tone {
         double start;
         double length;
@@ -65,12 +69,12 @@ Signal refusal() {
             const double amplitude = 0.5 / std::pow(k, 1.3);
             for (std::size_t n = 0; n < voice.size(); ++n)
                 voice[n] += amplitude *
-                            std::sin(2 * PI * k * tone.frequency * static_cast<double>(n) / RATE);
+                            std::cos(2 * PI * k * tone.frequency * static_cast<double>(n) / RATE);
         }
         shapeEnds(voice, 0, voice.size(), 0.004, 0.03);
         mixIn(signal, voice, samplesIn(tone.start), false);
     }
-    normalise(signal, EFFECT_PEAK * 0.55); // a steady buzz sounds loud: keep it lower
+    normalise(signal, REFUSAL_PEAK);
     return signal;
 }
 

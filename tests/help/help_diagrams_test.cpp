@@ -1,0 +1,211 @@
+// The help page's diagrams against the rules engine: each position is one that can arise in
+// a game (stone counts fit the side to move, no five on the board yet), and the point in
+// question gets from the five, double-four and double-three checks exactly the verdict the
+// page shows. Lines are measured here by the test's own walk, not by the game's probes.
+#include "help_diagrams.h"
+
+#include "rules/double_four.h"
+#include "rules/double_three.h"
+#include "rules/five.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace narabe {
+namespace {
+
+using help::HELP_DIAGRAMS;
+using help::HelpDiagram;
+using help::Side;
+using help::Verdict;
+
+struct Point {
+    int x;
+    int y;
+};
+
+struct Step {
+    int dx;
+    int dy;
+};
+constexpr std::array<Step, 4> AXES = {{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
+
+// The diagram on a board of a new game, and the point in question.
+struct Position {
+    Grid board{UNSET};
+    Point point{0, 0};
+    int points = 0; // how many '*' the rows hold
+    int black = 0;
+    int white = 0;
+};
+
+Position positionOf(const HelpDiagram& d) {
+    Position p;
+    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
+            p.board(x, y) = EMPTY;
+    for (int row = 0; row < help::CUT_OUT; ++row) {
+        const std::string_view cells = d.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+            const int x = d.left + column;
+            const int y = d.top + row;
+            const char c = cells[static_cast<std::size_t>(column)];
+            if (c == 'B') {
+                p.board(x, y) = BLACK;
+                ++p.black;
+            } else if (c == 'W') {
+                p.board(x, y) = WHITE;
+                ++p.white;
+            } else if (c == '*') {
+                p.point = {x, y};
+                ++p.points;
+            }
+        }
+    }
+    return p;
+}
+
+Code stoneOf(Side side) {
+    return side == Side::Black ? BLACK : WHITE;
+}
+
+// The stones of `stone` in an unbroken line through (x, y) along one axis, (x, y) counted
+// whatever it holds; the points of the line other than (x, y) go to `line` when given.
+int lineThrough(const Grid& board, Point at, Step axis, Code stone,
+                std::vector<Point>* line = nullptr) {
+    int count = 1;
+    for (const int sign : {1, -1}) {
+        Point q{at.x + sign * axis.dx, at.y + sign * axis.dy};
+        while (onBoard(q.x, q.y) && board(q.x, q.y) == stone) {
+            ++count;
+            if (line != nullptr) line->push_back(q);
+            q = {q.x + sign * axis.dx, q.y + sign * axis.dy};
+        }
+    }
+    return count;
+}
+
+int longestLineThrough(const Grid& board, Point at, Code stone) {
+    int longest = 0;
+    for (const Step axis : AXES)
+        longest = std::max(longest, lineThrough(board, at, axis, stone));
+    return longest;
+}
+
+std::string nameOf(const HelpDiagram& d) {
+    return std::string(d.file);
+}
+
+TEST(HelpDiagrams, EachIsACutOutOfTheBoardWithOnePointInQuestion) {
+    for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        SCOPED_TRACE(nameOf(d));
+        EXPECT_TRUE(onBoard(d.left, d.top));
+        EXPECT_TRUE(onBoard(d.left + help::CUT_OUT - 1, d.top + help::CUT_OUT - 1));
+        for (const std::string_view row : d.rows) {
+            EXPECT_EQ(row.size(), static_cast<std::size_t>(help::CUT_OUT)) << row;
+            EXPECT_EQ(row.find_first_not_of("BW.*"), std::string_view::npos) << row;
+        }
+        const Position p = positionOf(d);
+        EXPECT_EQ(p.points, 1);
+        EXPECT_EQ(p.board(p.point.x, p.point.y), EMPTY);
+    }
+}
+
+TEST(HelpDiagrams, EachCouldAriseInAGame) {
+    for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        SCOPED_TRACE(nameOf(d));
+        const Position p = positionOf(d);
+        // Black moves first: black to move when the counts are equal, white when black
+        // has one stone more.
+        EXPECT_EQ(p.black - p.white, d.mover == Side::Black ? 0 : 1);
+        // Nobody has won yet.
+        for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+            for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
+                const Code c = p.board(x, y);
+                if (c == BLACK || c == WHITE) {
+                    EXPECT_NE(調査_5並び(p.board, c, x, y), YES)
+                        << "five through " << x << ", " << y;
+                }
+            }
+    }
+}
+
+TEST(HelpDiagrams, EachPointGetsTheVerdictItsPictureShows) {
+    for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        SCOPED_TRACE(nameOf(d));
+        const Position p = positionOf(d);
+        const Code me = stoneOf(d.mover);
+        const auto [x, y] = p.point;
+        Grid work = p.board;
+        const int three = 調査_三三(work, x, y, me);
+        const int four = 調査_四四(work, x, y, me);
+        EXPECT_TRUE(work == p.board) << "a check changed the board";
+        work(x, y) = me;
+        const int five = 調査_5並び(work, me, x, y);
+        const int longest = longestLineThrough(work, p.point, me);
+
+        switch (d.verdict) {
+        case Verdict::Wins:
+            EXPECT_EQ(five, YES);
+            EXPECT_EQ(longest, 5);
+            EXPECT_EQ(three, NO);
+            EXPECT_EQ(four, NO);
+            break;
+        case Verdict::NoWin:
+            EXPECT_EQ(five, NO);
+            EXPECT_GE(longest, 6);
+            EXPECT_EQ(three, NO);
+            EXPECT_EQ(four, NO);
+            break;
+        case Verdict::RefusedDoubleThree:
+            EXPECT_EQ(five, NO);
+            EXPECT_EQ(three, YES);
+            break;
+        case Verdict::RefusedDoubleFour:
+            // Asked first, the double-three check must let it through, so that the message
+            // shown is the double four's.
+            EXPECT_EQ(five, NO);
+            EXPECT_EQ(three, NO);
+            EXPECT_EQ(four, YES);
+            break;
+        case Verdict::AllowedFiveWithFours:
+            EXPECT_EQ(five, YES);
+            EXPECT_EQ(three, NO);
+            EXPECT_EQ(four, NO);
+            break;
+        }
+    }
+}
+
+// The move that makes five is allowed although it makes two fours besides: take the five's
+// other stones away and the same point is refused as a double four, by the engine's count.
+TEST(HelpDiagrams, TheFiveWithFoursMakesTwoFoursBesidesTheFive) {
+    int shown = 0;
+    for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        if (d.verdict != Verdict::AllowedFiveWithFours) continue;
+        SCOPED_TRACE(nameOf(d));
+        ++shown;
+        const Position p = positionOf(d);
+        const Code me = stoneOf(d.mover);
+        Grid withoutFive = p.board;
+        int fives = 0;
+        for (const Step axis : AXES) {
+            std::vector<Point> line;
+            if (lineThrough(p.board, p.point, axis, me, &line) != 5) continue;
+            ++fives;
+            for (const Point q : line)
+                withoutFive(q.x, q.y) = EMPTY;
+        }
+        EXPECT_EQ(fives, 1);
+        EXPECT_EQ(調査_5並び(withoutFive, me, p.point.x, p.point.y), NO);
+        EXPECT_EQ(調査_四四(withoutFive, p.point.x, p.point.y, me), YES);
+    }
+    EXPECT_EQ(shown, 1);
+}
+
+} // namespace
+} // namespace narabe
