@@ -4,6 +4,7 @@
 // page shows. Lines are measured here by the test's own walk, not by the game's probes.
 #include "help_diagrams.h"
 
+#include "common/print_codes.h"
 #include "rules/double_four.h"
 #include "rules/double_three.h"
 #include "rules/five.h"
@@ -36,7 +37,7 @@ constexpr std::array<Step, 4> AXES = {{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
 
 // The diagram on a board of a new game, and the point in question.
 struct Position {
-    Grid board{UNSET};
+    Grid board{Cell::UNSET};
     Point point{0, 0};
     int points = 0; // how many '*' the rows hold
     int black = 0;
@@ -55,10 +56,10 @@ Position positionOf(const HelpDiagram& d) {
             const int y = d.top + row;
             const char c = cells[static_cast<std::size_t>(column)];
             if (c == 'B') {
-                p.board(x, y) = BLACK;
+                p.board(x, y) = Cell::BLACK;
                 ++p.black;
             } else if (c == 'W') {
-                p.board(x, y) = WHITE;
+                p.board(x, y) = Cell::WHITE;
                 ++p.white;
             } else if (c == '*') {
                 p.point = {x, y};
@@ -69,13 +70,13 @@ Position positionOf(const HelpDiagram& d) {
     return p;
 }
 
-Code stoneOf(Side side) {
+Stone stoneOf(Side side) {
     return side == Side::Black ? BLACK : WHITE;
 }
 
 // The stones of `stone` in an unbroken line through (x, y) along one axis, (x, y) counted
 // whatever it holds; the points of the line other than (x, y) go to `line` when given.
-int lineThrough(const Grid& board, Point at, Step axis, Code stone,
+int lineThrough(const Grid& board, Point at, Step axis, Stone stone,
                 std::vector<Point>* line = nullptr) {
     int count = 1;
     for (const int sign : {1, -1}) {
@@ -89,7 +90,7 @@ int lineThrough(const Grid& board, Point at, Step axis, Code stone,
     return count;
 }
 
-int longestLineThrough(const Grid& board, Point at, Code stone) {
+int longestLineThrough(const Grid& board, Point at, Stone stone) {
     int longest = 0;
     for (const Step axis : AXES)
         longest = std::max(longest, lineThrough(board, at, axis, stone));
@@ -125,9 +126,9 @@ TEST(HelpDiagrams, EachCouldAriseInAGame) {
         // Nobody has won yet.
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
             for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
-                const Code c = p.board(x, y);
+                const Cell c = p.board(x, y);
                 if (c == BLACK || c == WHITE) {
-                    EXPECT_NE(調査_5並び(p.board, c, x, y), YES)
+                    EXPECT_NE(調査_5並び(p.board, stoneIn(c), x, y), YES)
                         << "five through " << x << ", " << y;
                 }
             }
@@ -138,14 +139,14 @@ TEST(HelpDiagrams, EachPointGetsTheVerdictItsPictureShows) {
     for (const HelpDiagram& d : HELP_DIAGRAMS) {
         SCOPED_TRACE(nameOf(d));
         const Position p = positionOf(d);
-        const Code me = stoneOf(d.mover);
+        const Stone me = stoneOf(d.mover);
         const auto [x, y] = p.point;
         Grid work = p.board;
-        const int three = 調査_三三(work, x, y, me);
-        const int four = 調査_四四(work, x, y, me);
+        const Truth three = 調査_三三(work, x, y, me);
+        const Truth four = 調査_四四(work, x, y, me);
         EXPECT_TRUE(work == p.board) << "a check changed the board";
-        work(x, y) = me;
-        const int five = 調査_5並び(work, me, x, y);
+        work(x, y) = cellOf(me);
+        const Truth five = 調査_5並び(work, me, x, y);
         const int longest = longestLineThrough(work, p.point, me);
 
         switch (d.verdict) {
@@ -190,7 +191,7 @@ TEST(HelpDiagrams, TheFiveWithFoursMakesTwoFoursBesidesTheFive) {
         SCOPED_TRACE(nameOf(d));
         ++shown;
         const Position p = positionOf(d);
-        const Code me = stoneOf(d.mover);
+        const Stone me = stoneOf(d.mover);
         Grid withoutFive = p.board;
         int fives = 0;
         for (const Step axis : AXES) {
