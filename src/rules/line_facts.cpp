@@ -21,7 +21,8 @@ constexpr std::size_t LINE_COUNT = SIDE_COUNT * SIDE_COUNT;
 // One line of the table: the cells at distances 1..WINDOW on the first side, then on the
 // second. Beyond the window a line is taken as shut; no fact depends on what lies there.
 struct Line {
-    std::array<Digit, 2 * WINDOW> cells{};
+    static constexpr std::size_t CELLS = 2 * static_cast<std::size_t>(WINDOW);
+    std::array<Digit, CELLS> cells{};
 
     [[nodiscard]] constexpr Digit at(int side, int distance) const {
         if (distance > WINDOW) return SHUT;
