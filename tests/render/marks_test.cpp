@@ -105,41 +105,44 @@ TEST(AllMoveNumbers, NothingForTheFirstMove) {
     EXPECT_TRUE(s.calls.empty());
 }
 
-TEST(AllMoveNumbers, EveryStoneButTheLastInTheOtherColour) {
-    const std::vector<Move> moves = {
-        {10, 10, BLACK}, {11, 10, WHITE}, {12, 12, BLACK}, {9, 9, WHITE}};
-    const State st = stateWith(moves, moves);
-    RecordingSurface s;
-    描画_全手順番号(s, st, 3);
-    const std::vector<Number> expected = {{12, 12, " 3 ", colourOf(WHITE)},
-                                          {11, 10, " 2 ", colourOf(BLACK)},
-                                          {10, 10, " 1 ", colourOf(WHITE)}};
-    EXPECT_EQ(numbersDrawn(s), expected);
-}
+struct AllNumbersCase {
+    const char* what;
+    std::vector<Move> moves;
+    std::vector<Move> board; // empty: the board shows every move of the record
+    int p;                   // the record index of the last move, which keeps the mark
+    std::vector<Number> expected;
+};
 
-TEST(AllMoveNumbers, EachPointOnceWithItsLatestMoveAndEmptyPointsSkipped) {
-    // (11, 10) was played at move 2 and again at move 4; (4, 4) of move 3 is empty now.
-    const std::vector<Move> moves = {
-        {10, 10, BLACK}, {11, 10, WHITE}, {4, 4, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}};
-    const State st = stateWith(moves, {{10, 10, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}});
-    RecordingSurface s;
-    描画_全手順番号(s, st, 4);
-    const std::vector<Number> expected = {{11, 10, " 4 ", colourOf(WHITE)},
-                                          {10, 10, " 1 ", colourOf(WHITE)}};
-    EXPECT_EQ(numbersDrawn(s), expected);
-}
-
-TEST(AllMoveNumbers, ThePointOfTheMarkStaysFreeEvenForAnEarlierMove) {
-    // Move 5 (index 4) is on the point of move 1, which must not get a number.
-    const std::vector<Move> moves = {
-        {10, 10, BLACK}, {3, 3, WHITE}, {12, 12, BLACK}, {4, 4, WHITE}, {10, 10, BLACK}};
-    const State st = stateWith(moves, moves);
-    RecordingSurface s;
-    描画_全手順番号(s, st, 4);
-    const std::vector<Number> expected = {{4, 4, " 4 ", colourOf(BLACK)},
-                                          {12, 12, " 3 ", colourOf(WHITE)},
-                                          {3, 3, " 2 ", colourOf(BLACK)}};
-    EXPECT_EQ(numbersDrawn(s), expected);
+TEST(AllMoveNumbers, EachStoneOnceWithItsLatestMoveInTheOtherColour) {
+    const AllNumbersCase cases[] = {
+        {"every stone but the last in the other colour",
+         {{10, 10, BLACK}, {11, 10, WHITE}, {12, 12, BLACK}, {9, 9, WHITE}},
+         {},
+         3,
+         {{12, 12, " 3 ", colourOf(WHITE)},
+          {11, 10, " 2 ", colourOf(BLACK)},
+          {10, 10, " 1 ", colourOf(WHITE)}}},
+        // (11, 10) was played at move 2 and again at move 4; (4, 4) of move 3 is empty now.
+        {"each point once with its latest move, empty points skipped",
+         {{10, 10, BLACK}, {11, 10, WHITE}, {4, 4, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}},
+         {{10, 10, BLACK}, {11, 10, BLACK}, {5, 5, WHITE}},
+         4,
+         {{11, 10, " 4 ", colourOf(WHITE)}, {10, 10, " 1 ", colourOf(WHITE)}}},
+        // Move 5 (index 4) is on the point of move 1, which must not get a number.
+        {"the point of the mark stays free even for an earlier move",
+         {{10, 10, BLACK}, {3, 3, WHITE}, {12, 12, BLACK}, {4, 4, WHITE}, {10, 10, BLACK}},
+         {},
+         4,
+         {{4, 4, " 4 ", colourOf(BLACK)},
+          {12, 12, " 3 ", colourOf(WHITE)},
+          {3, 3, " 2 ", colourOf(BLACK)}}},
+    };
+    for (const AllNumbersCase& c : cases) {
+        const State st = stateWith(c.moves, c.board.empty() ? c.moves : c.board);
+        RecordingSurface s;
+        描画_全手順番号(s, st, c.p);
+        EXPECT_EQ(numbersDrawn(s), c.expected) << c.what;
+    }
 }
 
 TEST(AllMoveNumbers, LargeNumbersUseTheirOwnSizes) {
