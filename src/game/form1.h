@@ -10,6 +10,7 @@
 #include "support/help.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,8 @@ class Form1 {
     void 描画_5並点滅(Code stone, int x, int y);
     void 対局_判定(Code winner);
 
+    // The settings file: the one the ports name, else "Narabe1.ini" in the current directory.
+    const std::filesystem::path& settingsFile() const;
     bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
     void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
 
