@@ -57,7 +57,7 @@ QImage drawIcon(int size) {
     if (size < 8) throw std::invalid_argument("an icon is at least 8 pixels");
     const double margin = size * ICON_MARGIN;
     const double perPixel = ICON_BOARD / (size - 2 * margin); // picture pixels per icon pixel
-    const int samples = std::max(3, static_cast<int>(std::ceil(3 * perPixel)));
+    const int samples = std::max(2, static_cast<int>(std::ceil(3 * perPixel)));
     const int woodScale = std::max(1, static_cast<int>(std::lround(1 / perPixel)));
 
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
