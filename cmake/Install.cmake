@@ -3,7 +3,11 @@
 set(NARABE_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 set(NARABE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/narabe)
 
-install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program goes under bin; Debian keeps games in /usr/games, so the package takes it from
+# there (the data folder is ../share/narabe1 from either). Everything else is in the default
+# component, which both the install and the package take.
+install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+install(TARGETS narabe RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
 install(FILES ${NARABE_ASSETS} DESTINATION ${NARABE_INSTALL_DATADIR})
 install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -42,6 +46,9 @@ file(WRITE ${packed}/copyright
 install(FILES ${packed}/copyright DESTINATION ${NARABE_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_COMPONENTS_ALL Unspecified debian_program)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_PACKAGE_NAME narabe)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The NarabeI developers <narabe1@example.org>")

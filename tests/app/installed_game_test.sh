@@ -2,16 +2,16 @@
 # The installed game: `cmake --install` into a new prefix, then the installed program run in
 # a real X server (Xvfb) with a home folder of its own.
 #
-#   installed_game_test.sh BUILD_DIR installed
+#   installed_game_test.sh CMAKE BUILD_DIR installed
 #       Started from a folder that has nothing to do with the game: its window appears with
 #       the desktop entry's window class and its icon, it reads its five sounds from the
 #       prefix, its default Narabe1.ini appears in the configuration folder and nowhere else,
 #       and SIGTERM ends it with status 0, between moves and with a message box open.
-#   installed_game_test.sh BUILD_DIR portable
+#   installed_game_test.sh CMAKE BUILD_DIR portable
 #       Started in a folder that holds the sounds: it reads them there and reads and writes
 #       Narabe1.ini there, and makes no configuration folder.
 set -euo pipefail
-build=$1 mode=$2
+cmake=$1 build=$2 mode=$3
 source "$(cd "$(dirname "$0")" && pwd)/x_display.sh"
 
 work=$(mktemp -d)
@@ -29,7 +29,7 @@ fail() {
 }
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 narabe=$prefix/bin/narabe
 data=$prefix/share/narabe1
 sounds=("その他.wav" "禁止.wav" "石打音.wav" "終局.wav" "BGM.wav")
