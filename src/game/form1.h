@@ -9,6 +9,7 @@
 #include "support/form2.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 namespace narabe {
@@ -68,6 +69,8 @@ class Form1 {
     void 描画_5並点滅(Stone stone, int x, int y);
     void 対局_判定(Stone winner);
 
+    // The settings file: the one the ports name, else "Narabe1.ini" in the current directory.
+    const std::filesystem::path& settingsFile() const;
     bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
     void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
 

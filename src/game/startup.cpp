@@ -17,24 +17,34 @@ namespace {
 constexpr std::int32_t MODE_EFFECT = 3;
 constexpr std::int32_t MODE_MUSIC = 1;
 
-std::string currentDirectory() {
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string(); // UTF-8 everywhere
+    return std::string(text.begin(), text.end());
+}
+
+// The folder of the sounds and the help page: the data folder, or the current directory
+// when none is given.
+std::string startDirectory(const std::filesystem::path& dataDir) {
+    if (!dataDir.empty()) return utf8(dataDir);
     std::error_code ec;
-    const std::u8string dir = std::filesystem::current_path(ec).u8string(); // UTF-8 everywhere
-    return ec ? std::string{} : std::string(dir.begin(), dir.end());
+    const std::filesystem::path dir = std::filesystem::current_path(ec);
+    return ec ? std::string{} : utf8(dir);
 }
 
 } // namespace
 
 void Form1::Form_Load() {
     const SoundPorts sound{io_.sound, io_.boxes};
+    // An empty data folder leaves the bare names, relative to the current directory.
+    const std::filesystem::path& data = io_.dataDir;
     st_.SoundDevice = SoundInit(sound, io_.windowHandle);
-    st_.SndOther = SoundLoad(sound, st_.SoundDevice, u8"その他.wav", MODE_EFFECT);
-    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, u8"禁止.wav", MODE_EFFECT);
-    st_.SndStone = SoundLoad(sound, st_.SoundDevice, u8"石打音.wav", MODE_EFFECT);
-    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, u8"終局.wav", MODE_EFFECT);
-    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, u8"BGM.wav", MODE_MUSIC);
+    st_.SndOther = SoundLoad(sound, st_.SoundDevice, data / u8"その他.wav", MODE_EFFECT);
+    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, data / u8"禁止.wav", MODE_EFFECT);
+    st_.SndStone = SoundLoad(sound, st_.SoundDevice, data / u8"石打音.wav", MODE_EFFECT);
+    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, data / u8"終局.wav", MODE_EFFECT);
+    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, data / u8"BGM.wav", MODE_MUSIC);
 
-    st_.StartDir = currentDirectory();
+    st_.StartDir = startDirectory(data);
     io_.frame.place(WINDOW_LEFT, WINDOW_TOP, WINDOW_WIDTH, WINDOW_HEIGHT);
 
     // The codes and geometry are compile-time constants; the window's green background
@@ -51,7 +61,7 @@ void Form1::Form_Load() {
     for (int i = FIRST_POINT; i <= LAST_POINT; ++i)
         描画_文字列(io_.surface, 0, i + ROW_NUMBER_DROP, i, TEXT_COLOUR, ROW_NUMBER_SIZE);
 
-    読込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm);
+    読込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm, settingsFile());
     初期設定();
 
     fillCentreBonus(st_);
@@ -103,7 +113,11 @@ void Form1::BGM_Click() {
         io_.menu.setChecked(MenuItem::BGM, true);
         io_.sound.dsPlayLooping(st_.SndBgm);
     }
-    書込_環境設定ファイル(io_.menu);
+    書込_環境設定ファイル(io_.menu, settingsFile());
+}
+
+const std::filesystem::path& Form1::settingsFile() const {
+    return io_.settingsFile.empty() ? SETTINGS_FILE : io_.settingsFile;
 }
 
 } // namespace narabe

@@ -13,6 +13,7 @@
 #include "ports/window_frame.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace narabe {
@@ -29,6 +30,11 @@ struct Ports {
     AboutDialog& about;
     std::uintptr_t windowHandle = 0; // handed to the sound device, which may ignore it
     std::string homePage;            // opened from the about dialog
+    // Where the game keeps its files. An empty data folder is the current directory: the
+    // sounds are opened by their bare names and the help page is looked for in the current
+    // directory. An empty settings file is "Narabe1.ini" in the current directory.
+    std::filesystem::path dataDir{};      // the sounds and the help page
+    std::filesystem::path settingsFile{}; // the settings file
 };
 
 } // namespace narabe

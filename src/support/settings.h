@@ -1,4 +1,5 @@
-// The settings file "Narabe1.ini" in the current directory: the two options, move numbers
+// The settings file "Narabe1.ini" (in the current directory unless the program names another
+// place for it): the two options, move numbers
 // and music, mirrored from the check marks of their menu items. Shift-JIS key, CR LF lines.
 #pragma once
 

@@ -1,7 +1,7 @@
-// The sound module: opens the device, reads each sound file of the current directory whole
-// into memory and hands the image to the sound library, and closes the device. A missing
-// file is silently no sound; only a file that is there but cannot be read is reported, with
-// the system's text for the error, in the module's one kind of warning box.
+// The sound module: opens the device, reads each sound file (of the current directory or
+// the game's data folder) whole into memory and hands the image to the sound library, and closes
+// the device. A missing file is silently no sound; only a file that is there but cannot be read is
+// reported, with the system's text for the error, in the module's one kind of warning box.
 #include "support/sound_module.h"
 
 #include "support/files.h"
@@ -80,7 +80,9 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
         SoundWarning(io.boxes, error);
         return 0;
     }
-    const std::u8string name = file.u8string(); // the file's name as UTF-8 on every platform
+    // The buffer is named by the file's bare name, as UTF-8 on every platform, wherever
+    // the file was read from.
+    const std::u8string name = file.filename().u8string();
     return io.library.dsCreateDSB(
         device, std::span<const std::byte>(bytes), mode,
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));

@@ -18,8 +18,9 @@ struct SoundPorts {
 
 // Opens the device for the window; warns when there is none. Returns the device (or 0).
 std::int32_t SoundInit(SoundPorts io, std::uintptr_t window);
-// Loads a sound file of the current directory into a buffer: 0 without a device or when
-// the file is not there; a read error warns with its text and gives 0.
+// Loads a sound file (a bare name is one of the current directory) into a buffer, named by
+// the file's bare name: 0 without a device or when the file is not there; a read error
+// warns with its text and gives 0.
 std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
                        std::int32_t mode);
 // Closes the device, if one was opened.

@@ -5,6 +5,7 @@
 #   real_window_test.sh NARABE SCREEN_CHECK ASSET_DIR [SCREENSHOT.png]
 set -euo pipefail
 narabe=$1 check=$2 assets=$3 shot=${4:-}
+source "$(cd "$(dirname "$0")" && pwd)/x_display.sh"
 
 work=$(mktemp -d)
 xpid="" npid=""
@@ -17,15 +18,7 @@ trap cleanup EXIT
 cp "$assets"/*.wav "$work"/
 cd "$work"
 
-display=""
-for d in $(seq 90 150); do
-    if [ ! -e "/tmp/.X$d-lock" ] && [ ! -e "/tmp/.X11-unix/X$d" ]; then display=":$d"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >xvfb.log 2>&1 &
-xpid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb xvfb.log
 
 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$narabe" >narabe.log 2>&1 &
 npid=$!
@@ -36,11 +29,7 @@ sleep 1 # let the first paint reach the server
 [ -n "$shot" ] && cp "$work/screen.png" "$shot"
 
 xdotool windowfocus --sync "$window" key Escape
-status=""
-for _ in $(seq 100); do
-    if ! kill -0 "$npid" 2>/dev/null; then wait "$npid" && status=0 || status=$?; break; fi
-    sleep 0.1
-done
+wait_for_exit "$npid" 10
 npid_done=$npid npid=""
 [ -n "$status" ] || { echo "FAIL the program did not end after Esc"; kill "$npid_done"; exit 1; }
 [ "$status" -eq 0 ] || { echo "FAIL exit status $status"; cat narabe.log; exit 1; }

@@ -297,3 +297,154 @@ TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
 
 } // namespace
 } // namespace narabe
+
+#include "adapters/qt/signal_watch.h"
+
+#include <gmock/gmock.h>
+
+#include <csignal>
+#include <cstdio>
+#include <sstream>
+
+namespace narabe {
+namespace {
+
+// A sound library that writes every call to standard error as it is made, so that a test
+// in a child process that ends abruptly still shows it, and raises a signal when a chosen
+// buffer is first played. Buffers are numbered in load order: 1 その他, 2 禁止, 3 石打音,
+// 4 終局, 5 BGM.
+class SignallingSound final : public SoundLibrary {
+  public:
+    SignallingSound(int signal, std::int32_t raiseOnPlay)
+        : signal_(signal), raiseOnPlay_(raiseOnPlay) {}
+
+    std::string record;
+
+    std::int32_t dsInitialize(std::uintptr_t) override {
+        note("dsInitialize");
+        return 1;
+    }
+    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::int32_t,
+                             std::string_view) override {
+        note("dsCreateDSB");
+        return ++buffers_;
+    }
+    void dsPlay(std::int32_t buffer) override {
+        note("dsPlay " + std::to_string(buffer));
+        if (buffer == raiseOnPlay_) {
+            raiseOnPlay_ = 0;
+            std::raise(signal_);
+        }
+    }
+    void dsPlayLooping(std::int32_t buffer) override {
+        note("dsPlayLooping " + std::to_string(buffer));
+    }
+    void dsStop(std::int32_t buffer) override { note("dsStop " + std::to_string(buffer)); }
+    void dsFree(std::int32_t buffer) override { note("dsFree " + std::to_string(buffer)); }
+    void dsTerminate(std::int32_t) override { note("dsTerminate"); }
+
+  private:
+    void note(const std::string& call) {
+        record += call + "\n";
+        std::fprintf(stderr, "%s\n", call.c_str());
+    }
+    int signal_;
+    std::int32_t raiseOnPlay_;
+    std::int32_t buffers_ = 0;
+};
+
+// The sound calls among the lines a child process wrote to standard error.
+std::string soundCalls(const std::string& output) {
+    std::string calls;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("ds")) calls += line + "\n";
+    return calls;
+}
+
+constexpr std::string_view SHUTDOWN =
+    "dsFree 1\ndsFree 2\ndsFree 3\ndsFree 4\ndsFree 5\ndsTerminate\n";
+
+// The window program as main() makes it: the window, then the signal watch, then start-up.
+struct WatchedGame {
+    GameFolder folder;
+    SignallingSound sound;
+    MainWindow window{sound, 1};
+    SignalWatch watch{[this] { window.endOnSignal(); }};
+    WatchedGame(int signal, std::int32_t raiseOnPlay) : sound(signal, raiseOnPlay) {
+        window.load();
+        window.show();
+        QApplication::processEvents();
+    }
+    void trigger(const char* control) {
+        window.findChild<QAction*>(QString::fromLatin1(control))->trigger();
+    }
+    void press(int x, int y) {
+        const QPointF at = cellPixel(x, y);
+        QMouseEvent e(QEvent::MouseButtonPress, at, window.view().mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window.view(), &e);
+    }
+};
+
+TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
+    app();
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        WatchedGame game(signal, 0);
+        std::raise(signal);
+        for (int i = 0; i < 100 && !game.window.ended(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_TRUE(game.window.ended()) << "signal " << signal;
+        EXPECT_THAT(game.sound.record, ::testing::EndsWith(SHUTDOWN)) << "signal " << signal;
+        EXPECT_EQ(game.sound.record.find("dsFree"), game.sound.record.size() - SHUTDOWN.size())
+            << "the shutdown runs once";
+    }
+}
+
+// Inside a game handler the shutdown runs and the process ends at once with status 0: the
+// handler does not go on (the last line would show it) and nothing plays after the shutdown.
+struct InsideHandlerCase {
+    const char* name;
+    std::int32_t raiseOnPlay; // the sound that is playing when the signal comes
+    void (*act)(WatchedGame&);
+    std::string lastSounds; // the record's end
+};
+
+TEST(WindowSignals, InsideAHandlerTheShutdownRunsOnceAndTheProcessEndsAtOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::vector<InsideHandlerCase> cases = {
+        // The message box of a press before a game is open when the signal is handled.
+        {"message box", 2, [](WatchedGame& g) { g.press(10, 10); },
+         "dsPlay 2\n" + std::string(SHUTDOWN)},
+        // The about dialog is open.
+        {"about dialog", 1, [](WatchedGame& g) { g.trigger("VER"); },
+         "dsPlay 1\n" + std::string(SHUTDOWN)},
+        // The signal comes with the human's stone; the computer's pause is then over and its
+        // stone is never played.
+        {"computer's pause", 3,
+         [](WatchedGame& g) {
+             {
+                 const BoxCloser answersItsMessage;
+                 g.trigger("SENTE");
+             }
+             g.press(9, 9);
+         },
+         "dsPlay 3\n" + std::string(SHUTDOWN)},
+    };
+    for (const InsideHandlerCase& c : cases) {
+        EXPECT_EXIT(
+            {
+                app();
+                WatchedGame game(SIGTERM, c.raiseOnPlay);
+                c.act(game);
+                std::fprintf(stderr, "the handler went on\n");
+                std::exit(1);
+            },
+            ::testing::ExitedWithCode(0),
+            ::testing::ResultOf(soundCalls, ::testing::EndsWith(c.lastSounds)))
+            << c.name;
+    }
+}
+
+} // namespace
+} // namespace narabe

@@ -119,6 +119,17 @@ TEST_F(SoundModuleTest, APresentFileReachesTheLibraryByteForByte) {
     EXPECT_TRUE(boxes.warnings.empty());
 }
 
+TEST_F(SoundModuleTest, AFileOfAnotherFolderIsReadThereAndNamedByItsBareName) {
+    fs::create_directories(directory / "share" / "narabe1");
+    const fs::path file = directory / "share" / "narabe1" / u8"終局.wav";
+    write(file, everyByte());
+    write(u8"終局.wav", {std::byte{1}}); // a file of that name in the current directory too
+    EXPECT_EQ(load(file), 42);
+    ASSERT_EQ(library.creates.size(), 1u);
+    EXPECT_EQ(library.creates[0].image, everyByte());
+    EXPECT_EQ(library.creates[0].source, "終局.wav");
+}
+
 TEST_F(SoundModuleTest, TheModeAndTheLibrarysAnswerPassThrough) {
     write("BGM.wav", everyByte());
     library.buffer = 0; // the library refuses the image

@@ -1,24 +1,45 @@
-// NarabeⅠ: the desktop program. It reads its settings, sounds and help page from the
-// current directory.
+// NarabeⅠ: the desktop program. It reads its command line before it opens a display,
+// chooses where its files are (see game_folders.h), gives its window the desktop's name
+// and icon, and ends on SIGTERM, SIGINT and SIGHUP the way the close box ends it.
+#include "adapters/qt/command_line.h"
 #include "adapters/qt/fonts.h"
+#include "adapters/qt/game_folders.h"
 #include "adapters/qt/main_window.h"
+#include "adapters/qt/pictures/icon_picture.h"
+#include "adapters/qt/signal_watch.h"
 #include "adapters/sdl/sdl_sound_library.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include <cmath>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = narabe::readCommandLine(argc, argv, std::cout, std::cerr))
+        return *status;
+
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(narabe::drawIcon(size)));
+    QApplication::setWindowIcon(icon);
     narabe::installFontSubstitutes();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
 
+    const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
+    narabe::makeSettingsFolder(folders);
+
     narabe::SdlSoundLibrary sound;
-    narabe::MainWindow window(sound, scale);
+    narabe::MainWindow window(sound, scale, folders);
+    // Watching before the sound device opens: SDL then leaves these signals to the game.
+    const narabe::SignalWatch watch([&window] { window.endOnSignal(); });
     window.load();
     if (window.ended()) return 0;
     window.show();

@@ -2,6 +2,7 @@
 #include "adapters/qt/main_window.h"
 
 #include "adapters/qt/about_box.h"
+#include "adapters/qt/signal_watch.h"
 #include "game/menu_tree.h"
 #include "render/geometry.h"
 #include "render/layout.h"
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace narabe {
@@ -30,7 +33,7 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-MainWindow::MainWindow(SoundLibrary& sound, int scale)
+MainWindow::MainWindow(SoundLibrary& sound, int scale, const GameFolders& folders)
     : view_(new BoardView(scale, this)), scale_(scale) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
@@ -44,16 +47,22 @@ MainWindow::MainWindow(SoundLibrary& sound, int scale)
                    .frame = *this,
                    .program = *this,
                    .about = *this,
-                   .homePage = std::string(HOME_PAGE)};
+                   .homePage = std::string(HOME_PAGE),
+                   .dataDir = folders.dataDir,
+                   .settingsFile = folders.settingsFile};
     form_ = std::make_unique<Form1>(io);
     view_->onPress = [this](double x, double y) {
+        const Busy busy(busy_);
         if (!ended_) form_->Form_MouseDown(x, y);
     };
     view_->setFocus();
 }
 
 void MainWindow::load() {
-    form_->Form_Load();
+    {
+        const Busy busy(busy_);
+        form_->Form_Load();
+    }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -93,11 +102,21 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::run(void (Form1::*handler)()) {
+    const Busy busy(busy_);
     if (!ended_) ((*form_).*handler)();
+}
+
+void MainWindow::endOnSignal() {
+    if (ended_) return;
+    form_->Form_Unload();
+    if (busy_ == 0) return; // the event loop returns from QApplication::exec
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (ended_) return;
+    const Busy busy(busy_);
     if (event->key() == Qt::Key_Escape)
         form_->Form_KeyPress(KEY_ESC);
     else if (!event->text().isEmpty())
@@ -105,6 +124,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    const Busy busy(busy_);
     if (!ended_) form_->Form_Unload();
     event->accept();
 }
@@ -132,6 +152,8 @@ void MainWindow::wait(double seconds) {
     // What was drawn before the pause is shown before it; no input is handled meanwhile.
     view_->refresh();
     sleeper_.wait(seconds);
+    // A signal that came during the pause ends the game before its handler goes on.
+    if (SignalWatch::pending()) endOnSignal();
 }
 
 bool MainWindow::open(std::string_view address) {

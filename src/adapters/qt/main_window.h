@@ -3,6 +3,7 @@
 #pragma once
 
 #include "adapters/qt/board_view.h"
+#include "adapters/qt/game_folders.h"
 #include "adapters/qt/steady_clock.h"
 #include "game/form1.h"
 #include "ports/ports.h"
@@ -26,10 +27,15 @@ class MainWindow final : public QMainWindow,
                          private Program,
                          private AboutDialog {
   public:
-    MainWindow(SoundLibrary& sound, int scale);
+    // The game keeps its files where `folders` says; by default in the current directory.
+    MainWindow(SoundLibrary& sound, int scale, const GameFolders& folders = {});
 
     // Runs the game's start-up; call once before the window is shown.
     void load();
+    // Ends the game the way its close box does, on a signal. Called from inside a game
+    // handler (a message box or the about dialog open, or right after a pause), it then
+    // leaves the process at once with status 0: the handler must not go on.
+    void endOnSignal();
     [[nodiscard]] bool ended() const { return ended_; }
     BoardView& view() { return *view_; }
     Form1& game() { return *form_; }
@@ -39,6 +45,18 @@ class MainWindow final : public QMainWindow,
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Counts the game handlers running, for the whole of each one's run.
+    class Busy {
+      public:
+        explicit Busy(int& depth) : depth_(depth) { ++depth_; }
+        ~Busy() { --depth_; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+      private:
+        int& depth_;
+    };
+
     void buildMenus();
     void run(void (Form1::*handler)());
 
@@ -61,6 +79,7 @@ class MainWindow final : public QMainWindow,
     int scale_;
     QDialog* about_ = nullptr; // the about dialog while it is shown
     bool ended_ = false;
+    int busy_ = 0; // game handlers running (nested ones inside a message box count too)
 };
 
 } // namespace narabe

@@ -9,11 +9,8 @@ namespace narabe {
 
 namespace {
 
-constexpr double CROSSING = 10.0; // first pixel of the grid lines
-
-// The shadow is the stone's disc moved one pixel right and down, a little smaller.
-constexpr double SHADOW_CENTRE = STONE_CENTRE + 1.0;
-constexpr double SHADOW_RADIUS = 9.4;
+constexpr double CROSSING = GRID_CROSSING;
+constexpr double SHADOW_CENTRE = STONE_CENTRE + SHADOW_SHIFT;
 constexpr double SHADOW_SOFTNESS = 0.9;
 
 // The star dot: a black core with a grey border and lighter grey corners at natural size,

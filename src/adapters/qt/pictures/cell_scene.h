@@ -16,6 +16,12 @@ inline constexpr Rgb OFF_BOARD_GROUND{0, 125, 0};
 inline constexpr Rgb STAR_SIDE{128, 128, 128};
 inline constexpr Rgb STAR_CORNER{192, 192, 192};
 
+// The grid lines are one pixel wide, from this column (and row) of the cell.
+inline constexpr double GRID_CROSSING = 10.0;
+// The shadow is the stone's disc moved this far right and down, a little smaller.
+inline constexpr double SHADOW_SHIFT = 1.0;
+inline constexpr double SHADOW_RADIUS = 9.4;
+
 // What one of the 30 cell pictures is made of.
 struct CellLook {
     Content content;

@@ -1,0 +1,73 @@
+# What `cmake --install` puts under the prefix, and the Debian package that `cpack` makes
+# from the same rules (in the release build: cd build/release && cpack).
+set(NARABE_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
+set(NARABE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/narabe)
+
+# The program goes under bin; Debian keeps games in /usr/games, so the package takes it from
+# there (the data folder is ../share/narabe1 from either). Everything else is in the default
+# component, which both the install and the package take.
+install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+install(TARGETS narabe RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
+install(FILES ${NARABE_ASSETS} DESTINATION ${NARABE_INSTALL_DATADIR})
+install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${NARABE_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The manual page and the change log, compressed without a time stamp, so that the same
+# sources give the same bytes.
+find_program(GZIP gzip REQUIRED)
+set(packed ${CMAKE_BINARY_DIR}/packaging)
+foreach(name narabe.6 changelog)
+    add_custom_command(OUTPUT ${packed}/${name}.gz
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${packed}
+                       COMMAND ${GZIP} -9nc ${NARABE_PACKAGING}/${name} > ${packed}/${name}.gz
+                       DEPENDS ${NARABE_PACKAGING}/${name}
+                       COMMENT "Compressing ${name}")
+endforeach()
+add_custom_target(narabe_packed_docs ALL DEPENDS ${packed}/narabe.6.gz ${packed}/changelog.gz)
+install(FILES ${packed}/narabe.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packed}/changelog.gz DESTINATION ${NARABE_DOCDIR})
+
+# The licence, in the machine-readable form Debian reads from share/doc/PACKAGE/copyright.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX REPLACE "\n$" "" licence "${licence}")
+string(REGEX REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REGEX REPLACE "\n" "\n " licence "${licence}")
+file(WRITE ${packed}/copyright
+     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+     "Upstream-Name: NarabeI\n"
+     "Source: https://narabe1.example.org/\n\n"
+     "Files: *\n"
+     "Copyright: 2026 The NarabeI developers\n"
+     "License: Expat\n"
+     " ${licence}\n")
+install(FILES ${packed}/copyright DESTINATION ${NARABE_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_COMPONENTS_ALL Unspecified debian_program)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_PACKAGE_NAME narabe)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "The NarabeI developers <narabe1@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://narabe1.example.org/)
+# The libraries' packages come from dpkg-shlibdeps; the window's serif face is a font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-mincho)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "five in a row on a 19 x 19 board, with a Japanese interface
+NarabeI is a desktop game of five in a row. Black and white place stones
+in turn; exactly five in a row wins, six or more wins nothing, and a move
+that makes two threes or two fours at once is refused unless it makes five.
+Two people can share one mouse, or one person can play the computer.")
+include(CPack)

@@ -1,0 +1,99 @@
+// Choosing the game's folders and making the settings folder.
+#include "adapters/qt/game_folders.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace narabe {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The five files the game loads at start-up.
+constexpr std::array<std::u8string_view, 5> SOUND_FILES = {
+    u8"その他.wav", u8"禁止.wav", u8"石打音.wav", u8"終局.wav", u8"BGM.wav"};
+
+constexpr std::u8string_view GAME_FOLDER = u8"narabe1";
+constexpr std::u8string_view SETTINGS_NAME = u8"Narabe1.ini";
+
+bool isSet(const char* value) {
+    return value != nullptr && *value != '\0';
+}
+
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// $HOME/.config. Empty when neither can be had.
+fs::path configHome(const FolderFacts& facts) {
+    if (isSet(facts.configHome) && fs::path(facts.configHome).is_absolute())
+        return facts.configHome;
+    if (isSet(facts.home)) return fs::path(facts.home) / ".config";
+    return {};
+}
+
+} // namespace
+
+fs::path installedDataFromProgram() {
+    return fs::path(NARABE_DATA_FROM_PROGRAM);
+}
+
+bool holdsGameSounds(const fs::path& folder) {
+    for (std::u8string_view name : SOUND_FILES) {
+        std::error_code error;
+        if (!fs::is_regular_file(folder / name, error)) return false;
+    }
+    return true;
+}
+
+GameFolders chooseGameFolders(const FolderFacts& facts) {
+    if (holdsGameSounds(facts.currentDir)) return {};
+
+    const fs::path installed = (facts.programDir / installedDataFromProgram()).lexically_normal();
+    GameFolders folders;
+    if (holdsGameSounds(installed) || !holdsGameSounds(facts.programDir))
+        folders.dataDir = installed;
+    else
+        folders.dataDir = facts.programDir;
+    const fs::path config = configHome(facts);
+    if (!config.empty()) folders.settingsFile = config / GAME_FOLDER / SETTINGS_NAME;
+    return folders;
+}
+
+FolderFacts processFolderFacts() {
+    FolderFacts facts;
+    facts.programDir =
+        fs::path(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    std::error_code error;
+    facts.currentDir = fs::current_path(error);
+    facts.configHome = std::getenv("XDG_CONFIG_HOME");
+    facts.home = std::getenv("HOME");
+    if (!isSet(facts.home)) {
+        // Without HOME, the home folder the system records for the user.
+        if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) facts.home = user->pw_dir;
+    }
+    return facts;
+}
+
+void makeSettingsFolder(const GameFolders& folders) {
+    if (folders.settingsFile.empty()) return;
+    // The missing folders, outermost first; each made for the user alone.
+    std::vector<fs::path> missing;
+    std::error_code error;
+    for (fs::path dir = folders.settingsFile.parent_path();
+         !dir.empty() && !fs::exists(dir, error) && dir != dir.parent_path();
+         dir = dir.parent_path())
+        missing.push_back(dir);
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (::mkdir(it->c_str(), S_IRWXU) != 0) return;
+}
+
+} // namespace narabe

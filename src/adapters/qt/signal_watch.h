@@ -1,0 +1,34 @@
+// SIGTERM, SIGINT and SIGHUP as events of the window program. The signal handler only
+// notes the signal and writes a byte into a pipe, which is all a handler may safely do;
+// the pipe's read end wakes the event loop, which then calls back on its own thread.
+// The pause of the computer's turn handles no events: it asks pending() when it is over.
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+namespace narabe {
+
+class SignalWatch final : public QObject {
+  public:
+    // Installs the handlers; `onSignal` runs on the event loop's thread after a signal.
+    // One watch at a time.
+    explicit SignalWatch(std::function<void()> onSignal, QObject* parent = nullptr);
+    ~SignalWatch() override;
+    SignalWatch(const SignalWatch&) = delete;
+    SignalWatch& operator=(const SignalWatch&) = delete;
+
+    // Whether one of the signals has arrived since the watch was made.
+    [[nodiscard]] static bool pending();
+
+  private:
+    void drain();
+
+    std::function<void()> onSignal_;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+} // namespace narabe
