@@ -35,10 +35,18 @@ int systemClose(int fd) {
 int systemOpen(const std::filesystem::path& path, FileAccess access) {
     int flags = _O_BINARY | _O_NOINHERIT;
     switch (access) {
-    case FileAccess::READ: flags |= _O_RDONLY; break;
-    case FileAccess::WRITE: flags |= _O_WRONLY; break;
-    case FileAccess::CREATE: flags |= _O_WRONLY | _O_CREAT; break;
-    case FileAccess::NEW: flags |= _O_WRONLY | _O_CREAT | _O_EXCL; break;
+    case FileAccess::READ:
+        flags |= _O_RDONLY;
+        break;
+    case FileAccess::WRITE:
+        flags |= _O_WRONLY;
+        break;
+    case FileAccess::CREATE:
+        flags |= _O_WRONLY | _O_CREAT;
+        break;
+    case FileAccess::NEW:
+        flags |= _O_WRONLY | _O_CREAT | _O_EXCL;
+        break;
     }
     int fd = -1;
     const errno_t failed = _wsopen_s(&fd, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE);
@@ -80,10 +88,18 @@ int systemClose(int fd) {
 int systemOpen(const std::filesystem::path& path, FileAccess access) {
     int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
     switch (access) {
-    case FileAccess::READ: flags |= O_RDONLY; break;
-    case FileAccess::WRITE: flags |= O_WRONLY; break;
-    case FileAccess::CREATE: flags |= O_WRONLY | O_CREAT; break;
-    case FileAccess::NEW: flags |= O_WRONLY | O_CREAT | O_EXCL; break;
+    case FileAccess::READ:
+        flags |= O_RDONLY;
+        break;
+    case FileAccess::WRITE:
+        flags |= O_WRONLY;
+        break;
+    case FileAccess::CREATE:
+        flags |= O_WRONLY | O_CREAT;
+        break;
+    case FileAccess::NEW:
+        flags |= O_WRONLY | O_CREAT | O_EXCL;
+        break;
     }
     int fd = -1;
     do {
@@ -149,8 +165,8 @@ RegularFile openRegular(const std::filesystem::path& path, FileAccess access) {
         return opened;
     }
     opened.size = static_cast<std::uintmax_t>(st.st_size);
-    opened.permissions = static_cast<std::filesystem::perms>(st.st_mode) &
-                         std::filesystem::perms::mask;
+    opened.permissions =
+        static_cast<std::filesystem::perms>(st.st_mode) & std::filesystem::perms::mask;
     opened.file = std::move(fd);
     return opened;
 }
@@ -192,8 +208,7 @@ bool writeInPlace(int fd, std::string_view bytes) {
     // where it stopped, still without cutting what lies beyond.
     std::uint64_t at = 0;
     while (at < bytes.size()) {
-        const std::ptrdiff_t put =
-            systemWriteAt(fd, bytes.data() + at, bytes.size() - at, at);
+        const std::ptrdiff_t put = systemWriteAt(fd, bytes.data() + at, bytes.size() - at, at);
         if (put < 0 && errno == EINTR) continue;
         if (put <= 0) return false;
         at += static_cast<std::uint64_t>(put);

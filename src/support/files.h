@@ -41,9 +41,9 @@ enum class FileAccess {
 
 // What opening a path that should name a regular file found.
 struct RegularFile {
-    FileDescriptor file;  // open only when the path names a regular file
-    int error = 0;        // the system's error number when the open failed, else 0
-    bool other = false;   // the path was opened but names a folder, pipe, device or socket
+    FileDescriptor file; // open only when the path names a regular file
+    int error = 0;       // the system's error number when the open failed, else 0
+    bool other = false;  // the path was opened but names a folder, pipe, device or socket
     std::uintmax_t size = 0;
     std::filesystem::perms permissions = std::filesystem::perms::unknown;
 };

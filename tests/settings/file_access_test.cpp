@@ -1,9 +1,9 @@
 // Reading and writing the settings file where rights, links, leftovers, pipes and devices
 // stand in the way: a write succeeds exactly where a regular file can be opened for writing,
-// goes through links to their targets and keeps the rights of the file it replaces. Each case runs as an ordinary
-// user, also when the tests run as root.
-#include "settings/settings_fixture.h"
+// goes through links to their targets and keeps the rights of the file it replaces. Each case runs
+// as an ordinary user, also when the tests run as root.
 #include "common/unprivileged.h"
+#include "settings/settings_fixture.h"
 
 #include <gtest/gtest.h>
 

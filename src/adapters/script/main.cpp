@@ -3,15 +3,16 @@
 //
 //   narabe-script [--no-sound-device] [--browser-fails] [SCRIPT]
 //
-// The script is read from SCRIPT, or from standard input when it is absent or "-".
-#include "game/form1.h"
+// The script is read from SCRIPT, or from standard input when it is absent or "-": a regular
+// file, a pipe or a terminal, in lines of at most 1 MiB.
 #include "adapters/script/recording_ports.h"
 #include "adapters/script/runner.h"
+#include "adapters/script/script_input.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "game/form1.h"
 
 #include <cstdlib>
 #include <exception>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -33,15 +34,12 @@ int main(int argc, char* argv[]) {
             scriptPath = arg;
     }
 
-    std::ifstream file;
-    if (scriptPath != "-") {
-        file.open(scriptPath, std::ios::binary);
-        if (!file) {
-            std::cerr << "narabe-script: cannot read " << scriptPath << '\n';
-            return 1;
-        }
+    const ScriptInput script = openScript(scriptPath);
+    if (script.status != 0) {
+        std::cerr << "narabe-script: " << script.error << '\n';
+        return script.status;
     }
-    std::istream& in = scriptPath == "-" ? std::cin : file;
+    std::istream in(script.buffer.get());
 
     try {
         Transcript t(std::cout);
