@@ -203,17 +203,22 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-bool writeInPlace(int fd, std::string_view bytes) {
+bool writeInPlace(int fd, std::string_view image, std::size_t length) {
     // One write normally puts everything down; a short one (a full disk) is continued
     // where it stopped, still without cutting what lies beyond.
     std::uint64_t at = 0;
-    while (at < bytes.size()) {
-        const std::ptrdiff_t put = systemWriteAt(fd, bytes.data() + at, bytes.size() - at, at);
+    while (at < image.size()) {
+        const std::ptrdiff_t put = systemWriteAt(fd, image.data() + at, image.size() - at, at);
         if (put < 0 && errno == EINTR) continue;
         if (put <= 0) return false;
         at += static_cast<std::uint64_t>(put);
     }
-    return systemTruncate(fd, bytes.size()) && flushToDisk(fd);
+    return systemTruncate(fd, length) && flushToDisk(fd);
+}
+
+std::uintmax_t openFileSize(int fd) {
+    Stat st{};
+    return systemFstat(fd, &st) == 0 ? static_cast<std::uintmax_t>(st.st_size) : 0;
 }
 
 bool flushToDisk(int fd) {

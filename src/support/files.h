@@ -66,9 +66,13 @@ ReadAll readAll(int fd, std::size_t limit, std::string& bytes, int& error);
 bool writeAll(int fd, std::string_view bytes);
 
 // Replaces the content of an open file in place without ever leaving it empty or shorter
-// than the new content: `bytes` go down at offset 0 in one write over the old content, then
-// the file is cut to their length and flushed to disk.
-bool writeInPlace(int fd, std::string_view bytes);
+// than the new content: `image` goes down at offset 0 in one write over the old content,
+// then the file is cut to its first `length` bytes and flushed to disk. An image longer than
+// `length` covers the old content's tail until the cut.
+bool writeInPlace(int fd, std::string_view image, std::size_t length);
+
+// The size of an open file; 0 when the system cannot tell.
+std::uintmax_t openFileSize(int fd);
 
 // Flushes the file's content to disk; false when the system reports an error.
 bool flushToDisk(int fd);

@@ -8,6 +8,7 @@
 
 #include "support/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <filesystem>
@@ -47,6 +48,21 @@ std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
         file = file.parent_path() / link; // an absolute link replaces the whole path
     }
     return std::nullopt;
+}
+
+// Writes `text` over the file in place. Between the write and the cut that follows it, the
+// file holds the new text followed by what lies beyond it of the old content; where the old
+// content is longer, that tail is covered with "=" bytes, which read as one more line whose
+// key is empty and is therefore ignored. So a write broken off at any point leaves a file
+// that reads as the old settings or as the new ones, never an empty or cut-short one. Of an
+// old file too large to read, only the first SETTINGS_MAX_BYTES are covered: broken off, it
+// would still be too large and read as an error.
+bool writeSettingsInPlace(int fd, const std::string& text) {
+    const auto covered =
+        static_cast<std::size_t>(std::min<std::uintmax_t>(openFileSize(fd), SETTINGS_MAX_BYTES));
+    std::string image = text;
+    if (covered > image.size()) image.resize(covered, '=');
+    return writeInPlace(fd, image, text.size());
 }
 
 enum class Replace { DONE, FAILED, IMPOSSIBLE };
@@ -99,7 +115,7 @@ bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noe
         const Replace replaced = replaceThroughTemporary(*target, text, existing.permissions);
         if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
         if (!existing.file) existing = openRegular(*target, FileAccess::CREATE);
-        return existing.file && writeInPlace(existing.file.get(), text);
+        return existing.file && writeSettingsInPlace(existing.file.get(), text);
     } catch (...) {
         return false;
     }

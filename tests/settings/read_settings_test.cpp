@@ -65,6 +65,14 @@ const std::vector<ReadCase> READ_CASES = {
     {"UTF-8 key is unknown", UTF8_BANGOU + "=ON\r\nBGM=OFF\r\n", {B0}, false, false, false},
     {"keys with blanks or lower case", "BGM =ON\r\n BGM=ON\r\nbgm=ON\r\n", {}, false, false, false},
     {"empty key", "=ON\r\n", {}, false, false, false},
+    // What an in-place write broken off before its cut leaves: the new lines, then "=" bytes
+    // over the rest of the old content.
+    {"covered tail of a longer old file",
+     K + "=ON\r\nBGM=ON\r\n==",
+     {N1, B1, PLAY},
+     true,
+     true,
+     false},
     {"unknown keys ignored",
      "Colour=red\r\n" + K + "=ON\r\nVolume=10\r\nBGM=OFF\r\n",
      {N1, B0},
