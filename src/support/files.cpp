@@ -22,6 +22,32 @@ namespace narabe {
 namespace {
 
 #ifdef _WIN32
+constexpr int READ_ONLY = _O_RDONLY;
+constexpr int WRITE_ONLY = _O_WRONLY;
+constexpr int CREATE_MISSING = _O_CREAT;
+constexpr int EXCLUSIVE = _O_EXCL;
+#else
+constexpr int READ_ONLY = O_RDONLY;
+constexpr int WRITE_ONLY = O_WRONLY;
+constexpr int CREATE_MISSING = O_CREAT;
+constexpr int EXCLUSIVE = O_EXCL;
+#endif
+
+int accessFlags(FileAccess access) {
+    switch (access) {
+    case FileAccess::READ:
+        return READ_ONLY;
+    case FileAccess::WRITE:
+        return WRITE_ONLY;
+    case FileAccess::CREATE:
+        return WRITE_ONLY | CREATE_MISSING;
+    case FileAccess::NEW:
+        return WRITE_ONLY | CREATE_MISSING | EXCLUSIVE;
+    }
+    return READ_ONLY;
+}
+
+#ifdef _WIN32
 using Stat = struct _stat64;
 int systemFstat(int fd, Stat* st) {
     return _fstat64(fd, st);
@@ -33,21 +59,7 @@ int systemClose(int fd) {
     return _close(fd);
 }
 int systemOpen(const std::filesystem::path& path, FileAccess access) {
-    int flags = _O_BINARY | _O_NOINHERIT;
-    switch (access) {
-    case FileAccess::READ:
-        flags |= _O_RDONLY;
-        break;
-    case FileAccess::WRITE:
-        flags |= _O_WRONLY;
-        break;
-    case FileAccess::CREATE:
-        flags |= _O_WRONLY | _O_CREAT;
-        break;
-    case FileAccess::NEW:
-        flags |= _O_WRONLY | _O_CREAT | _O_EXCL;
-        break;
-    }
+    const int flags = _O_BINARY | _O_NOINHERIT | accessFlags(access);
     int fd = -1;
     const errno_t failed = _wsopen_s(&fd, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE);
     if (failed != 0) {
@@ -86,21 +98,7 @@ int systemClose(int fd) {
 // O_NONBLOCK makes the open of a pipe or a device return at once; on a regular file it has
 // no effect.
 int systemOpen(const std::filesystem::path& path, FileAccess access) {
-    int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    switch (access) {
-    case FileAccess::READ:
-        flags |= O_RDONLY;
-        break;
-    case FileAccess::WRITE:
-        flags |= O_WRONLY;
-        break;
-    case FileAccess::CREATE:
-        flags |= O_WRONLY | O_CREAT;
-        break;
-    case FileAccess::NEW:
-        flags |= O_WRONLY | O_CREAT | O_EXCL;
-        break;
-    }
+    const int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | accessFlags(access);
     int fd = -1;
     do {
         fd = ::open(path.c_str(), flags, 0666);
