@@ -12,7 +12,8 @@
 namespace narabe {
 
 inline const std::filesystem::path SETTINGS_FILE = "Narabe1.ini";
-// A larger settings file is not read: it counts as a read error. The game writes 26 bytes.
+// A larger settings file is not read: it counts as a read error. The game writes 25 to 27
+// bytes.
 inline constexpr std::size_t SETTINGS_MAX_BYTES = 64 * 1024;
 
 struct SettingsPorts {
