@@ -5,17 +5,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string_view>
 
 namespace narabe {
+
+// The largest WAV file image a buffer is made from: the library measures memory in 32-bit
+// signed sizes. A larger image never decodes, so the sound module does not even read a
+// larger file and hands over an empty image instead.
+inline constexpr std::size_t MAX_SOUND_IMAGE_BYTES =
+    static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
 
 class SoundLibrary {
   public:
     virtual ~SoundLibrary() = default;
     // Opens the sound device for a window; 0 when none can be opened.
     virtual std::int32_t dsInitialize(std::uintptr_t window) = 0;
-    // A buffer from a whole WAV file image in memory; 0 when the image does not decode.
+    // A buffer from a whole WAV file image in memory; 0 when the image does not decode, which
+    // every image larger than MAX_SOUND_IMAGE_BYTES is taken not to do.
     // `source` names the file the image was read from, for diagnostics only.
     // Mode 1 is the looping music buffer, mode 3 a sound effect.
     virtual std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,

@@ -8,9 +8,10 @@
 
 #include "support/files.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -36,14 +37,6 @@ std::string settingsText(bool bangou, bool bgm) {
     return text;
 }
 
-// Writes all of `text` to `out` and closes it. Returns false when any byte may be missing.
-bool putText(std::FILE* out, const std::string& text) {
-    bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    written = std::fflush(out) == 0 && written;
-    written = std::ferror(out) == 0 && written;
-    return std::fclose(out) == 0 && written;
-}
-
 // Follows symbolic links from `file` to the name that opening it for writing would create or
 // replace, so that a link stays a link. Nothing for a loop of links, which cannot be opened.
 std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
@@ -57,30 +50,42 @@ std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
     return std::nullopt;
 }
 
-// Whether an existing file can be opened for writing. Opening it for appending needs no
-// more than the right to write and changes nothing in it.
-bool openableForWriting(const std::filesystem::path& file) {
-    return FileHandle(openFile(file, "ab")) != nullptr;
+// Writes `text` over the file in place. Between the write and the cut that follows it, the
+// file holds the new text followed by what lies beyond it of the old content; where the old
+// content is longer, that tail is covered with "=" bytes, which read as one more line whose
+// key is empty and is therefore ignored. So a write broken off at any point leaves a file
+// that reads as the old settings or as the new ones, never an empty or cut-short one. Of an
+// old file too large to read, only the first SETTINGS_MAX_BYTES are covered: broken off, it
+// would still be too large and read as an error.
+bool writeSettingsInPlace(int fd, const std::string& text) {
+    const auto covered =
+        static_cast<std::size_t>(std::min<std::uintmax_t>(openFileSize(fd), SETTINGS_MAX_BYTES));
+    std::string image = text;
+    if (covered > image.size()) image.resize(covered, '=');
+    return writeInPlace(fd, image, text.size());
 }
 
 enum class Replace { DONE, FAILED, IMPOSSIBLE };
 
-// Writes `text` to a new temporary file beside `target`, gives it `keep` (the permission bits
-// of the file it replaces; perms::unknown for a new file) and renames it over the target. When the
-// text cannot be written the target is untouched (FAILED); IMPOSSIBLE when there is no temporary
-// file to be had or the rename is refused, which still leaves the target as it was.
+// Writes `text` to a new temporary file beside `target`, flushes it to disk, gives it `keep`
+// (the permission bits of the file it replaces; perms::unknown for a new file) and renames it
+// over the target. When the text cannot be written the target is untouched (FAILED);
+// IMPOSSIBLE when there is no temporary file to be had or the rename is refused, which still
+// leaves the target as it was.
 Replace replaceThroughTemporary(const std::filesystem::path& target, const std::string& text,
                                 std::filesystem::perms keep) {
     std::filesystem::path temporary = target;
     temporary += ".tmp";
     std::error_code error;
-    // The leftover of an interrupted write goes; "x" then makes sure that the file written
-    // is a new one, not whatever a link of that name points to.
+    // The leftover of an interrupted write goes; opening it as a new file then makes sure
+    // that the file written is a new one, not whatever a link of that name points to.
     if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error)))
         std::filesystem::remove(temporary, error);
-    std::FILE* out = openFile(temporary, "wbx");
-    if (out == nullptr) return Replace::IMPOSSIBLE;
-    if (!putText(out, text)) {
+    RegularFile out = openRegular(temporary, FileAccess::NEW);
+    if (!out.file) return Replace::IMPOSSIBLE;
+    const bool written = writeAll(out.file.get(), text) && flushToDisk(out.file.get());
+    out.file = FileDescriptor();
+    if (!written) {
         std::filesystem::remove(temporary, error);
         return Replace::FAILED;
     }
@@ -93,27 +98,24 @@ Replace replaceThroughTemporary(const std::filesystem::path& target, const std::
 }
 
 // Writes the settings for the given check marks to `file`, replacing its content. Returns
-// whether that succeeded. A write fails exactly where opening the file for writing fails;
-// a regular file (or a new one) is replaced through a temporary file so that a write that
-// breaks off leaves the old file whole. Where no temporary file can be made or renamed (a
-// read-only folder holding a writable file, a folder in the temporary file's place), and for
-// a device or a pipe, the file is written in place, which is then the only way to update it.
+// whether that succeeded. A write fails exactly where opening the file for writing fails,
+// and wherever the name holds something other than a regular file (a folder, a pipe, a
+// device, a socket), which is never opened in a way that could wait. A regular file (or a
+// new one) is replaced through a temporary file so that a write that breaks off leaves the
+// old file whole. Where no temporary file can be made or renamed (a read-only folder
+// holding a writable file, a folder in the temporary file's place), the file is written in
+// place, which never leaves it empty or cut short.
 bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noexcept {
     try {
         const std::string text = settingsText(bangou, bgm);
         const auto target = linkTarget(file);
         if (!target) return false;
-        std::error_code error;
-        const std::filesystem::file_status status = std::filesystem::status(*target, error);
-        const bool exists = status.type() != std::filesystem::file_type::not_found;
-        if (exists && !openableForWriting(*target)) return false;
-        if (!exists || status.type() == std::filesystem::file_type::regular) {
-            const auto keep = exists ? status.permissions() : std::filesystem::perms::unknown;
-            const Replace replaced = replaceThroughTemporary(*target, text, keep);
-            if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
-        }
-        std::FILE* out = openFile(*target, "wb");
-        return out != nullptr && putText(out, text);
+        RegularFile existing = openRegular(*target, FileAccess::WRITE);
+        if (!existing.file && (existing.other || existing.error != ENOENT)) return false;
+        const Replace replaced = replaceThroughTemporary(*target, text, existing.permissions);
+        if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
+        if (!existing.file) existing = openRegular(*target, FileAccess::CREATE);
+        return existing.file && writeSettingsInPlace(existing.file.get(), text);
     } catch (...) {
         return false;
     }
@@ -138,40 +140,56 @@ bool applyLine(std::string_view line, SettingsPorts io, std::int32_t bgm) {
     return true;
 }
 
-// The outcome of reading one line from the file.
-enum class LineRead { LINE, END, ERROR };
+// Splits the bytes of the file into lines as they arrive and applies each line at its end:
+// a line ends at CR LF, LF or CR; a last line without a line end is still a line, and the
+// end of the file right after a line end is not.
+class LineReader {
+  public:
+    LineReader(SettingsPorts io, std::int32_t bgm) : io_(io), bgm_(bgm) {}
 
-// Reads the next line into `line`, without its line end (CR LF, LF or CR). A last line
-// without a line end is still a line; the end of the file right after a line end is not.
-LineRead readLine(std::FILE* in, std::string& line) {
-    line.clear();
-    for (;;) {
-        const int c = std::getc(in);
-        if (c == EOF) {
-            if (std::ferror(in) != 0) return LineRead::ERROR;
-            return line.empty() ? LineRead::END : LineRead::LINE;
+    // Takes the next bytes; false as soon as a line without "=" is found.
+    bool take(std::string_view bytes) {
+        for (const char c : bytes) {
+            const bool lfAfterCr = afterCr_ && c == '\n';
+            afterCr_ = c == '\r';
+            if (lfAfterCr) continue;
+            if (c != '\n' && c != '\r') {
+                line_.push_back(c);
+                continue;
+            }
+            if (!applyLine(line_, io_, bgm_)) return false;
+            line_.clear();
         }
-        if (c == '\n') return LineRead::LINE;
-        if (c == '\r') {
-            const int next = std::getc(in);
-            if (next != '\n' && next != EOF) std::ungetc(next, in);
-            return LineRead::LINE;
-        }
-        line.push_back(static_cast<char>(c));
+        return true;
     }
-}
+    // The end of the file: the last line, if it had no line end.
+    bool finish() { return line_.empty() || applyLine(line_, io_, bgm_); }
+
+  private:
+    SettingsPorts io_;
+    std::int32_t bgm_;
+    std::string line_;
+    bool afterCr_ = false;
+};
 
 // Reads and applies every line of the file. Returns false on any error: the file cannot be
-// opened or read, or a line has no "=". Lines before the error keep their effect.
+// opened or read, is not a regular file, holds more than SETTINGS_MAX_BYTES, or a line has
+// no "=". Lines before the error keep their effect.
 bool readSettings(const std::filesystem::path& file, SettingsPorts io, std::int32_t bgm) {
     try {
-        const FileHandle in(openFile(file, "rb"));
-        if (!in) return false;
-        std::string line;
+        const RegularFile in = openRegular(file, FileAccess::READ);
+        if (!in.file || in.size > SETTINGS_MAX_BYTES) return false;
+        LineReader lines(io, bgm);
+        char chunk[4096];
+        std::size_t total = 0;
+        int error = 0;
         for (;;) {
-            const LineRead read = readLine(in.get(), line);
-            if (read == LineRead::END) return true;
-            if (read == LineRead::ERROR || !applyLine(line, io, bgm)) return false;
+            const std::ptrdiff_t got = readSome(in.file.get(), chunk, sizeof chunk, error);
+            if (got < 0) return false;
+            if (got == 0) return lines.finish();
+            total += static_cast<std::size_t>(got);
+            if (total > SETTINGS_MAX_BYTES) return false; // the file grew while being read
+            if (!lines.take(std::string_view(chunk, static_cast<std::size_t>(got)))) return false;
         }
     } catch (const std::bad_alloc&) {
         return false;

@@ -1,21 +1,19 @@
 // The sound module: opens the device, reads each sound file (of the current directory or
 // the game's data folder) whole into memory and hands the image to the sound library, and closes
-// the device. A missing file is silently no sound; only a file that is there but cannot be read is
-// reported, with the system's text for the error, in the module's one kind of warning box.
+// the device. A missing file is silently no sound, and so is a file too large for a buffer,
+// which is not read; only a file that is there but cannot be read is reported, with the
+// system's text for the error, in the module's one kind of warning box.
 #include "support/sound_module.h"
 
 #include "support/files.h"
 
 #include <cerrno>
 #include <cstddef>
-#include <cstdio>
-#include <exception>
 #include <filesystem>
-#include <memory>
+#include <new>
 #include <span>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace narabe {
 
@@ -37,23 +35,32 @@ std::string errorText(int code) {
     return std::generic_category().message(code);
 }
 
-// Reads the whole file into `bytes`. Returns an empty string on success, else the error's
-// text. Reads to the end rather than trusting the size, which a file may not report.
-std::string readWhole(const std::filesystem::path& file, std::vector<std::byte>& bytes) {
-    errno = 0;
-    FileHandle in(openFile(file, "rb"));
-    if (!in) return errorText(errno != 0 ? errno : EIO);
+// What reading a sound file gave: its bytes (none when the file is too large to make a buffer
+// from), or an error's text, or that the name holds no regular file after all.
+struct Loaded {
+    std::string bytes;
+    std::string error;
+    bool absent = false;
+};
 
-    std::byte chunk[16384];
-    for (;;) {
-        errno = 0;
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, in.get());
-        bytes.insert(bytes.end(), chunk, chunk + got);
-        if (got < sizeof chunk) {
-            if (std::ferror(in.get()) != 0) return errorText(errno != 0 ? errno : EIO);
-            return {};
-        }
+// Reads the whole file, but no more than MAX_SOUND_IMAGE_BYTES: a larger one is seen by its
+// size before anything is read, or by reading past the limit when the file grew or reports
+// no size. Reads to the end rather than trusting the size, which a file may not report.
+Loaded readWhole(const std::filesystem::path& file) {
+    Loaded loaded;
+    const RegularFile in = openRegular(file, FileAccess::READ);
+    loaded.absent = in.other;
+    if (in.other || in.size > MAX_SOUND_IMAGE_BYTES) return loaded;
+    if (!in.file) {
+        loaded.error = errorText(in.error);
+        return loaded;
     }
+    loaded.bytes.reserve(static_cast<std::size_t>(in.size));
+    int error = 0;
+    const ReadAll read = readAll(in.file.get(), MAX_SOUND_IMAGE_BYTES, loaded.bytes, error);
+    if (read == ReadAll::FAILED) loaded.error = errorText(error);
+    if (read != ReadAll::DONE) loaded.bytes.clear();
+    return loaded;
 }
 
 } // namespace
@@ -68,23 +75,24 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
                        std::int32_t mode) {
     if (device == 0 || !isPresent(file)) return 0;
 
-    std::vector<std::byte> bytes;
-    std::string error;
+    Loaded loaded;
     try {
-        error = readWhole(file, bytes);
-    } catch (const std::exception& e) {
+        loaded = readWhole(file);
+    } catch (const std::bad_alloc&) {
         // Only running out of memory for a very large file can get here.
-        error = e.what();
+        loaded.error = errorText(ENOMEM);
     }
-    if (!error.empty()) {
-        SoundWarning(io.boxes, error);
+    if (loaded.absent) return 0; // replaced by a pipe or a device since it was seen
+    if (!loaded.error.empty()) {
+        SoundWarning(io.boxes, loaded.error);
         return 0;
     }
-    // The buffer is named by the file's bare name, as UTF-8 on every platform, wherever
-    // the file was read from.
+    // A file too large for a buffer goes to the library as an empty image, which does not
+    // decode, like any other file that is no sound. The buffer is named by the file's bare
+    // name, as UTF-8 on every platform, wherever the file was read from.
     const std::u8string name = file.filename().u8string();
     return io.library.dsCreateDSB(
-        device, std::span<const std::byte>(bytes), mode,
+        device, std::as_bytes(std::span<const char>(loaded.bytes)), mode,
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X server (Xvfb), checks the board on the screen,
 # presses Esc and checks that the program ended and left the default settings file.
+# Every step waits for what it needs (the server, the window mapped, the board painted, the
+# program gone), polling up to a deadline, so that a loaded machine only makes it slower.
 #
 #   real_window_test.sh NARABE SCREEN_CHECK ASSET_DIR [SCREENSHOT.png]
 set -euo pipefail
-narabe=$1 check=$2 assets=$3 shot=${4:-}
-source "$(cd "$(dirname "$0")" && pwd)/x_display.sh"
+narabe=$(realpath "$1") check=$(realpath "$2") assets=$(realpath "$3") shot=${4:+$(realpath "$4")}
+deadline=60 # seconds for each wait
 
 work=$(mktemp -d)
 xpid="" npid=""
@@ -18,20 +20,40 @@ trap cleanup EXIT
 cp "$assets"/*.wav "$work"/
 cd "$work"
 
-start_xvfb xvfb.log
+# Polls COMMAND until it succeeds or the deadline passes.
+await() {
+    local what=$1 end=$((SECONDS + deadline))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$end" ] || { echo "FAIL waited ${deadline} s for $what"; return 1; }
+        sleep 0.1
+    done
+}
+
+# Xvfb picks a free display itself and names it on a descriptor once it listens, so that
+# tests running side by side never take the same one.
+mkfifo displayfd
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>displayfd >xvfb.log 2>&1 &
+xpid=$!
+read -r -t "$deadline" number <displayfd || { echo "FAIL Xvfb named no display"; cat xvfb.log; exit 1; }
+export DISPLAY=:$number
+await "the X server" xdotool getmouselocation
 
 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$narabe" >narabe.log 2>&1 &
 npid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1)
-sleep 1 # let the first paint reach the server
+window=$(timeout "$deadline" xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1) || true
+[ -n "$window" ] || { echo "FAIL no window was mapped"; cat narabe.log; exit 1; }
 
-"$check" "$work/screen.png"
+# Grabs the screen until the board is painted and passes, or the deadline passes.
+"$check" "$work/screen.png" "$deadline"
 [ -n "$shot" ] && cp "$work/screen.png" "$shot"
 
-xdotool windowfocus --sync "$window" key Escape
-wait_for_exit "$npid" 10
-npid_done=$npid npid=""
-[ -n "$status" ] || { echo "FAIL the program did not end after Esc"; kill "$npid_done"; exit 1; }
+timeout "$deadline" xdotool windowfocus --sync "$window" key Escape
+gone() { ! kill -0 "$npid" 2>/dev/null; }
+await "the program to end after Esc" gone
+status=0
+wait "$npid" || status=$?
+npid=""
 [ "$status" -eq 0 ] || { echo "FAIL exit status $status"; cat narabe.log; exit 1; }
 
 printf '\x8e\xe8\x8f\x87\x94\xd4\x8d\x86\x95\x5c\x8e\xa6=OFF\r\nBGM=OFF\r\n' >expected.ini

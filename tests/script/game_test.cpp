@@ -91,6 +91,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "msgbox\t \t先手の番です"},
                   "state\tGameState=3\tGameMode=3\tTurn=15\tOpponent=0\tManStone=0\tComStone=15"
                   "\tResumePending=0\tMoveCount=1"},
+        // After a step back the next press would ask to resume; 対MAN drops that question.
+        StartCase{"taiman_after_back_clears_the_resume_question",
+                  "menu TAIMAN\n" + press({4, 4}) + press({5, 5}) + "menu MODORU\nmenu TAIMAN\n",
+                  {"fill\t6915\t1940\t1800\t2600\t2", "fill\t6915\t1940\t1250\t600\t2",
+                   "picture\tKUROSOTO\t6915\t1940", "picture\tSIROSOTO\t6915\t2255",
+                   "text\t7387.5\t1940\t10\t15\t先手", "text\t7387.5\t2255\t10\t15\t後手",
+                   "msgbox\t \t先手の番です"},
+                  "state\tGameState=3\tGameMode=3\tTurn=15\tOpponent=0\tManStone=0\tComStone=15"
+                  "\tResumePending=0\tMoveCount=1\tMoveTotal=2"},
         // ...while 先手 gives the move to black, played by the human.
         StartCase{"sente_gives_black_the_move",
                   "menu TAIMAN\n" + press({4, 4}) + "menu SENTE\n",
@@ -244,6 +253,72 @@ TEST(GameEnd, HumanFiveBlinksTenTimesNamesTheWinnerAndEndsTheGame) {
     EXPECT_EQ(r.lines[r.lines.size() - 2 * 19 - 2], "msgbox\t開始\t「対局」で始めて下さい");
 }
 
+// The blink of a five on `line`, completed on `mark` by black.
+std::vector<std::string> blinkOf(const std::vector<Pt>& line, Pt mark) {
+    std::vector<std::string> l;
+    for (int round = 0; round < 5; ++round) {
+        for (const Pt p : line)
+            l.push_back(pointLine(emptyPicture(p.x, p.y), p.x, p.y));
+        l.push_back("refresh");
+        l.push_back("wait\t0.2");
+        for (const Pt p : line) {
+            l.push_back(pointLine(stonePicture("KURO", p.x, p.y), p.x, p.y));
+            if (p.x == mark.x && p.y == mark.y)
+                l.push_back("circle\t" + std::to_string(300 + 315 * p.x + 150) + "\t" +
+                            std::to_string(50 + 315 * p.y + 150) + "\t50\t11");
+        }
+        l.push_back("refresh");
+        l.push_back("wait\t0.2");
+    }
+    return l;
+}
+
+struct DoubleFiveCase {
+    const char* name;
+    std::vector<Pt> black; // the last one completes both fives
+    std::vector<Pt> blinking;
+};
+void PrintTo(const DoubleFiveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DoubleFives : public ::testing::TestWithParam<DoubleFiveCase> {};
+
+// Of the axes holding a five, in the order vertical, horizontal, up-left to down-right and
+// down-left to up-right, the last one blinks; only its five points are drawn.
+TEST_P(DoubleFives, BlinkTheLastAxisInOrder) {
+    const DoubleFiveCase& c = GetParam();
+    ScriptFolder folder;
+    const std::vector<Pt> white = {{15, 1}, {15, 3},  {15, 5},  {15, 7},
+                                   {15, 9}, {15, 11}, {15, 13}, {15, 15}};
+    const ScriptRun r = folder.run("menu TAIMAN\n" + alternate(c.black, white));
+    const std::size_t end = r.find("dsPlay\t終局.wav");
+    const std::vector<std::string> expected = blinkOf(c.blinking, c.black.back());
+    ASSERT_NE(end, std::string::npos);
+    ASSERT_GE(end, expected.size());
+    EXPECT_EQ(std::vector<std::string>(r.lines.begin() +
+                                           static_cast<std::ptrdiff_t>(end - expected.size()),
+                                       r.lines.begin() + static_cast<std::ptrdiff_t>(end)),
+              expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, DoubleFives,
+    ::testing::Values(
+        DoubleFiveCase{"vertical_and_horizontal",
+                       {{3, 7}, {4, 7}, {6, 7}, {7, 7}, {5, 5}, {5, 6}, {5, 8}, {5, 9}, {5, 7}},
+                       {{3, 7}, {4, 7}, {5, 7}, {6, 7}, {7, 7}}},
+        DoubleFiveCase{
+            "horizontal_and_falling_diagonal",
+            {{8, 10}, {9, 10}, {11, 10}, {12, 10}, {8, 8}, {9, 9}, {11, 11}, {12, 12}, {10, 10}},
+            {{8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}}},
+        // The rising diagonal is listed from its lower-left end.
+        DoubleFiveCase{
+            "both_diagonals",
+            {{8, 8}, {9, 9}, {11, 11}, {12, 12}, {8, 12}, {9, 11}, {11, 9}, {12, 8}, {10, 10}},
+            {{8, 12}, {9, 11}, {10, 10}, {11, 9}, {12, 8}}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 struct WinnerCase {
     const char* name;
     std::string script;
@@ -302,16 +377,29 @@ TEST(GameEnd, ComputerBlocksTheFirstOfTwoEqualPointsInScanOrder) {
 
 // A board filled without any line of three: colour by (x + 2y + shift) mod 4 < 2, so every
 // row, column and diagonal reads in runs of at most two.
-TEST(GameEnd, FullBoardBetweenPeopleGoesOnAndTheComputerThenDeclaresADraw) {
+struct Sides {
     std::vector<Pt> black;
     std::vector<Pt> white;
-    for (int shift = 0; shift < 4 && black.size() != 181; ++shift) {
-        black.clear();
-        white.clear();
+};
+
+// That board, less the points `empty`.
+Sides stripedBoard(const std::vector<Pt>& empty = {}) {
+    Sides s;
+    for (int shift = 0; shift < 4 && s.black.size() != 181; ++shift) {
+        s.black.clear();
+        s.white.clear();
         for (int x = 1; x <= 19; ++x)
             for (int y = 1; y <= 19; ++y)
-                ((x + 2 * y + shift) % 4 < 2 ? black : white).push_back({x, y});
+                ((x + 2 * y + shift) % 4 < 2 ? s.black : s.white).push_back({x, y});
     }
+    for (const Pt e : empty)
+        for (auto* side : {&s.black, &s.white})
+            std::erase_if(*side, [e](Pt p) { return p.x == e.x && p.y == e.y; });
+    return s;
+}
+
+TEST(GameEnd, FullBoardBetweenPeopleGoesOnAndTheComputerThenDeclaresADraw) {
+    const auto [black, white] = stripedBoard();
     ASSERT_EQ(black.size(), 181u);
     ScriptFolder folder;
     const ScriptRun r = folder.run("menu TAIMAN\n" + alternate(black, white) + "dump\n" +
@@ -330,6 +418,46 @@ TEST(GameEnd, FullBoardBetweenPeopleGoesOnAndTheComputerThenDeclaresADraw) {
     EXPECT_EQ(field(states[1], "GameMode"), "2");
     EXPECT_EQ(field(states[1], "MoveCount"), "361");
 }
+
+// The striped board with a few points left empty, far enough apart that no line through one
+// of them forms a pattern: the computer (black, after 後手) scores each by the centre bonus
+// alone and takes the first best one in scan order (x, then y). Each case turns on the edge
+// of the bonus block 9..12 x 9..12 in one direction.
+struct BonusCase {
+    const char* name;
+    std::vector<Pt> empty;
+    Pt chosen;
+};
+void PrintTo(const BonusCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CentreBonus : public ::testing::TestWithParam<BonusCase> {};
+
+TEST_P(CentreBonus, DecidesBetweenPointsWithoutAPattern) {
+    const BonusCase& c = GetParam();
+    const auto [black, white] = stripedBoard(c.empty);
+    ScriptFolder folder;
+    const ScriptRun r = folder.run("menu TAIMAN\n" + alternate(black, white) + "menu GOTE\ndump\n");
+    EXPECT_EQ(r.count("msgbox\tNarabeⅠ"), 0u) << "no move of the filling was refused";
+    const auto state = r.matching("state\t");
+    ASSERT_EQ(state.size(), 1u);
+    EXPECT_EQ(field(state[0], "MoveCount"), std::to_string(361 - c.empty.size() + 1));
+    EXPECT_EQ(field(state[0], "LastX") + "," + field(state[0], "LastY"),
+              std::to_string(c.chosen.x) + "," + std::to_string(c.chosen.y));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, CentreBonus,
+    ::testing::Values(
+        // (12, 12), the block's last point, has the bonus; (2, 2) has none.
+        BonusCase{"last_point_of_the_block", {{2, 2}, {12, 12}}, {12, 12}},
+        // (13, 12) and (10, 13) lie just beyond it: no bonus, so the first point wins.
+        BonusCase{"just_beyond_the_block", {{2, 2}, {13, 12}, {10, 13}}, {2, 2}},
+        BonusCase{"first_point_of_the_block", {{2, 3}, {9, 9}}, {9, 9}},
+        // (8, 10) and (12, 8) lie just before it.
+        BonusCase{"just_before_the_block", {{2, 2}, {8, 10}, {12, 8}}, {2, 2}}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace
 } // namespace narabe::test

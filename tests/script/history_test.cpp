@@ -99,6 +99,23 @@ TEST(History, BackFromTheFirstMoveShowsTheEmptyBoardThenRefuses) {
     EXPECT_EQ(field(state, "GameState"), "3");
 }
 
+TEST(History, BackFromTheSecondMoveMarksTheFirstAndMakesItTheLast) {
+    ScriptFolder folder;
+    const ScriptRun r =
+        folder.run("menu TAIMAN\n" + alternate({{3, 3}}, {{4, 4}}) + "menu MODORU\ndump\n");
+    auto steps = lastLines(r, 7 + 39);
+    steps.resize(7);
+    EXPECT_EQ(steps, join({{pointLine("KARANAKA", 4, 4), pointLine("KURONAKA", 3, 3),
+                            "circle\t1395\t1145\t50\t11"},
+                           moveCount(1),
+                           {"dsPlay\t石打音.wav"}}));
+    const auto state = r.matching("state\t").at(0);
+    EXPECT_EQ(field(state, "LastX"), "3");
+    EXPECT_EQ(field(state, "LastY"), "3");
+    EXPECT_EQ(field(state, "LastStone"), "0");
+    EXPECT_EQ(field(state, "Turn"), "15"); // the move taken back was white's
+}
+
 // Black's open four on row 7 between two people; then 後手 lets the computer (black)
 // complete it.
 const std::string COMPUTER_WINS =

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <optional>
 
@@ -121,9 +123,16 @@ TEST(StartupState, DumpAfterStartupShowsTheEmptyBoardAndOnlyTheCentreFlagged) {
 
 TEST(ScriptInput, UnparsableLineEndsTheRunWithStatusTwoAfterTheTranscriptSoFar) {
     const std::vector<std::pair<std::string, int>> scripts = {
-        {"key 13\npress 1\n", 2},     {"jump\n", 1},  {"press 1e3 5\n", 1},
-        {"menu NOSUCH\n", 1},         {"key x\n", 1}, {"button Command3\n", 1},
+        {"key 13\npress 1\n", 2},
+        {"jump\n", 1},
+        {"press 1e3 5\n", 1},
+        {"menu NOSUCH\n", 1},
+        {"key x\n", 1},
+        {"button Command3\n", 1},
         {"# c\n\n  dump extra\n", 3},
+        // A line longer than 1 MiB is refused however well it would parse.
+        {"key 13\ndump" + std::string(1024 * 1024 - 4 + 1, ' ') + "\n", 2},
+        {"dump" + std::string(3 * 1024 * 1024, ' '), 1},
     };
     for (const auto& [script, badLine] : scripts) {
         ScriptFolder folder;
@@ -144,6 +153,57 @@ TEST(ScriptInput, FailuresToReadTheScriptOrWriteTheTranscriptExitWithOne) {
     if (std::filesystem::exists("/dev/full")) {
         EXPECT_EQ(folder.runRaw("s > /dev/full 2>/dev/null"), 1) << "a full disk";
     }
+}
+
+// An error message shows at most 60 characters of the bad token, and then its length.
+TEST(ScriptInput, ErrorsQuoteAtMostSixtyCharactersOfTheBadToken) {
+    std::string kana60;
+    for (int i = 0; i < 60; ++i)
+        kana60 += "ガ";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"jump\n", "line 1: unknown command \"jump\"\n"},
+        {std::string(60, 'j') + "\n", "line 1: unknown command \"" + std::string(60, 'j') + "\"\n"},
+        {std::string(100000, 'j') + "\n",
+         "line 1: unknown command \"" + std::string(60, 'j') + "...\" (100000 bytes)\n"},
+        {"menu " + kana60 + "ガ\n",
+         "line 1: no menu item named \"" + kana60 + "...\" (183 bytes)\n"},
+        {"key 1" + std::string(99, 'x') + "\n", "line 1: key takes a whole number, not \"1" +
+                                                    std::string(59, 'x') + "...\" (100 bytes)\n"},
+        {"dump\npress 1 " + std::string(70, '.') + "\n",
+         "line 2: press takes decimal numbers, not \"" + std::string(60, '.') +
+             "...\" (70 bytes)\n"},
+    };
+    for (const auto& [script, message] : cases) {
+        ScriptFolder folder;
+        const ScriptRun r = folder.run(script);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "narabe-script: " + message);
+    }
+}
+
+// The script is read from a regular file, a pipe or a terminal; anything else, such as a
+// device that never ends, is refused at once.
+TEST(ScriptInput, ReadsRegularFilesAndPipesAndRefusesDevices) {
+    ScriptFolder folder;
+    folder.writeFile("s", "dump\n");
+    folder.writeFile("mib", "dump" + std::string(1024 * 1024 - 4, ' ') + "\r\n");
+    ASSERT_EQ(::mkfifo((folder.path() / "p").c_str(), 0600), 0);
+    // The runner in the background reads the pipe that cat then writes.
+    const std::string catIntoPipe = " & cat '" + (folder.path() / "s").string() + "' > '" +
+                                    (folder.path() / "p").string() + "'; wait $!";
+    const std::vector<std::pair<std::string, int>> runs = {
+        {"s >/dev/null", 0},
+        {"mib >/dev/null", 0}, // a line of 1 MiB and a CR
+        {"- < mib >/dev/null", 0},
+        {"- < s >/dev/null", 0},
+        {"p >/dev/null" + catIntoPipe, 0},
+        {"- < p >/dev/null" + catIntoPipe, 0},
+        {"/dev/zero 2>/dev/null", 2},
+        {"- < /dev/zero 2>/dev/null", 2},
+        {"/dev/null 2>/dev/null", 2},
+    };
+    for (const auto& [arguments, status] : runs)
+        EXPECT_EQ(folder.runRaw(arguments), status) << arguments;
 }
 
 TEST(ScriptInput, ButtonWithoutTheAboutDialogIsIgnoredAsWritten) {

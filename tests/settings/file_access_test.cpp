@@ -1,11 +1,16 @@
-// Reading and writing the settings file where rights, links and leftovers stand in the way:
-// a write succeeds exactly where the file can be opened for writing, goes through links to
-// their targets and keeps the rights of the file it replaces. Each case runs as an ordinary
-// user, also when the tests run as root.
+// Reading and writing the settings file where rights, links, leftovers, pipes and devices
+// stand in the way: a write succeeds exactly where a regular file can be opened for writing,
+// goes through links to their targets and keeps the rights of the file it replaces. Each case runs
+// as an ordinary user, also when the tests run as root.
 #include "common/unprivileged.h"
 #include "settings/settings_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <optional>
@@ -32,9 +37,11 @@ const std::string TMP = "Narabe1.ini.tmp";
 const std::string OLD = "BGM=ON\r\n";
 // What the write stores: it runs with move numbers checked and music unchecked.
 const std::string NEW = K + "=ON\r\nBGM=OFF\r\n";
+// Longer than the new content: an in-place write must cut it.
+const std::string LONG = "Colour=red\r\nVolume=10\r\n" + K + "=OFF\r\nBGM=ON\r\n";
 const unsigned CREATED = createdFileMode();
 
-enum class Kind { FILE, FOLDER, LINK, NOTHING };
+enum class Kind { FILE, FOLDER, LINK, FIFO, SOCKET, NOTHING };
 
 // One name in the test folder. A link's target starting with "@" is taken from the test
 // folder's own path, which makes it absolute.
@@ -53,6 +60,12 @@ Entry folder(std::string path, unsigned mode = 0755) {
 }
 Entry link(std::string path, std::string target) {
     return {std::move(path), Kind::LINK, std::move(target)};
+}
+Entry fifo(std::string path) {
+    return {std::move(path), Kind::FIFO, ""};
+}
+Entry socket(std::string path) {
+    return {std::move(path), Kind::SOCKET, ""};
 }
 Entry nothing(std::string path) {
     return {std::move(path), Kind::NOTHING, ""};
@@ -233,6 +246,21 @@ const std::vector<AccessCase> CASES = {
      QUIET,
      {link(INI, "sub/real.ini"), file("sub/real.ini", NEW), nothing("sub/real.ini.tmp")},
      {INI, "sub"}},
+    // In place, where no temporary file can be made: the whole new content, nothing after it.
+    {"write longer file in read-only folder",
+     Action::WRITE,
+     0555,
+     {file(INI, LONG, 0640)},
+     QUIET,
+     {file(INI, NEW, 0640)},
+     {INI}},
+    {"write longer file with folder in temporary file's place",
+     Action::WRITE,
+     0755,
+     {file(INI, LONG), folder(TMP)},
+     QUIET,
+     {file(INI, NEW), folder(TMP)},
+     {INI, TMP}},
     {"write loop of links",
      Action::WRITE,
      0755,
@@ -247,6 +275,34 @@ const std::vector<AccessCase> CASES = {
      CLEARED,
      {link(INI, "sub"), folder("sub"), nothing("sub.tmp")},
      {INI, "sub"}},
+
+    // Names that hold no regular file, also through links: never opened in a way that
+    // waits, neither read nor written.
+    {"write FIFO", Action::WRITE, 0755, {fifo(INI)}, CLEARED, {fifo(INI)}, {INI}},
+    {"write socket", Action::WRITE, 0755, {socket(INI)}, CLEARED, {socket(INI)}, {INI}},
+    {"write link to /dev/full",
+     Action::WRITE,
+     0755,
+     {link(INI, "/dev/full")},
+     CLEARED,
+     {link(INI, "/dev/full")},
+     {INI}},
+    {"read FIFO", Action::READ, 0755, {fifo(INI)}, CLEARED, {fifo(INI)}, {INI}},
+    {"read link to FIFO",
+     Action::READ,
+     0755,
+     {fifo("pipe"), link(INI, "pipe")},
+     CLEARED,
+     {link(INI, "pipe"), fifo("pipe")},
+     {INI, "pipe"}},
+    {"read socket", Action::READ, 0755, {socket(INI)}, CLEARED, {socket(INI)}, {INI}},
+    {"read link to /dev/full",
+     Action::READ,
+     0755,
+     {link(INI, "/dev/full")},
+     CLEARED,
+     {link(INI, "/dev/full")},
+     {INI}},
 
     // Reading: where the file cannot be read, the default write follows the same rules.
     {"read file without rights",
@@ -301,6 +357,18 @@ std::string linkTarget(const std::string& data, const fs::path& base) {
     return !data.empty() && data[0] == '@' ? base.string() + data.substr(1) : data;
 }
 
+// Leaves a socket's name in the file system, as a server does while it listens.
+void bindSocket(const fs::path& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.string().size(), sizeof address.sun_path);
+    path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
 // Lays out the entries, hands them to the ordinary user and only then sets their rights,
 // inner names before the folders holding them, the test folder last.
 void lay(const TempFolder& place, const AccessCase& c) {
@@ -309,6 +377,10 @@ void lay(const TempFolder& place, const AccessCase& c) {
         if (e.kind == Kind::FILE) putFileBytes(path, e.data);
         if (e.kind == Kind::FOLDER) fs::create_directory(path);
         if (e.kind == Kind::LINK) fs::create_symlink(linkTarget(e.data, place.path()), path);
+        if (e.kind == Kind::FIFO) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        }
+        if (e.kind == Kind::SOCKET) bindSocket(path);
     }
     handOver(place.path());
     for (auto e = c.before.rbegin(); e != c.before.rend(); ++e) {
@@ -343,6 +415,12 @@ void expectEntry(const Entry& e, const fs::path& base) {
     case Kind::FOLDER:
         EXPECT_TRUE(fs::is_directory(status));
         break;
+    case Kind::FIFO:
+        EXPECT_TRUE(fs::is_fifo(status));
+        break;
+    case Kind::SOCKET:
+        EXPECT_TRUE(fs::is_socket(status));
+        break;
     case Kind::LINK:
         ASSERT_TRUE(fs::is_symlink(status));
         EXPECT_EQ(fs::read_symlink(path).string(), linkTarget(e.data, base));
@@ -366,7 +444,13 @@ TEST_P(SettingsFileAccess, ResultLogAndFiles) {
     lay(place, c);
     const fs::path settings = place.settings();
 
-    const auto log = runUnprivileged([&] { return act(c.action, settings); });
+    const auto log = runUnprivileged([&] {
+        // A pipe opened in a way that waits would wait for ever: the alarm ends that wait.
+        ::alarm(60);
+        auto calls = act(c.action, settings);
+        ::alarm(0);
+        return calls;
+    });
 
     ASSERT_TRUE(log.has_value()) << "the ordinary user's part did not finish";
     EXPECT_EQ(*log, c.log);

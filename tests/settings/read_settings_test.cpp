@@ -21,6 +21,11 @@ const std::string B1 = "check BGM 1";
 const std::string B0 = "check BGM 0";
 const std::string PLAY = "dsPlayLooping 7";
 
+// `head`, then one unknown key whose value fills the file up to `size` bytes.
+std::string sized(const std::string& head, std::size_t size) {
+    return head + "Pad=" + std::string(size - head.size() - 6, 'x') + "\r\n";
+}
+
 struct ReadCase {
     const char* name;
     std::optional<std::string> content; // nothing: no file
@@ -60,6 +65,14 @@ const std::vector<ReadCase> READ_CASES = {
     {"UTF-8 key is unknown", UTF8_BANGOU + "=ON\r\nBGM=OFF\r\n", {B0}, false, false, false},
     {"keys with blanks or lower case", "BGM =ON\r\n BGM=ON\r\nbgm=ON\r\n", {}, false, false, false},
     {"empty key", "=ON\r\n", {}, false, false, false},
+    // What an in-place write broken off before its cut leaves: the new lines, then "=" bytes
+    // over the rest of the old content.
+    {"covered tail of a longer old file",
+     K + "=ON\r\nBGM=ON\r\n==",
+     {N1, B1, PLAY},
+     true,
+     true,
+     false},
     {"unknown keys ignored",
      "Colour=red\r\n" + K + "=ON\r\nVolume=10\r\nBGM=OFF\r\n",
      {N1, B0},
@@ -74,6 +87,10 @@ const std::vector<ReadCase> READ_CASES = {
      false,
      true},
     {"lone CR splits a value", "BGM=O\rN\r\n", {B0, N0, B0}, false, false, true},
+    // Up to 64 KiB the file is read; a larger one is a read error before any line counts.
+    {"64 KiB file", sized("BGM=ON\r\n", 64 * 1024), {B1, PLAY}, false, true, false},
+    {"file over 64 KiB", sized("BGM=ON\r\n", 64 * 1024 + 1), {N0, B0}, false, false, true},
+    {"1 MiB file", sized(K + "=ON\r\n", 1024 * 1024), {N0, B0}, false, false, true},
 };
 
 // Names the case in test output instead of dumping its bytes.

@@ -152,6 +152,20 @@ TEST_F(SoundModuleTest, AnEmptyOrLargeFileIsReadWhole) {
     EXPECT_EQ(library.creates[1].image, large);
 }
 
+// A file larger than any buffer is not read: the library gets an empty image, which decodes
+// to nothing, and nobody is warned. The file is sparse, so it takes no room on the disk.
+TEST_F(SoundModuleTest, AFileTooLargeForABufferGoesOverAsAnEmptyImage) {
+    write("BGM.wav", everyByte());
+    fs::resize_file("BGM.wav", MAX_SOUND_IMAGE_BYTES + 1);
+    library.buffer = 0;
+    EXPECT_EQ(load("BGM.wav", 1), 0);
+    ASSERT_EQ(library.creates.size(), 1u);
+    EXPECT_TRUE(library.creates[0].image.empty());
+    EXPECT_EQ(library.creates[0].mode, 1);
+    EXPECT_EQ(library.creates[0].source, "BGM.wav");
+    EXPECT_TRUE(boxes.warnings.empty());
+}
+
 TEST_F(SoundModuleTest, ALinkToAFileCountsAsTheFile) {
     write("real.wav", everyByte());
     fs::create_symlink("real.wav", "link.wav");

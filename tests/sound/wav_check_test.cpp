@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+
+#include <cstring>
 #include <random>
 
 namespace narabe::test {
@@ -41,6 +44,22 @@ TEST(WavCheck, ExtentIsTheRiffContentsOnly) {
     const auto wave = parseWave(longer);
     ASSERT_TRUE(wave);
     EXPECT_EQ(wave->extent, image.size());
+}
+
+// An image one byte larger than the sound library takes is refused even when its RIFF
+// contents are good; one of exactly that size is still read. The memory is reserved, not
+// touched, beyond the good image at its start.
+TEST(WavCheck, RefusesAnImageLargerThanTheLargestBuffer) {
+    const std::size_t size = MAX_SOUND_IMAGE_BYTES + 1;
+    void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(memory, MAP_FAILED);
+    const Bytes good = toneWave(0.01);
+    std::memcpy(memory, good.data(), good.size());
+    const std::span<const std::byte> image(static_cast<const std::byte*>(memory), size);
+    EXPECT_TRUE(parseWave(image.first(MAX_SOUND_IMAGE_BYTES)));
+    EXPECT_FALSE(parseWave(image));
+    ::munmap(memory, size);
 }
 
 TEST(WavCheck, RefusesEveryTruncationOfAGoodImage) {

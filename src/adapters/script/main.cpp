@@ -3,16 +3,15 @@
 //
 //   narabe-script [--no-sound-device] [--browser-fails] [SCRIPT]
 //
-// The script is read from SCRIPT, or from standard input when it is absent or "-".
-#include "adapters/script/recording_ports.h"
-#include "adapters/script/runner.h"
+// The script is read from SCRIPT, or from standard input when it is absent or "-": a regular
+// file, a pipe or a terminal, in lines of at most 1 MiB.
+#include "adapters/script/script_input.h"
+#include "adapters/script/session.h"
 #include "adapters/sdl/sdl_sound_library.h"
-#include "game/form1.h"
 #include "support/help.h"
 
 #include <cstdlib>
 #include <exception>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -34,44 +33,21 @@ int main(int argc, char* argv[]) {
             scriptPath = arg;
     }
 
-    std::ifstream file;
-    if (scriptPath != "-") {
-        file.open(scriptPath, std::ios::binary);
-        if (!file) {
-            std::cerr << "narabe-script: cannot read " << scriptPath << '\n';
-            return 1;
-        }
+    const ScriptInput script = openScript(scriptPath);
+    if (script.status != 0) {
+        std::cerr << "narabe-script: " << script.error << '\n';
+        return script.status;
     }
-    std::istream& in = scriptPath == "-" ? std::cin : file;
+    std::istream in(script.buffer.get());
 
     try {
-        Transcript t(std::cout);
         SdlSoundLibrary real(SdlSoundLibrary::Options{"dummy", noSoundDevice});
-        RecordingSurface surface(t);
-        RecordingBoxes boxes(t);
-        RecordingMenu menu(t);
-        RecordingSound sound(t, real);
-        RecordingClock clock(t);
-        RecordingBrowser browser(t, browserFails);
-        RecordingFrame frame(t);
-        RecordingProgram program(t);
-        RecordingAbout about(t);
         const char* home = std::getenv("NARABE_HOME_PAGE");
-        Form1 game(Ports{.surface = surface,
-                         .boxes = boxes,
-                         .menu = menu,
-                         .sound = sound,
-                         .clock = clock,
-                         .browser = browser,
-                         .frame = frame,
-                         .program = program,
-                         .about = about,
-                         .windowHandle = 0,
-                         .homePage = home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
-
-        game.Form_Load();
-        const RunResult r = runScript(
-            game, [&about] { return about.open(); }, in, t, std::cerr);
+        ScriptSession session(
+            std::cout, real,
+            {.browserFails = browserFails,
+             .homePage = home != nullptr ? std::string(home) : std::string(HOME_PAGE)});
+        const RunResult r = session.run(in, std::cerr);
         std::cout.flush();
         if (!std::cout) {
             std::cerr << "narabe-script: the transcript could not be written\n";

@@ -23,8 +23,8 @@ constexpr int OUTPUT_CHANNELS = 2;
 constexpr int CHUNK_FRAMES = 1024;
 constexpr int PLAY_ONCE = 0;
 constexpr int LOOP_FOREVER = -1;
-// SDL reads memory through an int size.
-constexpr std::size_t MAX_IMAGE_BYTES = std::numeric_limits<int>::max();
+// SDL reads memory through an int size, which every image the check accepts fits.
+static_assert(MAX_SOUND_IMAGE_BYTES <= static_cast<std::size_t>(std::numeric_limits<int>::max()));
 
 } // namespace
 
@@ -40,6 +40,10 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
     if (open_) return DEVICE;
     if (options_.failDevice) return 0;
 
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into a quit event that
+    // nothing here reads, so that neither signal could end the program. The signals keep
+    // what the program itself chose for them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The hint set with override priority wins over SDL_AUDIODRIVER in the environment; it
     // is read only while the subsystem starts, so it is reset right after.
     if (!options_.driver.empty())
@@ -65,7 +69,7 @@ std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const s
     // The mode does not change how a buffer is kept: each call says how it plays.
     if (device != DEVICE || !open_) return 0;
     const std::optional<WaveImage> wave = parseWave(image);
-    if (!wave || wave->extent > MAX_IMAGE_BYTES) return 0;
+    if (!wave) return 0;
     if (nextHandle_ == std::numeric_limits<std::int32_t>::max()) return 0;
 
     // SDL sees only the checked bytes, never what may follow the RIFF contents.

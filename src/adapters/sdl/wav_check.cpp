@@ -52,6 +52,7 @@ std::optional<WaveFormat> readFormat(std::span<const std::byte> body) {
 
 std::optional<WaveImage> parseWave(std::span<const std::byte> image) noexcept {
     const std::uint64_t size = image.size();
+    if (size > MAX_SOUND_IMAGE_BYTES) return std::nullopt;
     if (size < HEADER_BYTES || !hasTag(image, 0, "RIFF") || !hasTag(image, 8, "WAVE"))
         return std::nullopt;
     const std::uint64_t end = CHUNK_HEADER_BYTES + read32(image, 4);

@@ -4,6 +4,8 @@
 // damaged or hostile file is turned away here rather than trusted by code we do not own.
 #pragma once
 
+#include "ports/sound_library.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -35,10 +37,11 @@ struct WaveImage {
 inline constexpr std::uint32_t MIN_SAMPLE_RATE = 8000;
 inline constexpr std::uint32_t MAX_SAMPLE_RATE = 96000;
 
-// The parsed image, or nothing when the image is not a well-formed PCM WAVE file: a RIFF
-// header whose size lies within the image, chunks whose sizes stay within the RIFF body,
-// exactly one "fmt " chunk of PCM (format tag 1) with consistent block size and byte rate,
-// and one "data" chunk after it holding at least one whole frame and only whole frames.
+// The parsed image, or nothing when the image is larger than MAX_SOUND_IMAGE_BYTES or is not
+// a well-formed PCM WAVE file: a RIFF header whose size lies within the image, chunks whose
+// sizes stay within the RIFF body, exactly one "fmt " chunk of PCM (format tag 1) with
+// consistent block size and byte rate, and one "data" chunk after it holding at least one
+// whole frame and only whole frames.
 [[nodiscard]] std::optional<WaveImage> parseWave(std::span<const std::byte> image) noexcept;
 
 } // namespace narabe

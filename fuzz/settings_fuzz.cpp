@@ -1,0 +1,40 @@
+// Fuzz target: the settings reader on any file content, then a write of what it read and a
+// second read of what was written, which must give the same check marks without an error
+// (no rewrite of the file).
+#include "fuzz/fuzz_support.h"
+#include "support/settings.h"
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace narabe;
+    using namespace narabe::fuzz;
+    const std::filesystem::path file = scratchFolder() / "Narabe1.ini";
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    QuietMenu menu;
+    QuietSound sound;
+    読込_環境設定ファイル({menu, sound}, 7, file);
+
+    書込_環境設定ファイル(menu, file);
+    const std::string written = contents(file);
+    QuietMenu again;
+    読込_環境設定ファイル({again, sound}, 7, file);
+    require(again.checked(MenuItem::BANGOU) == menu.checked(MenuItem::BANGOU));
+    require(again.checked(MenuItem::BGM) == menu.checked(MenuItem::BGM));
+    require(contents(file) == written);
+    return 0;
+}

@@ -1,0 +1,230 @@
+// Descriptor-level file access over the POSIX calls, or over the C runtime's equivalents on
+// Windows, which has no pipes or sockets in the file system to wait on.
+#include "support/files.h"
+
+#include <cerrno>
+#include <climits>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace narabe {
+
+namespace {
+
+#ifdef _WIN32
+constexpr int READ_ONLY = _O_RDONLY;
+constexpr int WRITE_ONLY = _O_WRONLY;
+constexpr int CREATE_MISSING = _O_CREAT;
+constexpr int EXCLUSIVE = _O_EXCL;
+#else
+constexpr int READ_ONLY = O_RDONLY;
+constexpr int WRITE_ONLY = O_WRONLY;
+constexpr int CREATE_MISSING = O_CREAT;
+constexpr int EXCLUSIVE = O_EXCL;
+#endif
+
+int accessFlags(FileAccess access) {
+    switch (access) {
+    case FileAccess::READ:
+        return READ_ONLY;
+    case FileAccess::WRITE:
+        return WRITE_ONLY;
+    case FileAccess::CREATE:
+        return WRITE_ONLY | CREATE_MISSING;
+    case FileAccess::NEW:
+        return WRITE_ONLY | CREATE_MISSING | EXCLUSIVE;
+    }
+    return READ_ONLY;
+}
+
+#ifdef _WIN32
+using Stat = struct _stat64;
+int systemFstat(int fd, Stat* st) {
+    return _fstat64(fd, st);
+}
+bool isRegular(const Stat& st) {
+    return (st.st_mode & _S_IFMT) == _S_IFREG;
+}
+int systemClose(int fd) {
+    return _close(fd);
+}
+int systemOpen(const std::filesystem::path& path, FileAccess access) {
+    const int flags = _O_BINARY | _O_NOINHERIT | accessFlags(access);
+    int fd = -1;
+    const errno_t failed = _wsopen_s(&fd, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE);
+    if (failed != 0) {
+        errno = failed;
+        return -1;
+    }
+    return fd;
+}
+std::ptrdiff_t systemRead(int fd, char* buffer, std::size_t size) {
+    return _read(fd, buffer, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
+}
+std::ptrdiff_t systemWriteAt(int fd, const char* bytes, std::size_t size, std::uint64_t offset) {
+    if (_lseeki64(fd, static_cast<__int64>(offset), SEEK_SET) < 0) return -1;
+    return _write(fd, bytes, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
+}
+std::ptrdiff_t systemWrite(int fd, const char* bytes, std::size_t size) {
+    return _write(fd, bytes, static_cast<unsigned>(size < INT_MAX ? size : INT_MAX));
+}
+bool systemTruncate(int fd, std::uint64_t size) {
+    return _chsize_s(fd, static_cast<__int64>(size)) == 0;
+}
+bool systemSync(int fd) {
+    return _commit(fd) == 0;
+}
+#else
+using Stat = struct stat;
+int systemFstat(int fd, Stat* st) {
+    return ::fstat(fd, st);
+}
+bool isRegular(const Stat& st) {
+    return S_ISREG(st.st_mode);
+}
+int systemClose(int fd) {
+    return ::close(fd);
+}
+// O_NONBLOCK makes the open of a pipe or a device return at once; on a regular file it has
+// no effect.
+int systemOpen(const std::filesystem::path& path, FileAccess access) {
+    const int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | accessFlags(access);
+    int fd = -1;
+    do {
+        fd = ::open(path.c_str(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+std::ptrdiff_t systemRead(int fd, char* buffer, std::size_t size) {
+    return ::read(fd, buffer, size);
+}
+std::ptrdiff_t systemWriteAt(int fd, const char* bytes, std::size_t size, std::uint64_t offset) {
+    return ::pwrite(fd, bytes, size, static_cast<off_t>(offset));
+}
+std::ptrdiff_t systemWrite(int fd, const char* bytes, std::size_t size) {
+    return ::write(fd, bytes, size);
+}
+bool systemTruncate(int fd, std::uint64_t size) {
+    int result = 0;
+    do {
+        result = ::ftruncate(fd, static_cast<off_t>(size));
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+bool systemSync(int fd) {
+    return ::fsync(fd) == 0;
+}
+#endif
+
+} // namespace
+
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0) systemClose(fd_);
+}
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) systemClose(fd_);
+        fd_ = other.release();
+    }
+    return *this;
+}
+
+int FileDescriptor::release() noexcept {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
+RegularFile openRegular(const std::filesystem::path& path, FileAccess access) {
+    RegularFile opened;
+    FileDescriptor fd(systemOpen(path, access));
+    if (!fd) {
+        opened.error = errno != 0 ? errno : EIO;
+        return opened;
+    }
+    Stat st{};
+    if (systemFstat(fd.get(), &st) != 0) {
+        opened.error = errno != 0 ? errno : EIO;
+        return opened;
+    }
+    if (!isRegular(st)) {
+        opened.other = true;
+        return opened;
+    }
+    opened.size = static_cast<std::uintmax_t>(st.st_size);
+    opened.permissions =
+        static_cast<std::filesystem::perms>(st.st_mode) & std::filesystem::perms::mask;
+    opened.file = std::move(fd);
+    return opened;
+}
+
+std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size, int& error) {
+    for (;;) {
+        const std::ptrdiff_t got = systemRead(fd, buffer, size);
+        if (got >= 0) return got;
+        if (errno == EINTR) continue;
+        error = errno != 0 ? errno : EIO;
+        return -1;
+    }
+}
+
+ReadAll readAll(int fd, std::size_t limit, std::string& bytes, int& error) {
+    char chunk[65536];
+    for (;;) {
+        const std::ptrdiff_t got = readSome(fd, chunk, sizeof chunk, error);
+        if (got < 0) return ReadAll::FAILED;
+        if (got == 0) return ReadAll::DONE;
+        const auto count = static_cast<std::size_t>(got);
+        if (count > limit - bytes.size()) return ReadAll::TOO_LARGE;
+        bytes.append(chunk, count);
+    }
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const std::ptrdiff_t put = systemWrite(fd, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+bool writeInPlace(int fd, std::string_view image, std::size_t length) {
+    // One write normally puts everything down; a short one (a full disk) is continued
+    // where it stopped, still without cutting what lies beyond.
+    std::uint64_t at = 0;
+    while (at < image.size()) {
+        const std::ptrdiff_t put = systemWriteAt(fd, image.data() + at, image.size() - at, at);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        at += static_cast<std::uint64_t>(put);
+    }
+    return systemTruncate(fd, length) && flushToDisk(fd);
+}
+
+std::uintmax_t openFileSize(int fd) {
+    Stat st{};
+    return systemFstat(fd, &st) == 0 ? static_cast<std::uintmax_t>(st.st_size) : 0;
+}
+
+bool flushToDisk(int fd) {
+    int failed = 0;
+    do {
+        failed = systemSync(fd) ? 0 : errno;
+    } while (failed == EINTR);
+    return failed == 0;
+}
+
+} // namespace narabe
