@@ -15,7 +15,7 @@ namespace narabe {
 inline const std::filesystem::path SETTINGS_FILE = "Narabe1.ini";
 // A larger settings file is not read: it counts as a read error. The game writes 25 to 27
 // bytes.
-inline constexpr std::size_t SETTINGS_MAX_BYTES = 64 * 1024;
+inline constexpr std::size_t SETTINGS_MAX_BYTES = std::size_t{64} * 1024;
 
 struct SettingsPorts {
     MenuChecks& menu;

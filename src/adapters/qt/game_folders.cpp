@@ -1,6 +1,7 @@
 // Choosing the game's folders and making the settings folder.
 #include "adapters/qt/game_folders.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -92,8 +93,9 @@ void makeSettingsFolder(const GameFolders& folders) {
          !dir.empty() && !fs::exists(dir, error) && dir != dir.parent_path();
          dir = dir.parent_path())
         missing.push_back(dir);
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
-        if (::mkdir(it->c_str(), S_IRWXU) != 0) return;
+    std::reverse(missing.begin(), missing.end());
+    for (const fs::path& dir : missing)
+        if (::mkdir(dir.c_str(), S_IRWXU) != 0) return;
 }
 
 } // namespace narabe

@@ -12,7 +12,7 @@
 namespace narabe {
 
 // The longest script line, without its line end ("\n" or CR LF).
-inline constexpr std::size_t MAX_SCRIPT_LINE_BYTES = 1024 * 1024;
+inline constexpr std::size_t MAX_SCRIPT_LINE_BYTES = std::size_t{1024} * 1024;
 
 // Reads a descriptor through a buffer; a failed read throws, so that the stream reading it
 // goes bad instead of taking the failure for the end of the script.

@@ -28,8 +28,9 @@ constexpr std::array<Content, 4> ICON_CELLS = {Content::KURO, Content::KARA, Con
                                                Content::SIRO};
 
 CellLook iconCell(int column, int row) {
-    return cellLook(
-        boardPicture(ICON_CELLS[static_cast<std::size_t>(row * 2 + column)], Place::NAKA));
+    return cellLook(boardPicture(
+        ICON_CELLS[static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(column)],
+        Place::NAKA));
 }
 
 // Whether (x, y), in picture pixels, lies on the board's rounded square.
