@@ -6,8 +6,10 @@
 
 #include "support/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -38,18 +40,25 @@ std::string errorText(int code) {
 }
 
 // Reads the whole file into `bytes`. Returns an empty string on success, else the error's
-// text. Reads to the end rather than trusting the size, which a file may not report.
+// text. Reads to the end rather than trusting the size, which a file may not report; the
+// size it does report only saves growing the buffer step by step.
 std::string readWhole(const std::filesystem::path& file, std::vector<std::byte>& bytes) {
     errno = 0;
     FileHandle in(openFile(file, "rb"));
     if (!in) return errorText(errno != 0 ? errno : EIO);
 
-    std::byte chunk[16384];
+    constexpr std::size_t CHUNK = 16384;
+    constexpr std::uintmax_t MAX_RESERVE = std::uintmax_t{1} << 26; // far above any sound
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
+    if (!sizeError) bytes.reserve(static_cast<std::size_t>(std::min(size, MAX_RESERVE)) + CHUNK);
     for (;;) {
+        const std::size_t at = bytes.size();
+        bytes.resize(at + CHUNK);
         errno = 0;
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, in.get());
-        bytes.insert(bytes.end(), chunk, chunk + got);
-        if (got < sizeof chunk) {
+        const std::size_t got = std::fread(bytes.data() + at, 1, CHUNK, in.get());
+        bytes.resize(at + got);
+        if (got < CHUNK) {
             if (std::ferror(in.get()) != 0) return errorText(errno != 0 ? errno : EIO);
             return {};
         }

@@ -2,7 +2,7 @@
 // current directory.
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/main_window.h"
-#include "adapters/sdl/sdl_sound_library.h"
+#include "adapters/qt/module_sound_library.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,13 +11,15 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Sound loads meanwhile on a thread of its own.
+    narabe::ModuleSoundLibrary sound(QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/narabe-sound"));
     narabe::installFontSubstitutes();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
 
-    narabe::SdlSoundLibrary sound;
     narabe::MainWindow window(sound, scale);
     window.load();
     if (window.ended()) return 0;
