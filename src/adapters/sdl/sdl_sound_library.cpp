@@ -124,8 +124,8 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
     // Only opening the output tells whether there is one. It stays open for the music, if
     // that is switched on next, and is closed after its second of silence otherwise.
     {
-        const std::lock_guard guard(lock_);
-        if (!openOutput()) {
+        std::unique_lock guard(lock_);
+        if (!openOutput(guard)) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return 0;
         }
@@ -156,9 +156,9 @@ std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const s
 }
 
 void SdlSoundLibrary::dsPlay(std::int32_t buffer) {
-    const std::lock_guard guard(lock_);
+    std::unique_lock guard(lock_);
     const Buffer* b = find(buffer);
-    if (b == nullptr || b->samples->bytes.empty() || !openOutput()) return;
+    if (b == nullptr || b->samples->bytes.empty() || !openOutput(guard)) return;
     withOutputLocked(output_, [&] {
         mixer_.playOnce(&b->samples->bytes);
         silentBuffers_ = 0;
@@ -166,7 +166,7 @@ void SdlSoundLibrary::dsPlay(std::int32_t buffer) {
 }
 
 void SdlSoundLibrary::dsPlayLooping(std::int32_t buffer) {
-    const std::lock_guard guard(lock_);
+    std::unique_lock guard(lock_);
     Buffer* b = find(buffer);
     if (b == nullptr) return;
     const SampleBytes* sound = &b->samples->bytes;
@@ -175,7 +175,7 @@ void SdlSoundLibrary::dsPlayLooping(std::int32_t buffer) {
                          [&] { return output_ != 0 && mixer_.isPlaying(b->loopChannel, sound); }))
         return;
     b->loopChannel = -1;
-    if (sound->empty() || !openOutput()) return;
+    if (sound->empty() || !openOutput(guard)) return;
     b->loopChannel = withOutputLocked(output_, [&] {
         silentBuffers_ = 0;
         return mixer_.playLoop(sound);
@@ -233,7 +233,7 @@ SdlSoundLibrary::Buffer* SdlSoundLibrary::find(std::int32_t buffer) {
     return it == buffers_.end() || !open_ ? nullptr : &it->second;
 }
 
-bool SdlSoundLibrary::openOutput() {
+bool SdlSoundLibrary::openOutput(std::unique_lock<std::mutex>& held) {
     if (output_ != 0) return true;
     SDL_AudioSpec wanted{};
     wanted.freq = FREQUENCY;
@@ -244,14 +244,23 @@ bool SdlSoundLibrary::openOutput() {
     wanted.userdata = this;
     // No change allowed: SDL converts to the device's own format itself.
     output_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    // A driver with a single output (SDL's dummy driver is one) opens none while the last one
+    // is still being closed: that close is waited for, and the output opened once more.
+    if (output_ == 0 && closing_ != 0) {
+        closed_.wait(held, [&] { return closing_ == 0; });
+        output_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    }
     if (output_ == 0) return false;
     silentBuffers_ = 0;
     SDL_PauseAudioDevice(output_, 0);
     return true;
 }
 
-void SdlSoundLibrary::closeOutputIfSilent() {
-    if (withOutputLocked(output_, [&] { return output_ != 0 && mixer_.silent(); })) closeOutput();
+std::uint32_t SdlSoundLibrary::detachIfSilent() {
+    if (!withOutputLocked(output_, [&] { return output_ != 0 && mixer_.silent(); })) return 0;
+    // Paused, the output no longer calls back, so a new output may use the mixer at once.
+    SDL_PauseAudioDevice(output_, 1);
+    return std::exchange(output_, 0);
 }
 
 void SdlSoundLibrary::closeOutput() {
@@ -294,9 +303,21 @@ int SdlSoundLibrary::closer(void* self) {
             if (library.closerQuit_) return 0;
             library.closeAsked_ = false;
         }
-        // The calls wait meanwhile: they come after a second of silence only by chance.
-        const std::lock_guard guard(library.lock_);
-        library.closeOutputIfSilent();
+        std::uint32_t closing = 0;
+        {
+            const std::lock_guard guard(library.lock_);
+            closing = library.closing_ = library.detachIfSilent();
+        }
+        if (closing == 0) continue;
+        // Closing waits for the output's thread to end, and with some sound servers for the
+        // silence they still hold: a play meanwhile opens a new output instead of waiting.
+        // SDL keeps each output apart; the two calls share only its table of outputs.
+        SDL_CloseAudioDevice(closing);
+        {
+            const std::lock_guard guard(library.lock_);
+            library.closing_ = 0;
+        }
+        library.closed_.notify_all();
     }
 }
 

@@ -66,8 +66,9 @@ class SdlSoundLibrary final : public SoundLibrary {
     };
 
     [[nodiscard]] Buffer* find(std::int32_t buffer);
-    [[nodiscard]] bool openOutput();
-    void closeOutputIfSilent();
+    [[nodiscard]] bool openOutput(std::unique_lock<std::mutex>& held);
+    // Takes the output away when nothing plays, for the caller to close; 0 otherwise.
+    [[nodiscard]] std::uint32_t detachIfSilent();
     void closeOutput();
     void freeAll();
     void startCloser();
@@ -77,7 +78,8 @@ class SdlSoundLibrary final : public SoundLibrary {
     // second, asks the closer thread to close the output. It runs on SDL's audio thread with the
     // output locked, so it must not close the output itself.
     static void fill(void* self, std::uint8_t* stream, int bytes);
-    // The closer thread: sleeps until asked, then closes the output if it is still silent.
+    // The closer thread: sleeps until asked, then closes the output if it is still silent,
+    // without holding up the calls meanwhile.
     static int closer(void* self);
 
     Options options_;
@@ -88,7 +90,9 @@ class SdlSoundLibrary final : public SoundLibrary {
     // The calls of the library and the closer thread take turns under this lock; the mixer
     // is touched only with the output locked too.
     mutable std::mutex lock_;
-    std::uint32_t output_ = 0; // SDL's audio device while the output is open, else 0
+    std::uint32_t output_ = 0;  // SDL's audio device while the output is open, else 0
+    std::uint32_t closing_ = 0; // an output the closer thread is closing, else 0
+    std::condition_variable closed_;
     ChannelMixer mixer_;
     int silentBuffers_ = 0; // buffers of silence in a row, counted by the callback
 
