@@ -255,6 +255,23 @@ TEST(SdlSoundLibraryOutput, ClosesByItselfWhenNothingPlaysAndOpensForTheNextPlay
     }
 }
 
+TEST_F(SdlSoundLibraryTest, APlayWhileTheOutputIsBeingClosedStillPlays) {
+    // The dummy driver has a single output, which cannot be opened again until the closer
+    // thread has finished closing it: the play must wait for that, not fail.
+    const std::int32_t blip = library.dsCreateDSB(device, toneWave(0.01), EFFECT, "blip");
+    const std::int32_t tone = longTone();
+    for (int i = 0; i < 3; ++i) {
+        library.dsPlay(blip);
+        for (int wait = 0; wait < 10000 && library.isOutputOpen(); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_FALSE(library.isOutputOpen()) << "round " << i;
+        library.dsPlay(tone); // the closing has only begun
+        EXPECT_TRUE(library.isOutputOpen()) << "round " << i;
+        EXPECT_EQ(library.playingChannels(tone), 1) << "round " << i;
+        library.dsStop(tone);
+    }
+}
+
 TEST_F(SdlSoundLibraryTest, ALoopKeepsTheOutputOpen) {
     const std::int32_t music = longTone(MUSIC);
     library.dsPlayLooping(music);
