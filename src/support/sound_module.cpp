@@ -53,12 +53,14 @@ std::string readWhole(const std::filesystem::path& file, std::vector<std::byte>&
     const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
     if (!sizeError) bytes.reserve(static_cast<std::size_t>(std::min(size, MAX_RESERVE)) + CHUNK);
     for (;;) {
+        // As much as the buffer holds, so that a file of the size it reports is read at once.
         const std::size_t at = bytes.size();
-        bytes.resize(at + CHUNK);
+        const std::size_t want = std::max(CHUNK, bytes.capacity() - at);
+        bytes.resize(at + want);
         errno = 0;
-        const std::size_t got = std::fread(bytes.data() + at, 1, CHUNK, in.get());
+        const std::size_t got = std::fread(bytes.data() + at, 1, want, in.get());
         bytes.resize(at + got);
-        if (got < CHUNK) {
+        if (got < want) {
             if (std::ferror(in.get()) != 0) return errorText(errno != 0 ? errno : EIO);
             return {};
         }

@@ -11,15 +11,14 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Sound loads meanwhile on a thread of its own.
-    narabe::ModuleSoundLibrary sound(QCoreApplication::applicationDirPath() +
-                                     QStringLiteral("/narabe-sound"));
     narabe::installFontSubstitutes();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
 
+    narabe::ModuleSoundLibrary sound(QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/narabe-sound"));
     narabe::MainWindow window(sound, scale);
     window.load();
     if (window.ended()) return 0;

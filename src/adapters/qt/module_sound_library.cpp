@@ -4,6 +4,8 @@
 
 #include <QLibrary>
 
+#include <utility>
+
 namespace narabe {
 
 namespace {
@@ -12,51 +14,42 @@ using Factory = SoundLibrary* (*)();
 
 } // namespace
 
-ModuleSoundLibrary::ModuleSoundLibrary(const QString& path)
-    : loader_([this, path] {
-          QLibrary module(path);
-          if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library")))
-              library_.reset(make());
-      }) {}
+ModuleSoundLibrary::ModuleSoundLibrary(QString path) : path_(std::move(path)) {}
 
-ModuleSoundLibrary::~ModuleSoundLibrary() {
-    loaded();
-}
-
-SoundLibrary* ModuleSoundLibrary::loaded() {
-    if (loader_.joinable()) loader_.join();
-    return library_.get();
-}
+ModuleSoundLibrary::~ModuleSoundLibrary() = default;
 
 std::int32_t ModuleSoundLibrary::dsInitialize(std::uintptr_t window) {
-    SoundLibrary* library = loaded();
-    return library != nullptr ? library->dsInitialize(window) : 0;
+    if (!library_) {
+        QLibrary module(path_);
+        if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library")))
+            library_.reset(make());
+    }
+    return library_ ? library_->dsInitialize(window) : 0;
 }
 
 std::int32_t ModuleSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
                                              std::int32_t mode, std::string_view source) {
-    SoundLibrary* library = loaded();
-    return library != nullptr ? library->dsCreateDSB(device, image, mode, source) : 0;
+    return library_ ? library_->dsCreateDSB(device, image, mode, source) : 0;
 }
 
 void ModuleSoundLibrary::dsPlay(std::int32_t buffer) {
-    if (SoundLibrary* library = loaded()) library->dsPlay(buffer);
+    if (library_) library_->dsPlay(buffer);
 }
 
 void ModuleSoundLibrary::dsPlayLooping(std::int32_t buffer) {
-    if (SoundLibrary* library = loaded()) library->dsPlayLooping(buffer);
+    if (library_) library_->dsPlayLooping(buffer);
 }
 
 void ModuleSoundLibrary::dsStop(std::int32_t buffer) {
-    if (SoundLibrary* library = loaded()) library->dsStop(buffer);
+    if (library_) library_->dsStop(buffer);
 }
 
 void ModuleSoundLibrary::dsFree(std::int32_t buffer) {
-    if (SoundLibrary* library = loaded()) library->dsFree(buffer);
+    if (library_) library_->dsFree(buffer);
 }
 
 void ModuleSoundLibrary::dsTerminate(std::int32_t device) {
-    if (SoundLibrary* library = loaded()) library->dsTerminate(device);
+    if (library_) library_->dsTerminate(device);
 }
 
 } // namespace narabe

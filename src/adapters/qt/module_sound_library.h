@@ -1,7 +1,8 @@
-// The sound library of the module beside the program (narabe-sound), loaded on a thread of
-// its own from the moment this object is made, while the window is being built. Every call
-// first waits for the load to end. Without the module there is no sound device: dsInitialize
-// gives 0 and the game says so, then runs silently.
+// The sound library of the module beside the program (narabe-sound), loaded by dsInitialize,
+// when the game first asks for sound. The program itself does not link SDL: SDL and the
+// system's sound libraries it needs are not loaded before the program starts, and their
+// symbols stay out of the way of every library Qt loads while it starts. Without the module
+// there is no sound device: dsInitialize gives 0 and the game says so, then runs silently.
 #pragma once
 
 #include "ports/sound_library.h"
@@ -9,14 +10,13 @@
 #include <QString>
 
 #include <memory>
-#include <thread>
 
 namespace narabe {
 
 class ModuleSoundLibrary final : public SoundLibrary {
   public:
-    // Starts loading the module at `path` (without its suffix, as QLibrary takes it).
-    explicit ModuleSoundLibrary(const QString& path);
+    // The module at `path` (without its suffix, as QLibrary takes it).
+    explicit ModuleSoundLibrary(QString path);
     ~ModuleSoundLibrary() override;
     ModuleSoundLibrary(const ModuleSoundLibrary&) = delete;
     ModuleSoundLibrary& operator=(const ModuleSoundLibrary&) = delete;
@@ -31,12 +31,8 @@ class ModuleSoundLibrary final : public SoundLibrary {
     void dsTerminate(std::int32_t device) override;
 
   private:
-    // The loaded library once the load has ended, or nullptr without the module.
-    SoundLibrary* loaded();
-
-    // Declared before the thread that sets it, so that it exists when the thread starts.
-    std::unique_ptr<SoundLibrary> library_;
-    std::thread loader_;
+    QString path_;
+    std::unique_ptr<SoundLibrary> library_; // once the module has been loaded
 };
 
 } // namespace narabe
