@@ -20,7 +20,7 @@ using Samples16 = std::vector<std::int16_t>;
 // A sound of 16-bit samples in the machine's byte order, as the mixer takes it.
 struct Sound {
     explicit Sound(const Samples16& values) : bytes(values.size() * 2) {
-        std::memcpy(bytes.data(), values.data(), bytes.size());
+        if (!values.empty()) std::memcpy(bytes.data(), values.data(), bytes.size());
         view = SampleBytes(bytes.data(), bytes.size());
     }
     std::vector<std::uint8_t> bytes;

@@ -322,8 +322,12 @@ int SdlSoundLibrary::closer(void* self) {
 }
 
 void SdlSoundLibrary::startCloser() {
-    closeAsked_ = false;
-    closerQuit_ = false;
+    {
+        // The output is open already; its callback asks only after a second of silence.
+        const std::lock_guard guard(closerLock_);
+        closeAsked_ = false;
+        closerQuit_ = false;
+    }
     // Without the thread the output stays open once opened; sounds still play.
     closerThread_ = SDL_CreateThread(&SdlSoundLibrary::closer, "SoundCloser", this);
 }
