@@ -8,6 +8,8 @@ set(NARABE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/narabe)
 # component, which both the install and the package take.
 install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS narabe RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
+# The sound module, which the program finds at ../LIBDIR/narabe1 from its own folder.
+install(TARGETS narabe_sound_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/narabe1)
 install(FILES ${NARABE_ASSETS} DESTINATION ${NARABE_INSTALL_DATADIR})
 install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -7,6 +7,7 @@
 
 #include "support/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <filesystem>

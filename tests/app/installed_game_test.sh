@@ -77,6 +77,16 @@ opened() {
         perl -pe 's/\\([0-7]{3})/chr(oct($1))/ge'
 }
 
+# Waits until the game has been seen opening PATH; strace writes its record in blocks, so a
+# line may come a while after the window.
+awaitOpened() {
+    local path=$1 end=$((SECONDS + 30))
+    until opened "$work/opens" | grep -qxF "$path"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Every Narabe1.ini under the test's folder.
 settings_files() {
     find "$work" -name Narabe1.ini | sort
@@ -90,7 +100,7 @@ installed)
     # Between moves.
     start_game "$work/opens"
     for s in "${sounds[@]}"; do
-        opened "$work/opens" | grep -qxF "$data/$s" || fail "$s was not read from $data"
+        awaitOpened "$data/$s" || fail "$s was not read from $data"
     done
     class=$(sed -n 's/^StartupWMClass=//p' "$prefix"/share/applications/*.desktop)
     xprop -id "$window" WM_CLASS | grep -qF "\"$class\"" ||
@@ -122,9 +132,9 @@ portable)
     printf 'BGM=ON\r\nbroken\r\n' >Narabe1.ini
     start_game "$work/opens"
     for s in "${sounds[@]}"; do
-        opened "$work/opens" | grep -qxF "$s" || fail "$s was not read from the current folder"
+        awaitOpened "$s" || fail "$s was not read from the current folder"
     done
-    opened "$work/opens" | grep -qxF "Narabe1.ini" || fail "Narabe1.ini was not read"
+    awaitOpened "Narabe1.ini" || fail "Narabe1.ini was not read"
     terminate "in a portable folder"
     [ "$(settings_files)" = "$work/portable/Narabe1.ini" ] ||
         fail "Narabe1.ini is not only in the current folder: $(settings_files)"

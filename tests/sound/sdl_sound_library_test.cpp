@@ -1,16 +1,19 @@
-// The SDL2_mixer sound library, on SDL's silent "dummy" driver: which images become
-// buffers, that no call is hurt by handles of 0, unknown or freed handles, how effects
-// overlap and music loops, and the device's life from opening to closing.
+// The SDL2 sound library, on SDL's silent "dummy" driver: which images become buffers, that
+// no call is hurt by handles of 0, unknown or freed handles, how effects overlap and music
+// loops, the device's life from opening to closing, and that the output is open only while
+// something plays.
 #include "adapters/sdl/sdl_sound_library.h"
 
-#include "sound/wave_cases.h"
 #include "adapters/sdl/wav_check.h"
+#include "sound/wave_cases.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace narabe::test {
 namespace {
@@ -188,6 +191,110 @@ TEST_F(SdlSoundLibraryTest, TerminateClosesAndFreesEverything) {
     const std::int32_t fresh = longTone();
     EXPECT_NE(fresh, tone);
     EXPECT_NE(fresh, music);
+}
+
+// Waits, for ten seconds at most, until the output has been closed.
+bool outputCloses(const SdlSoundLibrary& library) {
+    for (int i = 0; i < 1000 && library.isOutputOpen(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !library.isOutputOpen();
+}
+
+// Calls on a short effect, a long effect and a long music buffer.
+struct OutputCall {
+    enum Kind { PLAY, LOOP, STOP, FREE } kind;
+    enum Buffer { BLIP, TONE, MUSIC } buffer;
+};
+
+TEST(SdlSoundLibraryOutput, ClosesByItselfWhenNothingPlaysAndOpensForTheNextPlay) {
+    using C = OutputCall;
+    // Each script leaves nothing playing.
+    const std::vector<std::vector<OutputCall>> scripts = {
+        {},
+        {{C::PLAY, C::BLIP}},
+        {{C::PLAY, C::BLIP}, {C::PLAY, C::BLIP}, {C::STOP, C::TONE}},
+        {{C::LOOP, C::MUSIC}, {C::STOP, C::MUSIC}},
+        {{C::PLAY, C::TONE}, {C::FREE, C::TONE}},
+        {{C::LOOP, C::MUSIC}, {C::PLAY, C::TONE}, {C::STOP, C::TONE}, {C::FREE, C::MUSIC}},
+        {{C::LOOP, C::TONE}, {C::PLAY, C::TONE}, {C::STOP, C::TONE}},
+    };
+    for (std::size_t n = 0; n < scripts.size(); ++n) {
+        SdlSoundLibrary library(dummy());
+        ASSERT_EQ(library.dsInitialize(0), 1);
+        const std::int32_t buffers[] = {
+            library.dsCreateDSB(1, toneWave(0.05), EFFECT, "blip"),
+            library.dsCreateDSB(1, toneWave(3.0), EFFECT, "tone"),
+            library.dsCreateDSB(1, toneWave(3.0), MUSIC, "music"),
+        };
+        for (const OutputCall& call : scripts[n]) {
+            const std::int32_t b = buffers[call.buffer];
+            switch (call.kind) {
+            case C::PLAY:
+                library.dsPlay(b);
+                break;
+            case C::LOOP:
+                library.dsPlayLooping(b);
+                break;
+            case C::STOP:
+                library.dsStop(b);
+                break;
+            case C::FREE:
+                library.dsFree(b);
+                break;
+            }
+            if (call.kind == C::PLAY || call.kind == C::LOOP) {
+                EXPECT_TRUE(library.isOutputOpen()) << "script " << n;
+            }
+        }
+        EXPECT_TRUE(outputCloses(library)) << "script " << n;
+        // The next play opens the output again.
+        const std::int32_t tone = library.dsCreateDSB(1, toneWave(3.0), EFFECT, "again");
+        library.dsPlay(tone);
+        EXPECT_TRUE(library.isOutputOpen()) << "script " << n;
+        EXPECT_EQ(library.playingChannels(tone), 1) << "script " << n;
+    }
+}
+
+TEST_F(SdlSoundLibraryTest, APlayWhileTheOutputIsBeingClosedStillPlays) {
+    // The dummy driver has a single output, which cannot be opened again until the closer
+    // thread has finished closing it: the play must wait for that, not fail.
+    const std::int32_t blip = library.dsCreateDSB(device, toneWave(0.01), EFFECT, "blip");
+    const std::int32_t tone = longTone();
+    for (int i = 0; i < 3; ++i) {
+        library.dsPlay(blip);
+        for (int wait = 0; wait < 10000 && library.isOutputOpen(); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_FALSE(library.isOutputOpen()) << "round " << i;
+        library.dsPlay(tone); // the closing has only begun
+        EXPECT_TRUE(library.isOutputOpen()) << "round " << i;
+        EXPECT_EQ(library.playingChannels(tone), 1) << "round " << i;
+        library.dsStop(tone);
+    }
+}
+
+TEST_F(SdlSoundLibraryTest, ALoopKeepsTheOutputOpen) {
+    const std::int32_t music = longTone(MUSIC);
+    library.dsPlayLooping(music);
+    // Longer than the second of silence after which the output closes, and than the tone.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+    EXPECT_TRUE(library.isOutputOpen());
+    EXPECT_EQ(library.playingChannels(music), 1);
+}
+
+TEST_F(SdlSoundLibraryTest, SoundsEndingWhileOthersStartNeverStopTheLibrary) {
+    // Sounds shorter than one buffer of the output end while the next calls come, so the
+    // closing thread and the calls keep meeting; every call must still return.
+    const std::int32_t blip = library.dsCreateDSB(device, toneWave(0.001), EFFECT, "blip");
+    const std::int32_t tone = longTone();
+    for (int i = 0; i < 400; ++i) {
+        library.dsPlay(blip);
+        if (i % 5 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (i % 7 == 0) library.dsPlayLooping(tone);
+        if (i % 11 == 0) library.dsStop(tone);
+    }
+    library.dsStop(tone);
+    EXPECT_TRUE(outputCloses(library));
+    EXPECT_EQ(library.bufferCount(), 2u);
 }
 
 TEST(SdlSoundLibraryDevice, FailingOptionGivesNoDevice) {

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -145,11 +146,21 @@ TEST_F(SoundModuleTest, AnEmptyOrLargeFileIsReadWhole) {
     for (std::size_t i = 0; i < large.size(); ++i)
         large[i] = static_cast<std::byte>(i * 7 + i / 256);
     write("large.wav", large);
+    // A file that reports a size of 0 but has bytes: it is read to its end all the same.
+    fs::create_symlink("/proc/self/environ", "proc.wav");
+    std::ifstream environ("/proc/self/environ", std::ios::binary);
+    const std::vector<char> chars((std::istreambuf_iterator<char>(environ)), {});
+    const auto* first = reinterpret_cast<const std::byte*>(chars.data());
+    const std::vector<std::byte> environBytes(first, first + chars.size());
+    ASSERT_EQ(fs::file_size("proc.wav"), 0u);
+    ASSERT_FALSE(environBytes.empty());
     load("empty.wav");
     load("large.wav");
-    ASSERT_EQ(library.creates.size(), 2u);
+    load("proc.wav");
+    ASSERT_EQ(library.creates.size(), 3u);
     EXPECT_TRUE(library.creates[0].image.empty());
     EXPECT_EQ(library.creates[1].image, large);
+    EXPECT_EQ(library.creates[2].image, environBytes);
 }
 
 // A file larger than any buffer is not read: the library gets an empty image, which decodes

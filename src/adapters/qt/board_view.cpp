@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace narabe {
@@ -47,10 +48,18 @@ void BoardView::changed(const QRect& logical) {
 }
 
 void BoardView::copyPicture(Picture picture, double x, double y) {
+    // Both images are opaque RGB32 at the same device pixel ratio, so the copy is row by row
+    // what QPainter::drawImage would paint, without setting up a painter for each of the
+    // hundreds of cells a redraw of the board copies.
     const QPoint at(pixel(x), pixel(y));
     const QImage& img = pictures_.image(picture);
-    QPainter p(&image_);
-    p.drawImage(at, img);
+    const int ratio = static_cast<int>(image_.devicePixelRatio());
+    const QRect target = QRect(at * ratio, img.size()) & image_.rect();
+    for (int row = target.top(); row <= target.bottom(); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(img.constScanLine(row - at.y() * ratio));
+        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        std::copy_n(from + (target.left() - at.x() * ratio), target.width(), to + target.left());
+    }
     changed(QRect(at, img.deviceIndependentSize().toSize()));
 }
 

@@ -5,17 +5,33 @@
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/game_folders.h"
 #include "adapters/qt/main_window.h"
+#include "adapters/qt/module_sound_library.h"
 #include "adapters/qt/pictures/icon_picture.h"
 #include "adapters/qt/signal_watch.h"
-#include "adapters/sdl/sdl_sound_library.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
 
 #include <cmath>
 #include <iostream>
+
+namespace {
+
+// The sound module, without its suffix: beside the program (a build folder, a portable copy),
+// else in the game's folder of the installed libraries.
+QString soundModulePath() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString beside = dir + QStringLiteral("/narabe-sound");
+    for (const char* suffix : {".so", ".dylib", ".dll"})
+        if (QFileInfo::exists(beside + QLatin1String(suffix))) return beside;
+    return QDir::cleanPath(dir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (const auto status = narabe::readCommandLine(argc, argv, std::cout, std::cerr))
@@ -36,7 +52,7 @@ int main(int argc, char* argv[]) {
     const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
     narabe::makeSettingsFolder(folders);
 
-    narabe::SdlSoundLibrary sound;
+    narabe::ModuleSoundLibrary sound(soundModulePath());
     narabe::MainWindow window(sound, scale, folders);
     // Watching before the sound device opens: SDL then leaves these signals to the game.
     const narabe::SignalWatch watch([&window] { window.endOnSignal(); });

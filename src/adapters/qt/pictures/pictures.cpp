@@ -1,4 +1,5 @@
-// The picture set: cells from the cell scene, the title from its painter.
+// The picture set: cells from the cell scene, the title from its painter, each drawn when
+// first asked for.
 #include "adapters/qt/pictures/pictures.h"
 
 #include "adapters/qt/pictures/cell_picture.h"
@@ -10,13 +11,12 @@ QImage drawPicture(Picture p, int scale) {
     return p == Picture::PG_NAME ? drawTitlePicture(scale) : drawCellPicture(p, scale);
 }
 
-PictureSet::PictureSet(int scale) : scale_(scale) {
-    for (int i = 0; i < PICTURE_COUNT; ++i)
-        images_[static_cast<std::size_t>(i)] = drawPicture(static_cast<Picture>(i), scale);
-}
+PictureSet::PictureSet(int scale) : scale_(scale) {}
 
 const QImage& PictureSet::image(Picture p) const {
-    return images_[static_cast<std::size_t>(p)];
+    QImage& image = images_[static_cast<std::size_t>(p)];
+    if (image.isNull()) image = drawPicture(p, scale_);
+    return image;
 }
 
 } // namespace narabe

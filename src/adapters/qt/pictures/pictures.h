@@ -17,7 +17,8 @@ namespace narabe {
 // so a QGuiApplication must exist before it is drawn (std::logic_error otherwise).
 QImage drawPicture(Picture p, int scale);
 
-// All 31 pictures at one scale, drawn once when the set is made.
+// All 31 pictures at one scale, each drawn once, when it is first asked for: the stones are
+// not drawn at start-up, when the board is empty.
 class PictureSet {
   public:
     explicit PictureSet(int scale);
@@ -27,7 +28,7 @@ class PictureSet {
 
   private:
     int scale_;
-    std::array<QImage, PICTURE_COUNT> images_;
+    mutable std::array<QImage, PICTURE_COUNT> images_;
 };
 
 } // namespace narabe
