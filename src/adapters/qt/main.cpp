@@ -25,7 +25,7 @@ namespace {
 // else in the game's folder of the installed libraries.
 QString soundModulePath() {
     const QString dir = QCoreApplication::applicationDirPath();
-    const QString beside = dir + QStringLiteral("/narabe-sound");
+    QString beside = dir + QStringLiteral("/narabe-sound");
     for (const char* suffix : {".so", ".dylib", ".dll"})
         if (QFileInfo::exists(beside + QLatin1String(suffix))) return beside;
     return QDir::cleanPath(dir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
