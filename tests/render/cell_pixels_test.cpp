@@ -1,7 +1,7 @@
 // The 30 cell pictures at natural size, pixel by pixel: wood ground, grid lines, star dot,
 // stone discs, their shading and shadow, and the stones off the board.
-#include "picture_facts.h"
 #include "adapters/qt/pictures/pictures.h"
+#include "picture_facts.h"
 
 #include <gtest/gtest.h>
 

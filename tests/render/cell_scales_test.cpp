@@ -1,8 +1,8 @@
 // The cell pictures drawn two and three times larger: the same drawing at the finer
 // resolution, with the lines still exactly one cell pixel wide and crisp, the corners
 // still wood, the stones antialiased rather than enlarged pixel blocks.
-#include "picture_facts.h"
 #include "adapters/qt/pictures/pictures.h"
+#include "picture_facts.h"
 
 #include <gtest/gtest.h>
 

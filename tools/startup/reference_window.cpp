@@ -2,8 +2,8 @@
 // window with the game's menu bar (taken from the game's own menu table at compile time,
 // so it cannot drift) over an empty client area of the game's size, placed where the game
 // places its window. It loads no sound, draws no picture and reads no file.
-#include "adapters/qt/board_view.h"
 #include "game/menu_tree.h"
+#include "render/layout.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -25,7 +25,7 @@ constexpr auto MENU = [] {
     std::array<Entry, narabe::MENU_TREE.size()> menu{};
     for (std::size_t i = 0; i < menu.size(); ++i)
         menu[i] = {narabe::MENU_TREE[i].level, narabe::MENU_TREE[i].text,
-                   narabe::MENU_TREE[i].checkItem};
+                   narabe::MENU_TREE[i].check.has_value()};
     return menu;
 }();
 
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
         action->setCheckable(entry.checkItem);
     }
     auto* client = new QWidget;
-    client->setFixedSize(narabe::BoardView::WIDTH, narabe::BoardView::HEIGHT);
+    client->setFixedSize(narabe::CLIENT_WIDTH, narabe::CLIENT_HEIGHT);
     window.setCentralWidget(client);
     window.move(-4, -4);
     window.show();

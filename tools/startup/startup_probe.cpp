@@ -20,13 +20,13 @@
 #include <xcb/xcb.h>
 
 #include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -92,55 +92,53 @@ double ms(const timeval& t) {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
 }
 
-} // namespace
+// The X server's side of the probe: the connection, the screen and the Damage extension.
+struct Display {
+    xcb_connection_t* x = nullptr;
+    const xcb_screen_t* screen = nullptr;
+    const xcb_query_extension_reply_t* damage = nullptr;
+};
 
-int main(int argc, char* argv[]) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s SECONDS PROGRAM [ARGUMENTS...]\n", argv[0]);
-        return 2;
-    }
-    const double seconds = std::strtod(argv[1], nullptr);
-
+// Connects to the display and asks to hear of every new top-level window; false with a
+// message when that cannot be done.
+bool openDisplay(Display& display) {
     int screenNumber = 0;
-    xcb_connection_t* x = xcb_connect(nullptr, &screenNumber);
+    display.x = xcb_connect(nullptr, &screenNumber);
+    xcb_connection_t* x = display.x;
     if (xcb_connection_has_error(x) != 0) {
         std::fprintf(stderr, "startup-probe: cannot open the display\n");
-        return 1;
+        return false;
     }
-    const xcb_setup_t* setup = xcb_get_setup(x);
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(x));
     for (int i = 0; i < screenNumber; ++i)
         xcb_screen_next(&screens);
-    const xcb_screen_t* screen = screens.data;
+    display.screen = screens.data;
 
-    const xcb_query_extension_reply_t* damageExt = xcb_get_extension_data(x, &xcb_damage_id);
-    if (damageExt == nullptr || damageExt->present == 0) {
+    display.damage = xcb_get_extension_data(x, &xcb_damage_id);
+    if (display.damage == nullptr || display.damage->present == 0) {
         std::fprintf(stderr, "startup-probe: the X server has no Damage extension\n");
-        return 1;
+        return false;
     }
     std::free(xcb_damage_query_version_reply(
         x, xcb_damage_query_version(x, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
         nullptr));
     const std::uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(x, screen->root, XCB_CW_EVENT_MASK, &rootEvents);
+    xcb_change_window_attributes(x, display.screen->root, XCB_CW_EVENT_MASK, &rootEvents);
     std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+    return true;
+}
 
-    const double start = nowMs();
-    const pid_t pid = fork();
-    if (pid < 0) {
-        std::perror("fork");
-        return 1;
-    }
-    if (pid == 0) {
-        close(xcb_get_file_descriptor(x));
-        execvp(argv[2], argv + 2);
-        std::perror(argv[2]);
-        _exit(127);
-    }
+// When the program's first window was mapped and painted, in ms from the start; -1 if not.
+struct Moments {
+    double mapped = -1;
+    double painted = -1;
+};
 
+// Follows the program's windows until `end` (ms on the monotonic clock).
+Moments watchWindows(const Display& display, double start, double end) {
+    xcb_connection_t* x = display.x;
     std::map<xcb_window_t, Window> windows;
-    double mappedAt = -1, paintedAt = -1;
-    const double end = start + seconds * 1e3;
+    Moments moments;
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
     for (double now = nowMs(); now < end; now = nowMs()) {
         std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_poll_for_event(x),
@@ -154,7 +152,7 @@ int main(int argc, char* argv[]) {
         const std::uint8_t type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             const auto* e = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
-            if (e->parent != screen->root) continue;
+            if (e->parent != display.screen->root) continue;
             xcb_damage_create(x, xcb_generate_id(x), e->window,
                               XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
             xcb_flush(x);
@@ -167,17 +165,45 @@ int main(int argc, char* argv[]) {
                 xcb_get_geometry_reply(x, xcb_get_geometry(x, e->window), nullptr), &std::free);
             if (!g) continue;
             it->second.mapped = true;
-            it->second.startCoverage(g->x, g->y, g->width, g->height, screen->width_in_pixels,
-                                     screen->height_in_pixels);
-            if (mappedAt < 0) mappedAt = at;
-        } else if (type == damageExt->first_event + XCB_DAMAGE_NOTIFY) {
+            it->second.startCoverage(g->x, g->y, g->width, g->height,
+                                     display.screen->width_in_pixels,
+                                     display.screen->height_in_pixels);
+            if (moments.mapped < 0) moments.mapped = at;
+        } else if (type == display.damage->first_event + XCB_DAMAGE_NOTIFY) {
             const auto* e = reinterpret_cast<xcb_damage_notify_event_t*>(event.get());
             const auto it = windows.find(e->drawable);
-            if (it == windows.end() || !it->second.mapped || paintedAt >= 0) continue;
+            if (it == windows.end() || !it->second.mapped || moments.painted >= 0) continue;
             if (it->second.draw(e->area.x, e->area.y, e->area.width, e->area.height))
-                paintedAt = at;
+                moments.painted = at;
         }
     }
+    return moments;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SECONDS PROGRAM [ARGUMENTS...]\n", argv[0]);
+        return 2;
+    }
+    const double seconds = std::strtod(argv[1], nullptr);
+    Display display;
+    if (!openDisplay(display)) return 1;
+
+    const double start = nowMs();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("fork");
+        return 1;
+    }
+    if (pid == 0) {
+        close(xcb_get_file_descriptor(display.x));
+        execvp(argv[2], argv + 2);
+        std::perror(argv[2]);
+        _exit(127);
+    }
+    const Moments moments = watchWindows(display, start, start + seconds * 1e3);
 
     const long peak = peakResidentKb(pid);
     kill(pid, SIGKILL);
@@ -185,11 +211,11 @@ int main(int argc, char* argv[]) {
     rusage usage{};
     while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
-    xcb_disconnect(x);
+    xcb_disconnect(display.x);
 
     std::printf("mapped_ms=%.1f painted_ms=%.1f peak_kb=%ld cpu_ms=%.1f user_ms=%.1f "
                 "system_ms=%.1f exited=%d\n",
-                mappedAt, paintedAt, peak, ms(usage.ru_utime) + ms(usage.ru_stime),
+                moments.mapped, moments.painted, peak, ms(usage.ru_utime) + ms(usage.ru_stime),
                 ms(usage.ru_utime), ms(usage.ru_stime),
                 WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     return 0;

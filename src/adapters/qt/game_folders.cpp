@@ -1,10 +1,10 @@
 // Choosing the game's folders and making the settings folder.
 #include "adapters/qt/game_folders.h"
 
-#include <algorithm>
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string_view>

@@ -6,14 +6,12 @@
 #include "adapters/qt/game_folders.h"
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/module_sound_library.h"
-#include "adapters/qt/pictures/icon_picture.h"
 #include "adapters/qt/signal_watch.h"
+#include "adapters/qt/window_icon.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
-#include <QPixmap>
 #include <QScreen>
 
 #include <cmath>
@@ -21,14 +19,13 @@
 
 namespace {
 
-// The sound module, without its suffix: beside the program (a build folder, a portable copy),
-// else in the game's folder of the installed libraries.
-QString soundModulePath() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    QString beside = dir + QStringLiteral("/narabe-sound");
+// The sound module, without its suffix, for the program in `programDir`: beside the program
+// (a build folder, a portable copy), else in the game's folder of the installed libraries.
+QString soundModulePath(const QString& programDir) {
+    QString beside = programDir + QStringLiteral("/narabe-sound");
     for (const char* suffix : {".so", ".dylib", ".dll"})
         if (QFileInfo::exists(beside + QLatin1String(suffix))) return beside;
-    return QDir::cleanPath(dir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
+    return QDir::cleanPath(programDir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
 }
 
 } // namespace
@@ -38,11 +35,10 @@ int main(int argc, char* argv[]) {
         return *status;
 
     QApplication app(argc, argv);
+    // The sound module loads and opens its device while the window is built.
+    narabe::ModuleSoundLibrary sound(soundModulePath(QCoreApplication::applicationDirPath()));
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(narabe::drawIcon(size)));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -52,9 +48,7 @@ int main(int argc, char* argv[]) {
     const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
     narabe::makeSettingsFolder(folders);
 
-    narabe::ModuleSoundLibrary sound(soundModulePath());
     narabe::MainWindow window(sound, scale, folders);
-    // Watching before the sound device opens: SDL then leaves these signals to the game.
     const narabe::SignalWatch watch([&window] { window.endOnSignal(); });
     window.load();
     if (window.ended()) return 0;

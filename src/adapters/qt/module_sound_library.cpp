@@ -1,5 +1,6 @@
 // Loading the sound module with QLibrary, which keeps its symbols and those of the libraries
 // it needs to itself. The module is never unloaded: its library lives until the program ends.
+// Its device is opened with a window handle of 0: the module's library does not use it.
 #include "adapters/qt/module_sound_library.h"
 
 #include <QLibrary>
@@ -12,17 +13,30 @@ namespace {
 
 using Factory = SoundLibrary* (*)();
 
+ModuleSoundLibrary::Opened openModule(const QString& path) {
+    ModuleSoundLibrary::Opened opened;
+    QLibrary module(path);
+    if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library"))) {
+        opened.library.reset(make());
+        opened.device = opened.library->dsInitialize(0);
+    }
+    return opened;
+}
+
 } // namespace
 
-ModuleSoundLibrary::ModuleSoundLibrary(QString path) : path_(std::move(path)) {}
+// On a thread where one can be had; where none can, the first dsInitialize does the work.
+ModuleSoundLibrary::ModuleSoundLibrary(QString path)
+    : opening_(std::async(std::launch::async | std::launch::deferred,
+                          [path = std::move(path)] { return openModule(path); })) {}
 
 ModuleSoundLibrary::~ModuleSoundLibrary() = default;
 
 std::int32_t ModuleSoundLibrary::dsInitialize(std::uintptr_t window) {
-    if (!library_) {
-        QLibrary module(path_);
-        if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library")))
-            library_.reset(make());
+    if (opening_.valid()) {
+        Opened opened = opening_.get();
+        library_ = std::move(opened.library);
+        return opened.device;
     }
     return library_ ? library_->dsInitialize(window) : 0;
 }

@@ -1,21 +1,26 @@
-// The sound library of the module beside the program (narabe-sound), loaded by dsInitialize,
-// when the game first asks for sound. The program itself does not link SDL: SDL and the
-// system's sound libraries it needs are not loaded before the program starts, and their
-// symbols stay out of the way of every library Qt loads while it starts. Without the module
-// there is no sound device: dsInitialize gives 0 and the game says so, then runs silently.
+// The sound library of the module beside the program (narabe-sound). The program itself does
+// not link SDL: SDL and the system's sound libraries it needs are not loaded before the
+// program starts, and their symbols stay out of the way of every library Qt loads. A thread
+// of its own loads the module and opens the sound device while Qt starts and the window is
+// built, and the game's first dsInitialize takes what it found, waiting for it if need be:
+// start-up does not wait for the sound system's libraries one after the other with Qt's.
+// Without the module there is no sound device: dsInitialize gives 0 and the game says so,
+// then runs silently.
 #pragma once
 
 #include "ports/sound_library.h"
 
 #include <QString>
 
+#include <future>
 #include <memory>
 
 namespace narabe {
 
 class ModuleSoundLibrary final : public SoundLibrary {
   public:
-    // The module at `path` (without its suffix, as QLibrary takes it).
+    // Starts loading the module at `path` (without its suffix, as QLibrary takes it) and
+    // opening its sound device.
     explicit ModuleSoundLibrary(QString path);
     ~ModuleSoundLibrary() override;
     ModuleSoundLibrary(const ModuleSoundLibrary&) = delete;
@@ -30,9 +35,15 @@ class ModuleSoundLibrary final : public SoundLibrary {
     void dsFree(std::int32_t buffer) override;
     void dsTerminate(std::int32_t device) override;
 
+    // The module's library and what its dsInitialize gave.
+    struct Opened {
+        std::unique_ptr<SoundLibrary> library;
+        std::int32_t device = 0;
+    };
+
   private:
-    QString path_;
-    std::unique_ptr<SoundLibrary> library_; // once the module has been loaded
+    std::future<Opened> opening_;           // until the first dsInitialize
+    std::unique_ptr<SoundLibrary> library_; // after it, if the module was there
 };
 
 } // namespace narabe

@@ -2,8 +2,8 @@
 // observable effect written to the transcript.
 #pragma once
 
-#include "game/form1.h"
 #include "adapters/script/transcript.h"
+#include "game/form1.h"
 
 #include <functional>
 #include <istream>
