@@ -1,7 +1,9 @@
 // The program's icon: at every size it shows the black stone at the upper left and the white
 // stone at the lower right on the board's wood, with transparent corners, and its SVG form,
-// as Qt's SVG renderer draws it, looks like the raster picture.
+// as Qt's SVG renderer draws it, looks like the raster picture. The window's icon built into
+// the program is the same drawing at each of its sizes.
 #include "adapters/qt/pictures/icon_picture.h"
+#include "adapters/qt/window_icon.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +80,22 @@ TEST(Icon, TheSvgLooksLikeTheRasterPicture) {
         EXPECT_LT(worstBlock, 12.0) << size;
         std::printf("icon %d px: SVG against PNG: mean difference %.2f, worst block %.2f\n", size,
                     mean, worstBlock);
+    }
+}
+
+// The bytes the build puts into the program, in the order of WINDOW_ICON_SIZES, decode to the
+// icon drawn now at that size: a list of sizes out of step with the build's, or bytes left
+// from an older drawing, show here.
+TEST(Icon, TheWindowsIconIsTheDrawnIconAtEachSize) {
+    for (std::size_t i = 0; i < WINDOW_ICON_SIZES.size(); ++i) {
+        const int size = WINDOW_ICON_SIZES[i];
+        QImage built;
+        ASSERT_TRUE(built.loadFromData(WINDOW_ICON_PNGS[i].data(),
+                                       static_cast<int>(WINDOW_ICON_PNGS[i].size()), "PNG"))
+            << size;
+        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32),
+                  drawIcon(size).convertToFormat(QImage::Format_ARGB32))
+            << size;
     }
 }
 
