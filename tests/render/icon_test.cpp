@@ -83,19 +83,16 @@ TEST(Icon, TheSvgLooksLikeTheRasterPicture) {
     }
 }
 
-// The bytes the build puts into the program, in the order of WINDOW_ICON_SIZES, decode to the
-// icon drawn now at that size: a list of sizes out of step with the build's, or bytes left
-// from an older drawing, show here.
+// The pixels the build puts into the program, in the order of WINDOW_ICON_SIZES, are the icon
+// drawn now at that size: a list of sizes out of step with the build's, or pixels left from an
+// older drawing, show here.
 TEST(Icon, TheWindowsIconIsTheDrawnIconAtEachSize) {
     for (std::size_t i = 0; i < WINDOW_ICON_SIZES.size(); ++i) {
         const int size = WINDOW_ICON_SIZES[i];
-        QImage built;
-        ASSERT_TRUE(built.loadFromData(WINDOW_ICON_PNGS[i].data(),
-                                       static_cast<int>(WINDOW_ICON_PNGS[i].size()), "PNG"))
-            << size;
-        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32),
-                  drawIcon(size).convertToFormat(QImage::Format_ARGB32))
-            << size;
+        ASSERT_EQ(WINDOW_ICON_PIXELS[i].size(), static_cast<std::size_t>(size * size)) << size;
+        const QImage built(reinterpret_cast<const uchar*>(WINDOW_ICON_PIXELS[i].data()), size, size,
+                           QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(built, drawIcon(size)) << size;
     }
 }
 
