@@ -35,6 +35,7 @@ QColor qColour(Colour colour) {
 BoardView::BoardView(int scale, QWidget* parent)
     : QWidget(parent), pictures_(scale),
       image_(CLIENT_WIDTH * scale, CLIENT_HEIGHT * scale, QImage::Format_RGB32) {
+    pictures_.drawAhead(START_PICTURES);
     image_.setDevicePixelRatio(scale);
     image_.fill(qColour(BACK_COLOUR));
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);

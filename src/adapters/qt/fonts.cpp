@@ -2,6 +2,9 @@
 #include "adapters/qt/fonts.h"
 
 #include "adapters/qt/pictures/serif_font.h"
+#include "render/layout.h"
+
+#include <QFontMetrics>
 
 namespace narabe {
 
@@ -24,6 +27,11 @@ QFont windowFont(int points) {
     f.setStyleHint(QFont::Serif);
     f.setPixelSize(qMax(1, qRound(points * PIXELS_PER_POINT)));
     return f;
+}
+
+void prepareWindowFont() {
+    const QFontMetrics metrics(windowFont(ROW_NUMBER_SIZE));
+    static_cast<void>(metrics.horizontalAdvance(QStringLiteral("Ａ１")));
 }
 
 } // namespace narabe

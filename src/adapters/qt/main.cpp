@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <future>
 #include <iostream>
 
 namespace {
@@ -40,6 +41,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
     QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();
+    // The window font is looked up while the window is built and the sounds load; the wait
+    // for it, if any, comes when the program ends.
+    const std::future<void> font =
+        std::async(std::launch::async | std::launch::deferred, narabe::prepareWindowFont);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
