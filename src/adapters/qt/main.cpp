@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
     narabe::makeSettingsFolder(folders);
 
     narabe::MainWindow window(sound, scale, folders);
+    // SDL is told to leave these signals alone, so watching may begin after its device opened.
     const narabe::SignalWatch watch([&window] { window.endOnSignal(); });
     window.load();
     if (window.ended()) return 0;
