@@ -20,13 +20,14 @@
 
 namespace {
 
-// The sound module, without its suffix, for the program in `programDir`: beside the program
-// (a build folder, a portable copy), else in the game's folder of the installed libraries.
-QString soundModulePath(const QString& programDir) {
-    QString beside = programDir + QStringLiteral("/narabe-sound");
+// The sound module, without its suffix: beside the program (a build folder, a portable copy),
+// else in the game's folder of the installed libraries.
+QString soundModulePath() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    QString beside = dir + QStringLiteral("/narabe-sound");
     for (const char* suffix : {".so", ".dylib", ".dll"})
         if (QFileInfo::exists(beside + QLatin1String(suffix))) return beside;
-    return QDir::cleanPath(programDir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
+    return QDir::cleanPath(dir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
 }
 
 } // namespace
@@ -37,7 +38,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     // The sound module loads and opens its device while the window is built.
-    narabe::ModuleSoundLibrary sound(soundModulePath(QCoreApplication::applicationDirPath()));
+    narabe::ModuleSoundLibrary sound(soundModulePath());
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
     QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();

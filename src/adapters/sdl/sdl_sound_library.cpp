@@ -67,15 +67,15 @@ namespace {
 std::optional<std::pair<SdlBytes, std::size_t>> decode(std::span<const std::byte> image) {
     SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
     if (source == nullptr) return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec fileFormat{};
     std::uint8_t* raw = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &spec, &raw, &length) == nullptr) return std::nullopt;
+    if (SDL_LoadWAV_RW(source, 1, &fileFormat, &raw, &length) == nullptr) return std::nullopt;
     SdlBytes data(raw);
 
     SDL_AudioCVT convert{};
-    const int needed = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, FORMAT,
-                                         OUTPUT_CHANNELS, FREQUENCY);
+    const int needed = SDL_BuildAudioCVT(&convert, fileFormat.format, fileFormat.channels,
+                                         fileFormat.freq, FORMAT, OUTPUT_CHANNELS, FREQUENCY);
     if (needed < 0) return std::nullopt;
     if (needed == 0) return std::pair{std::move(data), std::size_t{length}};
 
