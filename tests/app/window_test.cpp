@@ -3,6 +3,7 @@
 // handlers as on a desktop, including a press made while the computer is thinking.
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/main_window.h"
+#include "adapters/qt/window_style.h"
 #include "adapters/sdl/sdl_sound_library.h"
 #include "render/palette.h"
 
@@ -13,12 +14,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <thread>
+
+#ifdef __linux__
+#include <link.h>
+#endif
 
 namespace narabe {
 namespace {
@@ -32,6 +39,7 @@ QApplication& app() {
     static QApplication* a = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* created = new QApplication(argc, argv);
+        QApplication::setStyle(new WindowStyle);
         installFontSubstitutes();
         return created;
     }();
@@ -100,7 +108,7 @@ struct Fixture {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, 1};
+    MainWindow window{sound, startPictures(1)};
     Fixture() {
         window.load();
         window.show();
@@ -220,6 +228,40 @@ TEST(Window, CheckMarksFollowTheGameNotTheClick) {
     EXPECT_FALSE(numbers->isChecked());
 }
 
+#ifdef __linux__
+// Whether a library whose path holds `part` is loaded in this process.
+bool libraryLoaded(std::string_view part) {
+    return dl_iterate_phdr(
+               [](dl_phdr_info* info, std::size_t, void* wanted) {
+                   return std::string_view(info->dlpi_name)
+                                      .find(*static_cast<std::string_view*>(wanted)) !=
+                                  std::string_view::npos
+                              ? 1
+                              : 0;
+               },
+               &part) != 0;
+}
+#endif
+
+TEST(Window, MenuBarLoadsNoImagePluginAndItsOverflowIconIsTheStylesOwn) {
+#ifndef __linux__
+    GTEST_SKIP() << "reads the loaded libraries with dl_iterate_phdr";
+#else
+    app();
+    ASSERT_FALSE(libraryLoaded("/imageformats/"));
+    const QMenuBar bar;
+    EXPECT_FALSE(libraryLoaded("/imageformats/"));
+
+    // Drawn, the overflow icon is the base style's.
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    const auto icon = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QImage shown = style->standardIcon(icon).pixmap(16).toImage();
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_EQ(shown, style->baseStyle()->standardIcon(icon).pixmap(16).toImage());
+#endif
+}
+
 } // namespace
 } // namespace narabe
 
@@ -231,7 +273,7 @@ TEST(Window, AtTwiceTheDensityEveryPictureIsDrawnAtThatResolution) {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, 2};
+    MainWindow window{sound, startPictures(2)};
     window.load();
     const QImage& img = window.view().image();
     EXPECT_EQ(img.devicePixelRatio(), 2.0);
@@ -269,7 +311,7 @@ TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
     app();
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
-    MainWindow window{sound, 1};
+    MainWindow window{sound, startPictures(1)};
     window.load();
     window.show();
     QString title;
@@ -369,7 +411,7 @@ constexpr std::string_view SHUTDOWN =
 struct WatchedGame {
     GameFolder folder;
     SignallingSound sound;
-    MainWindow window{sound, 1};
+    MainWindow window{sound, startPictures(1)};
     SignalWatch watch{[this] { window.endOnSignal(); }};
     WatchedGame(int signal, std::int32_t raiseOnPlay) : sound(signal, raiseOnPlay) {
         window.load();

@@ -8,9 +8,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace narabe {
 
@@ -32,11 +34,11 @@ QColor qColour(Colour colour) {
 
 } // namespace
 
-BoardView::BoardView(int scale, QWidget* parent)
-    : QWidget(parent), pictures_(scale),
-      image_(CLIENT_WIDTH * scale, CLIENT_HEIGHT * scale, QImage::Format_RGB32) {
-    pictures_.drawAhead(START_PICTURES);
-    image_.setDevicePixelRatio(scale);
+BoardView::BoardView(PictureSet pictures, QWidget* parent)
+    : QWidget(parent), pictures_(std::move(pictures)),
+      image_(CLIENT_WIDTH * pictures_.scale(), CLIENT_HEIGHT * pictures_.scale(),
+             QImage::Format_RGB32) {
+    image_.setDevicePixelRatio(pictures_.scale());
     image_.fill(qColour(BACK_COLOUR));
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,7 +46,10 @@ BoardView::BoardView(int scale, QWidget* parent)
 }
 
 void BoardView::changed(const QRect& logical) {
-    pending_ += logical;
+    // The bounding rectangle, not the exact region: a start-up or a redraw of the board
+    // changes hundreds of cells, and the union of so many rectangles costs more than
+    // showing the few pixels between them again.
+    pending_ |= logical;
     update(logical);
 }
 
@@ -103,9 +108,9 @@ void BoardView::fillCircle(double x, double y, double radius, Colour colour) {
 
 void BoardView::refresh() {
     if (pending_.isEmpty()) return;
-    const QRegion region = pending_;
-    pending_ = QRegion();
-    repaint(region);
+    const QRect area = pending_;
+    pending_ = QRect();
+    repaint(area);
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -115,7 +120,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
                            r.size() * image_.devicePixelRatio());
         p.drawImage(r, image_, source);
     }
-    pending_ -= event->region();
+    if ((QRegion(pending_) - event->region()).isEmpty()) pending_ = QRect();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -8,7 +8,7 @@
 #include "render/layout.h"
 
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -17,7 +17,8 @@ namespace narabe {
 
 class BoardView final : public QWidget, public Surface {
   public:
-    BoardView(int scale, QWidget* parent = nullptr);
+    // The view draws with `pictures`, at their scale.
+    explicit BoardView(PictureSet pictures, QWidget* parent = nullptr);
 
     void copyPicture(Picture picture, double x, double y) override;
     void fillRect(double x, double y, double width, double height, Colour colour) override;
@@ -29,6 +30,7 @@ class BoardView final : public QWidget, public Surface {
     std::function<void(double x, double y)> onPress;
 
     const QImage& image() const { return image_; }
+    int scale() const { return pictures_.scale(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +41,7 @@ class BoardView final : public QWidget, public Surface {
 
     PictureSet pictures_;
     QImage image_;
-    QRegion pending_; // drawn but not yet asked to be shown
+    QRect pending_; // bounds what was drawn but not yet asked to be shown
 };
 
 } // namespace narabe

@@ -6,8 +6,10 @@
 #include "adapters/qt/game_folders.h"
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/module_sound_library.h"
+#include "adapters/qt/pictures/pictures.h"
 #include "adapters/qt/signal_watch.h"
 #include "adapters/qt/window_icon.h"
+#include "adapters/qt/window_style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <cmath>
 #include <future>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -36,25 +39,31 @@ int main(int argc, char* argv[]) {
     if (const auto status = narabe::readCommandLine(argc, argv, std::cout, std::cerr))
         return *status;
 
+    // The menu bar stays in the window, whose size includes it, also on a desktop that
+    // offers a menu bar of its own; asking the desktop for one costs a round trip at start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
-    // The sound module loads and opens its device while the window is built.
-    narabe::ModuleSoundLibrary sound(soundModulePath());
+    QApplication::setStyle(new narabe::WindowStyle);
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
     QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();
-    // The window font is looked up while the window is built and the sounds load; the wait
-    // for it, if any, comes when the program ends.
+
+    // Three helper threads work while the window is built: the window font's lookup, the
+    // drawing of the empty board's pictures and the sound module's load. The module's
+    // libraries come last: while a library loads, starting a thread waits for it to finish.
+    // The wait for the font, if any, comes when the program ends.
     const std::future<void> font =
         std::async(std::launch::async | std::launch::deferred, narabe::prepareWindowFont);
-
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
+    narabe::PictureSet pictures =
+        narabe::startPictures(std::max(1, static_cast<int>(std::lround(ratio))));
+    narabe::ModuleSoundLibrary sound(soundModulePath());
 
     const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
     narabe::makeSettingsFolder(folders);
 
-    narabe::MainWindow window(sound, scale, folders);
+    narabe::MainWindow window(sound, std::move(pictures), folders);
     // SDL is told to leave these signals alone, so watching may begin after its device opened.
     const narabe::SignalWatch watch([&window] { window.endOnSignal(); });
     window.load();

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace narabe {
 
@@ -33,8 +34,8 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-MainWindow::MainWindow(SoundLibrary& sound, int scale, const GameFolders& folders)
-    : view_(new BoardView(scale, this)), scale_(scale) {
+MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders)
+    : view_(new BoardView(std::move(pictures), this)), scale_(view_->scale()) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
     buildMenus();

@@ -27,8 +27,9 @@ class MainWindow final : public QMainWindow,
                          private Program,
                          private AboutDialog {
   public:
-    // The game keeps its files where `folders` says; by default in the current directory.
-    MainWindow(SoundLibrary& sound, int scale, const GameFolders& folders = {});
+    // The board is drawn with `pictures`, at their scale; the game keeps its files where
+    // `folders` says, by default in the current directory.
+    MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders = {});
 
     // Runs the game's start-up; call once before the window is shown.
     void load();

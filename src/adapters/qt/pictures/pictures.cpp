@@ -26,6 +26,12 @@ void PictureSet::drawAhead(std::span<const Picture> pictures) {
                         });
 }
 
+PictureSet startPictures(int scale) {
+    PictureSet set(scale);
+    set.drawAhead(START_PICTURES);
+    return set;
+}
+
 const QImage& PictureSet::image(Picture p) const {
     if (ahead_.valid())
         for (auto& [picture, drawn] : ahead_.get())

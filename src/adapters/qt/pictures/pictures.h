@@ -49,4 +49,7 @@ class PictureSet {
     mutable std::future<Drawn> ahead_; // until the first image() after drawAhead
 };
 
+// A set at `scale` that has begun drawing the start-up pictures ahead.
+PictureSet startPictures(int scale);
+
 } // namespace narabe
