@@ -39,7 +39,7 @@ QApplication& app() {
     static QApplication* a = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* created = new QApplication(argc, argv);
-        QApplication::setStyle(new WindowStyle);
+        QApplication::setStyle(new WindowStyle(QApplication::style()->name()));
         installFontSubstitutes();
         return created;
     }();

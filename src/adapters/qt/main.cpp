@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     // offers a menu bar of its own; asking the desktop for one costs a round trip at start.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
-    QApplication::setStyle(new narabe::WindowStyle);
+    QApplication::setStyle(new narabe::WindowStyle(QApplication::style()->name()));
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
     QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();

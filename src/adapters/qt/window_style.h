@@ -13,6 +13,10 @@ namespace narabe {
 // This style gives the same icon, read when it is first painted.
 class WindowStyle final : public QProxyStyle {
   public:
+    // Over the style of that name, such as the one the application chose
+    // (QApplication::style()->name()), so that a style the user set stays in force.
+    explicit WindowStyle(const QString& base) : QProxyStyle(base) {}
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;
 };
