@@ -35,7 +35,7 @@ QString qs(std::string_view s) {
 } // namespace
 
 MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders)
-    : view_(new BoardView(std::move(pictures), this)), scale_(view_->scale()) {
+    : view_(new BoardView(std::move(pictures), this)) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
     buildMenus();
@@ -171,7 +171,7 @@ void MainWindow::place(double left, double top, double /*width*/, double /*heigh
 
 void MainWindow::showModal() {
     AboutBox box(
-        scale_, [this] { form_->form2().Command1_Click(); },
+        view_->scale(), [this] { form_->form2().Command1_Click(); },
         [this] { form_->form2().Command2_Click(); }, this);
     about_ = &box;
     box.exec();
