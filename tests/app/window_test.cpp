@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -231,10 +232,11 @@ TEST(Window, CheckMarksFollowTheGameNotTheClick) {
     EXPECT_FALSE(numbers->isChecked());
 }
 
-// Each drawing call changes exactly its rectangle of the image, a filled rectangle with both
-// corner pixels, and after a refresh the screen shows the image, to the last row and column
-// of what was drawn. Each row draws in a colour that differs from what is there, so that a
-// pixel not drawn, or drawn but not shown, stays visibly old.
+// Each drawing call changes exactly its rectangle of the image: a filled rectangle with both
+// corner pixels, a picture to its last row and column. A refresh shows on the screen, at
+// once and without the event loop (as during the computer's pause), everything drawn since
+// the last one. Each row draws what differs from what is there, so that a pixel not drawn,
+// or drawn but not shown, stays visibly old.
 TEST(Window, DrawingReachesTheEdgesOfItsRectangleAndRefreshShowsIt) {
     app();
     Fixture f;
@@ -242,41 +244,63 @@ TEST(Window, DrawingReachesTheEdgesOfItsRectangleAndRefreshShowsIt) {
     const struct {
         const char* name;
         std::function<void(BoardView&)> draw;
-        QRect filled; // logical pixels that take `colour`; empty for other calls
-        Colour colour;
-    } calls[] = {
-        {"fill", [](BoardView& v) { v.fillRect(6915, 1940, 1500, 300, Colour{12}); },
-         QRect(QPoint(461, 129), QPoint(561, 149)), Colour{12}},
+        QRect filled;                   // the logical pixels a fill covers, or where a picture goes
+        std::optional<Colour> colour;   // of the fill
+        std::optional<Picture> picture; // copied
+    } rows[] = {
+        {"fill",
+         [](BoardView& v) { v.fillRect(6915, 1940, 1500, 300, Colour{12}); },
+         QRect(QPoint(461, 129), QPoint(561, 149)),
+         Colour{12},
+         {}},
         {"fill at the image's corner",
          [](BoardView& v) { v.fillRect(8430, 7020, 600, 600, Colour{9}); },
-         QRect(QPoint(562, 468), QPoint(591, 487)), Colour{9}},
-        {"picture", [](BoardView& v) { v.copyPicture(Picture::KURONAKA, 3450, 3200); }, {}, {}},
-        {"picture past the image's edge",
+         QRect(QPoint(562, 468), QPoint(591, 487)),
+         Colour{9},
+         {}},
+        {"a cell on the side panel",
+         [](BoardView& v) { v.copyPicture(Picture::KARANAKATEN, 7500, 4200); },
+         QRect(500, 280, 21, 21),
+         {},
+         Picture::KARANAKATEN},
+        {"the title past the image's edge",
          [](BoardView& v) { v.copyPicture(Picture::PG_NAME, 8100, 7000); },
          {},
+         {},
          {}},
-        {"text", [](BoardView& v) { v.drawText(6915, 3200, 12, Colour{14}, "思考中ABC"); }, {}, {}},
-        {"circle", [](BoardView& v) { v.fillCircle(4500, 4500, 120, Colour{13}); }, {}, {}},
+        {"a text and a circle, one refresh",
+         [](BoardView& v) {
+             v.drawText(6915, 3200, 12, Colour{14}, "思考中ABC");
+             v.fillCircle(4500, 4500, 120, Colour{13});
+         },
+         {},
+         {},
+         {}},
     };
-    for (const auto& call : calls) {
-        SCOPED_TRACE(call.name);
-        call.draw(view);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.draw(view);
         const QImage& image = view.image();
-        if (!call.filled.isEmpty()) {
-            const QRect& r = call.filled;
+        const QRect& r = row.filled;
+        if (row.colour) {
             for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
-                EXPECT_EQ(pixelAt(image, corner), rgb(call.colour))
+                EXPECT_EQ(pixelAt(image, corner), rgb(*row.colour))
                     << corner.x() << "," << corner.y();
             for (const QPoint beyond :
                  {r.topRight() + QPoint(1, 0), r.bottomLeft() + QPoint(0, 1)}) {
                 if (image.rect().contains(beyond)) {
-                    EXPECT_NE(pixelAt(image, beyond), rgb(call.colour))
+                    EXPECT_NE(pixelAt(image, beyond), rgb(*row.colour))
                         << beyond.x() << "," << beyond.y();
                 }
             }
         }
+        if (row.picture) {
+            const QImage picture =
+                drawPicture(*row.picture, 1).convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(picture.size(), r.size());
+            EXPECT_EQ(image.copy(r), picture);
+        }
         view.refresh();
-        QApplication::processEvents();
         const QImage shown = view.screen()
                                  ->grabWindow(f.window.winId())
                                  .toImage()
