@@ -112,7 +112,7 @@ struct Fixture {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     Fixture() {
         window.load();
         window.show();
@@ -384,7 +384,7 @@ TEST(Window, AtTwiceTheDensityEveryPictureIsDrawnAtThatResolution) {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, startPictures(2)};
+    MainWindow window{sound, PictureSet(2)};
     window.load();
     const QImage& img = window.view().image();
     EXPECT_EQ(img.devicePixelRatio(), 2.0);
@@ -422,7 +422,7 @@ TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
     app();
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     window.load();
     window.show();
     QString title;
@@ -527,7 +527,7 @@ constexpr std::string_view SHUTDOWN =
 struct WatchedGame {
     GameFolder folder;
     SignallingSound sound;
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     SignalWatch watch{[this] { window.endOnSignal(); }};
     WatchedGame(int signal, std::int32_t raiseOnPlay) : sound(signal, raiseOnPlay) {
         window.load();
