@@ -119,17 +119,9 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
     }
     owner_ = std::thread(&SdlSoundLibrary::own, this);
     bool started = false;
-    const std::function<void()> work = [&] { started = start(); };
-    {
-        std::unique_lock guard(handOver_);
-        work_ = &work;
-        asked_.notify_one();
-        answered_.wait(guard, [&] { return work_ == nullptr; });
-        if (!started) quit_ = true;
-    }
+    handOver([&] { started = start(); });
     if (started) return DEVICE;
-    asked_.notify_one();
-    owner_.join();
+    stopOwner();
     return 0;
 }
 
@@ -203,12 +195,7 @@ void SdlSoundLibrary::dsFree(std::int32_t buffer) {
 void SdlSoundLibrary::dsTerminate(std::int32_t device) {
     const std::lock_guard turn(turn_);
     if (device != DEVICE || !owner_.joinable()) return;
-    {
-        const std::lock_guard guard(handOver_);
-        quit_ = true;
-    }
-    asked_.notify_one();
-    owner_.join();
+    stopOwner();
 }
 
 bool SdlSoundLibrary::isOpen() const {
@@ -242,11 +229,24 @@ bool SdlSoundLibrary::isOutputOpen() const {
 bool SdlSoundLibrary::ask(const std::function<void()>& work) const {
     const std::lock_guard turn(turn_);
     if (!owner_.joinable()) return false;
+    handOver(work);
+    return true;
+}
+
+void SdlSoundLibrary::handOver(const std::function<void()>& work) const {
     std::unique_lock guard(handOver_);
     work_ = &work;
     asked_.notify_one();
     answered_.wait(guard, [&] { return work_ == nullptr; });
-    return true;
+}
+
+void SdlSoundLibrary::stopOwner() {
+    {
+        const std::lock_guard guard(handOver_);
+        quit_ = true;
+    }
+    asked_.notify_one();
+    owner_.join();
 }
 
 void SdlSoundLibrary::own() {

@@ -74,6 +74,10 @@ class SdlSoundLibrary final : public SoundLibrary {
     // Runs `work` on the owner thread and waits for it; false, without running it, while the
     // device is closed (there is no owner then, and no SDL state to work on).
     bool ask(const std::function<void()>& work) const;
+    // The hand-over itself, for a caller whose turn it is while the owner runs.
+    void handOver(const std::function<void()>& work) const;
+    // Has the owner close everything it opened, and waits for it to end.
+    void stopOwner();
     // The owner thread: runs what it is asked, closes a silent output when the output's
     // callback asks for it, and on quitting closes everything it opened.
     void own();
