@@ -17,6 +17,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <system_error>
 #include <utility>
 
 namespace narabe {
@@ -117,7 +118,11 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
         closeAsked_ = false;
         quit_ = false;
     }
-    owner_ = std::thread(&SdlSoundLibrary::own, this);
+    try {
+        owner_ = std::thread(&SdlSoundLibrary::own, this);
+    } catch (const std::system_error&) {
+        return 0; // no thread to own the device: the game runs without sound
+    }
     bool started = false;
     handOver([&] { started = start(); });
     if (started) return DEVICE;
