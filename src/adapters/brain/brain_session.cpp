@@ -78,7 +78,7 @@ void BrainSession::newGame() {
 
 void BrainSession::handle(std::string_view line, Clock::time_point received,
                           std::vector<std::string>& out) {
-    if (ended_) return;
+    if (ended_ || trimmed(line).empty()) return; // blank lines mean nothing, as for managers
     if (line.size() > MAX_PROTOCOL_LINE) {
         out.push_back(error("the line is too long"));
         return;

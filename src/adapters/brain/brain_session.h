@@ -6,7 +6,7 @@
 // stone, 2 the opponent's) ended by DONE, INFO timeout_turn | timeout_match | time_left |
 // max_memory (other keys are ignored), END and ABOUT; the command word in any case. Anything
 // else, a malformed line, an off-board or occupied point or another board size gets one line
-// "ERROR message" and changes nothing else.
+// "ERROR message" and changes nothing else. Blank lines are skipped.
 #pragma once
 
 #include "computer/levels.h"

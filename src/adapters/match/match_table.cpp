@@ -30,7 +30,7 @@ double median(std::vector<double> v) {
 // A number with one decimal, its sign always written: "+127.7".
 std::string signedTenths(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%+.1f", value);
+    std::snprintf(text, sizeof text, "%+.1f", value + 0.0); // + 0.0 turns -0 into 0
     return text;
 }
 
@@ -75,7 +75,7 @@ void MatchTable::print(std::ostream& out, const std::array<std::string, 2>& comm
     char line[256];
     std::snprintf(line, sizeof line, "%-6s %6s %6s %6s %6s %7s %6s %6s %7s %8s %9s %8s %7s  %s\n",
                   "engine", "games", "wins", "losses", "draws", "score", "%", "fouls",
-                  "crashes", "timeouts", "median_ms", "max_ms", "Elo", "95%_interval");
+                  "crashes", "timeouts", "median-ms", "max-ms", "Elo", "95%-interval");
     out << line;
     for (std::size_t e = 0; e < 2; ++e) {
         const EngineTally& t = tallies_[e];
@@ -84,7 +84,7 @@ void MatchTable::print(std::ostream& out, const std::array<std::string, 2>& comm
         const std::string share =
             t.games == 0 ? "-" : signedTenths(100 * t.points() / t.games).substr(1) + "%";
         std::snprintf(line, sizeof line,
-                      "%-6s %6d %6d %6d %6d %7.1f %6s %6d %7d %8d %9.1f %8.1f %7s  %s to %s\n",
+                      "%-6s %6d %6d %6d %6d %7.1f %6s %6d %7d %8d %9.2f %8.2f %7s  %s to %s\n",
                       e == 0 ? "A" : "B", t.games, t.wins, t.losses, t.draws, t.points(),
                       share.c_str(), t.fouls, t.crashes, t.timeouts, median(t.moveMs), maxMs,
                       elo ? eloText(elo->elo).c_str() : "-", elo ? eloText(elo->low).c_str() : "-",
