@@ -66,7 +66,7 @@ EngineProcess::~EngineProcess() {
     kill();
 }
 
-bool EngineProcess::send(std::string_view line) {
+bool EngineProcess::send(std::string_view line) const {
     if (input_ < 0) return false;
     std::string bytes(line);
     bytes += "\r\n";

@@ -28,7 +28,7 @@ class EngineProcess {
 
     // Writes the line ended by CR LF, as the protocol's managers do; false when the engine no
     // longer reads.
-    bool send(std::string_view line);
+    bool send(std::string_view line) const;
 
     enum class Answer { LINE, TIMEOUT, CLOSED };
     // The next line the engine writes (without its line end), waiting until `deadline` at

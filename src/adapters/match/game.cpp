@@ -13,6 +13,8 @@ namespace {
 
 using Clock = EngineProcess::Clock;
 
+constexpr std::size_t BOARD_POINTS = std::size_t{LAST_POINT} * LAST_POINT;
+
 // The match plays the 19 x 19 board and never tells the time left: there is no match limit.
 constexpr const char* START_COMMAND = "START 19";
 
@@ -50,7 +52,7 @@ class Game {
             if (!start(e)) return finish();
         std::size_t mover = opening.moves.size() % 2;
         while (true) {
-            if (record_.size() == static_cast<std::size_t>(LAST_POINT * LAST_POINT) ||
+            if (record_.size() == BOARD_POINTS ||
                 !referee_.canMove(sideOf(mover)))
                 return finish(); // a draw
             if (!move(mover)) return finish();

@@ -141,9 +141,7 @@ void progress(int played, int total, const MatchTable& table) {
     std::cerr.flush();
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     const auto read = readOptions(argc, argv);
     if (const int* status = std::get_if<int>(&read)) return *status;
     const Options& o = std::get<Options>(read);
@@ -171,26 +169,21 @@ int main(int argc, char* argv[]) {
     MatchTable table;
     const GameOptions options{o.moveTime};
     progress(0, total, table);
-    try {
-        for (std::size_t k = 0; k < openings.size(); ++k) {
-            for (const std::size_t black : {0U, 1U}) {
-                const std::size_t white = 1 - black;
-                const GameResult r = playGame({o.engines[black], o.engines[white]}, openings[k], options);
-                table.add(black, white, r);
-                if (r.fault != Fault::NONE) {
-                    const bool blackLost = r.winner == 1U;
-                    const std::size_t loser = blackLost ? black : white;
-                    std::cerr << "\r" << std::string(BAR_WIDTH + 40, ' ') << "\rgame "
-                              << table.games() << ", opening " << k + 1 << ": "
-                              << (loser == 0 ? "A" : "B") << (blackLost ? " (black) " : " (white) ")
-                              << r.note << '\n';
-                }
-                progress(table.games(), total, table);
+    for (std::size_t k = 0; k < openings.size(); ++k) {
+        for (const std::size_t black : {0U, 1U}) {
+            const std::size_t white = 1 - black;
+            const GameResult r = playGame({o.engines[black], o.engines[white]}, openings[k], options);
+            table.add(black, white, r);
+            if (r.fault != Fault::NONE) {
+                const bool blackLost = r.winner == 1U;
+                const std::size_t loser = blackLost ? black : white;
+                std::cerr << "\r" << std::string(BAR_WIDTH + 40, ' ') << "\rgame "
+                          << table.games() << ", opening " << k + 1 << ": "
+                          << (loser == 0 ? "A" : "B") << (blackLost ? " (black) " : " (white) ")
+                          << r.note << '\n';
             }
+            progress(table.games(), total, table);
         }
-    } catch (const std::exception& e) {
-        std::cerr << "\nnarabe-match: " << e.what() << '\n';
-        return 1;
     }
     std::cerr << '\n';
 
@@ -200,4 +193,15 @@ int main(int argc, char* argv[]) {
               << " ms grace\n";
     table.print(std::cout, o.engines);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) { // an engine's process could not be made
+        std::cerr << "\nnarabe-match: " << e.what() << '\n';
+        return 1;
+    }
 }
