@@ -90,8 +90,11 @@ TEST(MatchTable, EloOfAScoreAndItsInterval) {
         int wins, losses, draws;
         double elo; // from the Elo table of scores: 75 % is +190.8, 90 % +381.7
     };
-    const Row rows[] = {{3, 1, 0, 190.85}, {1, 3, 0, -190.85}, {1, 0, 1, 190.85},
-                        {9, 1, 0, 381.70}, {2, 2, 0, 0.0}};
+    const Row rows[] = {{3, 1, 0, 190.85},
+                        {1, 3, 0, -190.85},
+                        {1, 0, 1, 190.85},
+                        {9, 1, 0, 381.70},
+                        {2, 2, 0, 0.0}};
     for (const Row& r : rows) {
         EngineTally t;
         t.wins = r.wins;
@@ -150,8 +153,8 @@ MatchRun runMatch(const std::string& arguments, const std::string& openings) {
     const fs::path dir = fs::temp_directory_path() / ("narabe-match-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     if (!openings.empty()) std::ofstream(dir / "openings.txt") << openings;
-    const std::string cmd = "cd '" + dir.string() + "' && '" + NARABE_MATCH_EXE + "' " +
-                            arguments + " > out.txt 2> err.txt";
+    const std::string cmd = "cd '" + dir.string() + "' && '" + NARABE_MATCH_EXE + "' " + arguments +
+                            " > out.txt 2> err.txt";
     const auto start = std::chrono::steady_clock::now();
     const int raw = std::system(cmd.c_str());
     MatchRun r;
@@ -188,8 +191,8 @@ struct MatchCase {
     std::string options;
     std::string openings; // the openings file, when the options name it
     int games;
-    int Row::*fault;      // B's counter of the faults it lost every game by, or nullptr
-    const char* note;     // a text the notes on standard error must hold
+    int Row::*fault;  // B's counter of the faults it lost every game by, or nullptr
+    const char* note; // a text the notes on standard error must hold
 };
 
 const std::string BRAIN = "'" + std::string(NARABE_BRAIN_EXE) + " --level 1'";
@@ -199,14 +202,14 @@ const MatchCase MATCH_CASES[] = {
      "-n 2 -s 5 -t 2000", "", 4, nullptr, "4/4 games"},
     {"a crash", fake("echo OK", "exit 3"), "-n 1 -t 2000", "", 2, &Row::crashes, "ended"},
     {"a hang", fake("echo OK", "sleep 60"), "-n 1 -t 200", "", 2, &Row::timeouts, "in time"},
-    {"an occupied point", fake("echo OK", "echo 9,9"), "-f openings.txt -t 2000",
-     "9,9 8,8 10,10\n", 2, &Row::fouls, "9,9: occupied"},
+    {"an occupied point", fake("echo OK", "echo 9,9"), "-f openings.txt -t 2000", "9,9 8,8 10,10\n",
+     2, &Row::fouls, "9,9: occupied"},
     {"a barred point", fake("echo OK", "echo 9,9"), "-f openings.txt -t 2000",
      DOUBLE_THREE_SETUP + "\n", 2, &Row::fouls, "9,9: a double three"},
     {"an off-board point", fake("echo OK", "echo 19,3"), "-n 1 -t 2000", "", 2, &Row::fouls,
      "19,3: off the board"},
-    {"no move", fake("echo MESSAGE starting; echo OK", "echo DEBUG thinking; echo hello"), "-n 1 -t 2000", "", 2,
-     &Row::fouls, "hello"},
+    {"no move", fake("echo MESSAGE starting; echo OK", "echo DEBUG thinking; echo hello"),
+     "-n 1 -t 2000", "", 2, &Row::fouls, "hello"},
     {"START refused", fake("echo ERROR no", "echo 9,9"), "-n 1 -t 2000", "", 2, &Row::fouls,
      "ERROR no"},
 };

@@ -111,8 +111,8 @@ void BrainSession::handle(std::string_view line, Clock::time_point received,
     command(w.first, w.rest, received, out);
 }
 
-void BrainSession::command(std::string_view word, std::string_view args,
-                           Clock::time_point received, std::vector<std::string>& out) {
+void BrainSession::command(std::string_view word, std::string_view args, Clock::time_point received,
+                           std::vector<std::string>& out) {
     const bool takesNoArguments = sameWord(word, "RESTART") || sameWord(word, "BEGIN") ||
                                   sameWord(word, "BOARD") || sameWord(word, "END") ||
                                   sameWord(word, "ABOUT");
@@ -136,10 +136,11 @@ void BrainSession::command(std::string_view word, std::string_view args,
     } else if (sameWord(word, "END")) {
         ended_ = true;
     } else if (sameWord(word, "ABOUT")) {
-        out.push_back("name=\"NarabeI\", version=\"" NARABE_VERSION " " + std::string(levelName(level_)) +
-                      "\", author=\"The NarabeI developers\", www=\"https://narabe1.example.org/\"");
-    } else if (!sameWord(word, "RESTART") && !sameWord(word, "BEGIN") &&
-               !sameWord(word, "TURN") && !sameWord(word, "BOARD")) {
+        out.push_back(
+            "name=\"NarabeI\", version=\"" NARABE_VERSION " " + std::string(levelName(level_)) +
+            "\", author=\"The NarabeI developers\", www=\"https://narabe1.example.org/\"");
+    } else if (!sameWord(word, "RESTART") && !sameWord(word, "BEGIN") && !sameWord(word, "TURN") &&
+               !sameWord(word, "BOARD")) {
         out.push_back(error("unknown command " + std::string(word)));
     } else if (!started_) {
         out.push_back(error("no game: START comes first"));

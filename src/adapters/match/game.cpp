@@ -52,8 +52,7 @@ class Game {
             if (!start(e)) return finish();
         std::size_t mover = opening.moves.size() % 2;
         while (true) {
-            if (record_.size() == BOARD_POINTS ||
-                !referee_.canMove(sideOf(mover)))
+            if (record_.size() == BOARD_POINTS || !referee_.canMove(sideOf(mover)))
                 return finish(); // a draw
             if (!move(mover)) return finish();
             if (result_.winner) return finish();
@@ -78,14 +77,17 @@ class Game {
         EngineProcess& engine = *engines_[e];
         if (!engine.send(START_COMMAND)) return lose(e, Fault::CRASH, "did not take START");
         const Reply r = reply(engine, Clock::now() + START_TIME);
-        if (r.answer == EngineProcess::Answer::CLOSED) return lose(e, Fault::CRASH, "ended at START");
+        if (r.answer == EngineProcess::Answer::CLOSED)
+            return lose(e, Fault::CRASH, "ended at START");
         if (r.answer == EngineProcess::Answer::TIMEOUT)
             return lose(e, Fault::TIMEOUT, "did not answer START");
         if (!sameWord(firstWord(r.line).first, "OK"))
             return lose(e, Fault::FOUL, "answered START with '" + r.line + "'");
         const std::string info[] = {
             "INFO timeout_turn " + std::to_string(options_.moveTime.count()),
-            "INFO timeout_match 0", "INFO max_memory 0", "INFO game_type 1",
+            "INFO timeout_match 0",
+            "INFO max_memory 0",
+            "INFO game_type 1",
             "INFO rule 1", // exactly five wins
         };
         for (const std::string& line : info)
@@ -121,7 +123,9 @@ class Game {
         const std::optional<ProtocolPoint> p = pointText(r.line);
         if (!p) return lose(e, Fault::FOUL, "answered '" + r.line + "'");
         const Verdict v = referee_.judge(*p, sideOf(e));
-        if (v != Verdict::LEGAL) return lose(e, Fault::FOUL, "played " + pointLine(*p) + ": " + std::string(verdictText(v)));
+        if (v != Verdict::LEGAL)
+            return lose(e, Fault::FOUL,
+                        "played " + pointLine(*p) + ": " + std::string(verdictText(v)));
         ++result_.moves;
         record_.push_back(*p);
         if (referee_.play(*p, sideOf(e))) result_.winner = e;

@@ -34,10 +34,10 @@ enum class Fault {
 
 struct GameResult {
     std::optional<std::size_t> winner; // the engine that won (0 black, 1 white); none: a draw
-    Fault fault = Fault::NONE; // how the loser lost, when not to a five
-    std::string note;          // what the loser did, for a game lost by a fault
+    Fault fault = Fault::NONE;         // how the loser lost, when not to a five
+    std::string note;                  // what the loser did, for a game lost by a fault
     std::array<std::vector<double>, 2> moveMs; // each engine's time for each of its moves
-    int moves = 0;             // moves played after the opening
+    int moves = 0;                             // moves played after the opening
 };
 
 // Plays the opening's game between the commands, black first.

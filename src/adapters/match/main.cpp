@@ -172,15 +172,15 @@ int run(int argc, char* argv[]) {
     for (std::size_t k = 0; k < openings.size(); ++k) {
         for (const std::size_t black : {0U, 1U}) {
             const std::size_t white = 1 - black;
-            const GameResult r = playGame({o.engines[black], o.engines[white]}, openings[k], options);
+            const GameResult r =
+                playGame({o.engines[black], o.engines[white]}, openings[k], options);
             table.add(black, white, r);
             if (r.fault != Fault::NONE) {
                 const bool blackLost = r.winner == 1U;
                 const std::size_t loser = blackLost ? black : white;
-                std::cerr << "\r" << std::string(BAR_WIDTH + 40, ' ') << "\rgame "
-                          << table.games() << ", opening " << k + 1 << ": "
-                          << (loser == 0 ? "A" : "B") << (blackLost ? " (black) " : " (white) ")
-                          << r.note << '\n';
+                std::cerr << "\r" << std::string(BAR_WIDTH + 40, ' ') << "\rgame " << table.games()
+                          << ", opening " << k + 1 << ": " << (loser == 0 ? "A" : "B")
+                          << (blackLost ? " (black) " : " (white) ") << r.note << '\n';
             }
             progress(table.games(), total, table);
         }
@@ -188,7 +188,8 @@ int run(int argc, char* argv[]) {
     std::cerr << '\n';
 
     std::cout << total << " games from " << openings.size() << " openings ("
-              << (o.openingsFile.empty() ? "random, seed " + std::to_string(o.seed) : o.openingsFile)
+              << (o.openingsFile.empty() ? "random, seed " + std::to_string(o.seed)
+                                         : o.openingsFile)
               << "), " << o.moveTime.count() << " ms a move + " << MOVE_GRACE.count()
               << " ms grace\n";
     table.print(std::cout, o.engines);

@@ -45,8 +45,8 @@ std::optional<EloEstimate> eloOf(const EngineTally& t) {
     if (t.games == 0) return std::nullopt;
     const double n = t.games;
     const double s = t.points() / n;
-    const double spread = (t.wins * (1 - s) * (1 - s) + t.draws * (0.5 - s) * (0.5 - s) +
-                           t.losses * s * s) / n;
+    const double spread =
+        (t.wins * (1 - s) * (1 - s) + t.draws * (0.5 - s) * (0.5 - s) + t.losses * s * s) / n;
     const double margin = Z95 * std::sqrt(spread / n);
     return EloEstimate{eloOfScore(s), eloOfScore(s - margin), eloOfScore(s + margin)};
 }
@@ -74,12 +74,13 @@ void MatchTable::add(std::size_t black, std::size_t white, const GameResult& r) 
 void MatchTable::print(std::ostream& out, const std::array<std::string, 2>& commands) const {
     char line[256];
     std::snprintf(line, sizeof line, "%-6s %6s %6s %6s %6s %7s %6s %6s %7s %8s %9s %8s %7s  %s\n",
-                  "engine", "games", "wins", "losses", "draws", "score", "%", "fouls",
-                  "crashes", "timeouts", "median-ms", "max-ms", "Elo", "95%-interval");
+                  "engine", "games", "wins", "losses", "draws", "score", "%", "fouls", "crashes",
+                  "timeouts", "median-ms", "max-ms", "Elo", "95%-interval");
     out << line;
     for (std::size_t e = 0; e < 2; ++e) {
         const EngineTally& t = tallies_[e];
-        const double maxMs = t.moveMs.empty() ? 0 : *std::max_element(t.moveMs.begin(), t.moveMs.end());
+        const double maxMs =
+            t.moveMs.empty() ? 0 : *std::max_element(t.moveMs.begin(), t.moveMs.end());
         const std::optional<EloEstimate> elo = eloOf(t);
         const std::string share =
             t.games == 0 ? "-" : signedTenths(100 * t.points() / t.games).substr(1) + "%";

@@ -39,9 +39,7 @@ std::vector<Opening> randomOpenings(int count, std::uint32_t seed) {
     // mt19937's numbers are the same everywhere; the modulo keeps the draw free of the
     // library's distributions, which are not.
     std::mt19937 rng(seed);
-    const auto coordinate = [&] {
-        return SQUARE_FIRST + static_cast<int>(rng() % OPENING_SQUARE);
-    };
+    const auto coordinate = [&] { return SQUARE_FIRST + static_cast<int>(rng() % OPENING_SQUARE); };
     std::vector<Opening> openings;
     std::set<std::vector<std::array<int, 3>>> seen;
     while (static_cast<int>(openings.size()) < count) {

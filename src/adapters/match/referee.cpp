@@ -9,11 +9,16 @@ namespace narabe {
 
 std::string_view verdictText(Verdict v) {
     switch (v) {
-    case Verdict::LEGAL: return "allowed";
-    case Verdict::OFF_BOARD: return "off the board";
-    case Verdict::OCCUPIED: return "occupied";
-    case Verdict::DOUBLE_THREE: return "a double three";
-    case Verdict::DOUBLE_FOUR: return "a double four";
+    case Verdict::LEGAL:
+        return "allowed";
+    case Verdict::OFF_BOARD:
+        return "off the board";
+    case Verdict::OCCUPIED:
+        return "occupied";
+    case Verdict::DOUBLE_THREE:
+        return "a double three";
+    case Verdict::DOUBLE_FOUR:
+        return "a double four";
     }
     return "?";
 }
