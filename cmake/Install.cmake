@@ -3,11 +3,14 @@
 set(NARABE_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 set(NARABE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/narabe)
 
-# The program goes under bin; Debian keeps games in /usr/games, so the package takes it from
-# there (the data folder is ../share/narabe1 from either). Everything else is in the default
-# component, which both the install and the package take.
-install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
-install(TARGETS narabe RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
+# The programs (the game, its Gomocup engine and the match tool) go under bin; Debian keeps
+# games in /usr/games, so the package takes them from there (the game's data folder is
+# ../share/narabe1 from either). Everything else is in the default component, which both the
+# install and the package take.
+set(NARABE_PROGRAMS narabe narabe-brain narabe-match)
+install(TARGETS ${NARABE_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+install(TARGETS ${NARABE_PROGRAMS} RUNTIME DESTINATION games COMPONENT debian_program
+        EXCLUDE_FROM_ALL)
 # The desktop entry. Debian puts /usr/games on its users' PATH, so the package's entry names
 # the program `narabe`, as the entry in packaging/ does. The bin folder of another prefix may
 # not be on the desktop session's PATH (~/.local/bin is not, by default): an install names the
@@ -43,18 +46,21 @@ endif()
 file(WRITE ${packed}/${NARABE_APP_ID}.metainfo.xml "${metainfo}")
 install(FILES ${packed}/${NARABE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The manual page and the change log, compressed without a time stamp, so that the same
+# The manual pages and the change log, compressed without a time stamp, so that the same
 # sources give the same bytes.
 find_program(GZIP gzip REQUIRED)
-foreach(name narabe.6 changelog)
+set(NARABE_MANUAL_PAGES narabe.6 narabe-brain.6 narabe-match.6)
+foreach(name ${NARABE_MANUAL_PAGES} changelog)
     add_custom_command(OUTPUT ${packed}/${name}.gz
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${packed}
                        COMMAND ${GZIP} -9nc ${NARABE_PACKAGING}/${name} > ${packed}/${name}.gz
                        DEPENDS ${NARABE_PACKAGING}/${name}
                        COMMENT "Compressing ${name}")
 endforeach()
-add_custom_target(narabe_packed_docs ALL DEPENDS ${packed}/narabe.6.gz ${packed}/changelog.gz)
-install(FILES ${packed}/narabe.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+list(TRANSFORM NARABE_MANUAL_PAGES PREPEND ${packed}/ OUTPUT_VARIABLE packed_pages)
+list(TRANSFORM packed_pages APPEND .gz)
+add_custom_target(narabe_packed_docs ALL DEPENDS ${packed_pages} ${packed}/changelog.gz)
+install(FILES ${packed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packed}/changelog.gz DESTINATION ${NARABE_DOCDIR})
 
 # The licence, in the machine-readable form Debian reads from share/doc/PACKAGE/copyright.
@@ -104,5 +110,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 NarabeI is a desktop game of five in a row. Black and white place stones
 in turn; exactly five in a row wins, six or more wins nothing, and a move
 that makes two threes or two fours at once is refused unless it makes five.
-Two people can share one mouse, or one person can play the computer.")
+Two people can share one mouse, or one person can play the computer.
+The package also holds the computer as a Gomocup engine, narabe-brain, and
+narabe-match, which plays two such engines against each other.")
 include(CPack)

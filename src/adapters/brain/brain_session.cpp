@@ -1,0 +1,266 @@
+// The protocol's commands, the engine's view of the game and its time for a move.
+#include "adapters/brain/brain_session.h"
+
+#include "adapters/brain/protocol_text.h"
+#include "computer/near_flags.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace narabe {
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// The only board size played.
+constexpr std::int64_t BOARD_SIZE = LAST_POINT;
+
+// The BOARD lines' field for the engine's own stone and for the opponent's.
+constexpr std::int64_t OWN_FIELD = 1;
+constexpr std::int64_t OPPONENT_FIELD = 2;
+// Marks stones of a winning line or forbidden points in a continuous game, never played here.
+constexpr std::int64_t CONTINUOUS_FIELD = 3;
+
+struct NamedLevel {
+    Level level;
+    std::string_view name;
+    std::string_view number;
+};
+
+constexpr std::array<NamedLevel, 3> LEVELS = {{
+    {Level::初級, "初級", "1"},
+    {Level::中級, "中級", "2"},
+    {Level::上級, "上級", "3"},
+}};
+
+// The black and the white stones on the board.
+std::pair<int, int> stoneCounts(const Grid& board) {
+    std::pair<int, int> n{0, 0};
+    forEachPoint([&](int x, int y) {
+        if (board(x, y) == BLACK) ++n.first;
+        if (board(x, y) == WHITE) ++n.second;
+    });
+    return n;
+}
+
+std::string error(std::string_view message) {
+    return "ERROR " + std::string(message);
+}
+
+} // namespace
+
+std::string_view levelName(Level level) {
+    for (const NamedLevel& l : LEVELS)
+        if (l.level == level) return l.name;
+    return "?";
+}
+
+std::optional<Level> levelFromName(std::string_view name) {
+    for (const NamedLevel& l : LEVELS)
+        if (name == l.name || name == l.number) return l.level;
+    return std::nullopt;
+}
+
+BrainSession::BrainSession(Level level) : level_(level) {
+    fillCentreBonus(st_);
+    newGame();
+}
+
+void BrainSession::newGame() {
+    clearForNewGame(st_, [](int, int) {});
+    own_ = Stone::NOBODY;
+    inBoard_ = false;
+    timeLeft_.reset();
+    used_ = {};
+}
+
+void BrainSession::handle(std::string_view line, Clock::time_point received,
+                          std::vector<std::string>& out) {
+    if (ended_ || trimmed(line).empty()) return; // blank lines mean nothing, as for managers
+    if (line.size() > MAX_PROTOCOL_LINE) {
+        out.push_back(error("the line is too long"));
+        return;
+    }
+    const Words w = firstWord(line);
+    if (inBoard_) {
+        if (sameWord(w.first, "DONE") && w.rest.empty()) {
+            inBoard_ = false;
+            // The lines put the engine's stones down black. The side with fewer stones is to
+            // move, so the engine is white when the opponent has more.
+            const auto [ownStones, opponentStones] = stoneCounts(st_.Board);
+            own_ = opponentStones > ownStones ? WHITE : BLACK;
+            if (own_ == WHITE)
+                forEachPoint([&](int x, int y) {
+                    const Cell c = st_.Board(x, y);
+                    if (c != EMPTY) st_.Board(x, y) = cellOf(otherStone(stoneIn(c)));
+                });
+            move(received, out);
+            return;
+        }
+        // A new game or the end leave the position unfinished and dropped; other commands
+        // wait for DONE.
+        if (!sameWord(w.first, "START") && !sameWord(w.first, "RESTART") &&
+            !sameWord(w.first, "END")) {
+            boardLine(line, out);
+            return;
+        }
+        newGame();
+    }
+    command(w.first, w.rest, received, out);
+}
+
+void BrainSession::command(std::string_view word, std::string_view args, Clock::time_point received,
+                           std::vector<std::string>& out) {
+    const bool takesNoArguments = sameWord(word, "RESTART") || sameWord(word, "BEGIN") ||
+                                  sameWord(word, "BOARD") || sameWord(word, "END") ||
+                                  sameWord(word, "ABOUT");
+    if (takesNoArguments && !args.empty()) {
+        out.push_back(error(std::string(word) + " takes no arguments"));
+        return;
+    }
+    if (sameWord(word, "START")) {
+        const std::optional<std::int64_t> size = wholeNumber(args);
+        if (!size) {
+            out.push_back(error("START needs the board size"));
+        } else if (*size != BOARD_SIZE) {
+            out.push_back(error("only the 19 x 19 board is played"));
+        } else {
+            newGame();
+            started_ = true;
+            out.emplace_back("OK");
+        }
+    } else if (sameWord(word, "INFO")) {
+        info(args, out);
+    } else if (sameWord(word, "END")) {
+        ended_ = true;
+    } else if (sameWord(word, "ABOUT")) {
+        out.push_back(
+            "name=\"NarabeI\", version=\"" NARABE_VERSION " " + std::string(levelName(level_)) +
+            "\", author=\"The NarabeI developers\", www=\"https://narabe1.example.org/\"");
+    } else if (!sameWord(word, "RESTART") && !sameWord(word, "BEGIN") && !sameWord(word, "TURN") &&
+               !sameWord(word, "BOARD")) {
+        out.push_back(error("unknown command " + std::string(word)));
+    } else if (!started_) {
+        out.push_back(error("no game: START comes first"));
+    } else if (sameWord(word, "RESTART")) {
+        newGame();
+        out.emplace_back("OK");
+    } else if (sameWord(word, "BOARD")) {
+        newGame();
+        inBoard_ = true;
+    } else if (sameWord(word, "BEGIN")) {
+        if (stoneCounts(st_.Board) != std::pair{0, 0}) {
+            out.push_back(error("BEGIN opens a game on the empty board"));
+            return;
+        }
+        own_ = BLACK;
+        move(received, out);
+    } else { // TURN
+        const auto fields = numberFields(args);
+        if (!fields || fields->size() != 2) {
+            out.push_back(error("TURN needs x,y"));
+            return;
+        }
+        const Stone opponent = own_ == Stone::NOBODY ? BLACK : otherStone(own_);
+        if (!place((*fields)[0], (*fields)[1], opponent, out)) return;
+        own_ = otherStone(opponent);
+        move(received, out);
+    }
+}
+
+void BrainSession::boardLine(std::string_view line, std::vector<std::string>& out) {
+    const auto fields = numberFields(line);
+    if (!fields || fields->size() != 3) {
+        out.push_back(error("x,y,field or DONE expected after BOARD"));
+        return;
+    }
+    const std::int64_t field = (*fields)[2];
+    if (field == CONTINUOUS_FIELD) {
+        out.push_back(error("field 3 belongs to continuous games, which are not played"));
+        return;
+    }
+    if (field != OWN_FIELD && field != OPPONENT_FIELD) {
+        out.push_back(error("the field is 1 (own stone) or 2 (opponent's stone)"));
+        return;
+    }
+    // Until DONE tells the sides apart, the engine's stones are black.
+    place((*fields)[0], (*fields)[1], field == OWN_FIELD ? BLACK : WHITE, out);
+}
+
+void BrainSession::info(std::string_view args, std::vector<std::string>& out) {
+    const Words w = firstWord(args);
+    const std::optional<std::int64_t> n = wholeNumber(w.rest);
+    const auto bad = [&] {
+        out.push_back(error("INFO " + std::string(w.first) + " needs a whole number"));
+    };
+    if (sameWord(w.first, "timeout_turn")) {
+        if (!n || *n < 0) return bad();
+        timeoutTurn_ = *n;
+    } else if (sameWord(w.first, "timeout_match")) {
+        if (!n || *n < 0) return bad();
+        timeoutMatch_ = *n;
+    } else if (sameWord(w.first, "time_left")) {
+        if (!n) return bad(); // negative once the match time is spent
+        timeLeft_ = *n;
+        usedAtTimeLeft_ = used_;
+    } else if (sameWord(w.first, "max_memory")) {
+        if (!n || *n < 0) return bad(); // nothing the engine keeps grows with the game
+    }
+    // Any other key is for other engines.
+}
+
+bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
+                         std::vector<std::string>& out) {
+    const std::string text = std::to_string(px) + "," + std::to_string(py);
+    if (px < 0 || px >= BOARD_SIZE || py < 0 || py >= BOARD_SIZE) {
+        out.push_back(error(text + " is off the board"));
+        return false;
+    }
+    const int x = static_cast<int>(px) + FIRST_POINT;
+    const int y = static_cast<int>(py) + FIRST_POINT;
+    if (st_.Board(x, y) != EMPTY) {
+        out.push_back(error(text + " is occupied"));
+        return false;
+    }
+    st_.Board(x, y) = cellOf(side);
+    return true;
+}
+
+milliseconds BrainSession::thinkingLimit(Clock::time_point received) const {
+    milliseconds limit{timeoutTurn_};
+    // The match time left: as last told, less what the engine used since; or the whole
+    // match time less what it used in this game.
+    std::optional<Clock::duration> left;
+    if (timeLeft_)
+        left = milliseconds(*timeLeft_) - (used_ - usedAtTimeLeft_);
+    else if (timeoutMatch_ > 0)
+        left = milliseconds(timeoutMatch_) - used_;
+    if (left)
+        limit = std::min(limit, std::chrono::duration_cast<milliseconds>(*left / MATCH_TIME_SHARE));
+    limit -= ANSWER_MARGIN + std::chrono::duration_cast<milliseconds>(Clock::now() - received);
+    return std::max(limit, milliseconds(0));
+}
+
+void BrainSession::move(Clock::time_point received, std::vector<std::string>& out) {
+    // The computer's field of view as a game would have it: around every stone, and the
+    // middle point.
+    forEachPoint([&](int x, int y) { st_.NearFlag(x, y) = NO; });
+    st_.NearFlag(MIDDLE_POINT, MIDDLE_POINT) = YES;
+    forEachPoint([&](int x, int y) {
+        if (st_.Board(x, y) != EMPTY) 隣接範囲フラグセット(st_, x, y);
+    });
+    st_.ComStone = own_;
+    st_.ManStone = otherStone(own_);
+    const Choice c = 着手選択(st_, own_, level_, thinkingLimit(received));
+    if (c.found) {
+        st_.Board(c.x, c.y) = cellOf(own_);
+        out.push_back(pointLine(protocolPoint(c.x, c.y)));
+    } else {
+        out.push_back(error("no point is left that the rules allow"));
+    }
+    used_ += Clock::now() - received;
+}
+
+} // namespace narabe

@@ -1,0 +1,83 @@
+// The engine's side of the Gomocup protocol: one line in, the answer lines out. It keeps the
+// board of the game under way, whose stones are its own and whose the opponent's, and the
+// time limits the manager sent, and lets the chosen level answer every move.
+//
+// Commands: START 19, RESTART, BEGIN, TURN x,y, BOARD with lines x,y,field (1 its own
+// stone, 2 the opponent's) ended by DONE, INFO timeout_turn | timeout_match | time_left |
+// max_memory (other keys are ignored), END and ABOUT; the command word in any case. Anything
+// else, a malformed line, an off-board or occupied point or another board size gets one line
+// "ERROR message" and changes nothing else. Blank lines are skipped.
+#pragma once
+
+#include "computer/levels.h"
+#include "state/state.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace narabe {
+
+// The level's name as the command line and ABOUT give it: "初級", "中級" or "上級".
+std::string_view levelName(Level level);
+// The level for "初級", "中級", "上級", "1", "2" or "3".
+std::optional<Level> levelFromName(std::string_view name);
+
+class BrainSession {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    // Kept below every time limit, for reading, writing and the process's own delays.
+    static constexpr std::chrono::milliseconds ANSWER_MARGIN{30};
+    // The turn time when no INFO timeout_turn came.
+    static constexpr std::chrono::milliseconds DEFAULT_TURN{1000};
+    // A move may use this share of the time left for the match.
+    static constexpr int MATCH_TIME_SHARE = 20;
+
+    explicit BrainSession(Level level);
+
+    // Handles one line (without its line end) read at `received`, from when the time of a
+    // move counts, and appends the answer lines, without line ends, to `out`.
+    void handle(std::string_view line, Clock::time_point received, std::vector<std::string>& out);
+
+    // END came: nothing more is read or answered.
+    [[nodiscard]] bool ended() const { return ended_; }
+    // The game's board as the engine sees it, and its own side (NOBODY before it is known).
+    [[nodiscard]] const Grid& board() const { return st_.Board; }
+    [[nodiscard]] Stone own() const { return own_; }
+
+  private:
+    void command(std::string_view word, std::string_view args, Clock::time_point received,
+                 std::vector<std::string>& out);
+    void boardLine(std::string_view line, std::vector<std::string>& out);
+    void info(std::string_view args, std::vector<std::string>& out);
+    void newGame();
+    // Places a stone of `side` at the protocol point (px, py); nothing when the point is off
+    // the board or occupied (the error is appended).
+    bool place(std::int64_t px, std::int64_t py, Stone side, std::vector<std::string>& out);
+    // Chooses, plays and answers the engine's move.
+    void move(Clock::time_point received, std::vector<std::string>& out);
+    [[nodiscard]] std::chrono::milliseconds thinkingLimit(Clock::time_point received) const;
+
+    Level level_;
+    State st_;
+    bool started_ = false;
+    bool inBoard_ = false;
+    bool ended_ = false;
+    Stone own_ = Stone::NOBODY;
+
+    // Milliseconds, as INFO gives them; 0 for the turn means as fast as possible, for the
+    // match no limit.
+    std::int64_t timeoutTurn_ = DEFAULT_TURN.count();
+    std::int64_t timeoutMatch_ = 0;
+    // The match time left as last told (or the whole match time), and the engine's own time
+    // used in this game then and now.
+    std::optional<std::int64_t> timeLeft_;
+    Clock::duration usedAtTimeLeft_{};
+    Clock::duration used_{};
+};
+
+} // namespace narabe

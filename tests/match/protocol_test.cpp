@@ -1,0 +1,153 @@
+// The engine's protocol, line by line: every command, malformed lines, points off the board
+// and occupied, another board size, BOARD's sides, RESTART between games, and the state kept
+// consistent after each error. The input goes through the same line splitter as the
+// program's, so the line ends are part of each case.
+#include "adapters/brain/brain_session.h"
+#include "adapters/brain/protocol_text.h"
+#include "common/print_codes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace narabe::test {
+namespace {
+
+// An expected answer: the exact line, or "ERROR" for any "ERROR message" line with a
+// message, "MOVE" for any point on the board, or a text ending in '*' for a line starting
+// with the text before it.
+bool answers(const std::string& expected, const std::string& line) {
+    if (expected == "ERROR") return line.starts_with("ERROR ") && line.size() > 6;
+    if (expected == "MOVE") {
+        const auto p = pointText(line);
+        return p && onProtocolBoard(*p) && line == pointLine(*p);
+    }
+    if (expected.ends_with('*')) return line.starts_with(expected.substr(0, expected.size() - 1));
+    return line == expected;
+}
+
+struct ProtocolCase {
+    const char* name;
+    std::string input;
+    std::vector<std::string> expected;
+    int stones = -1;          // stones on the board afterwards, when not -1
+    Stone own = Stone::UNSET; // the engine's side afterwards, when not UNSET
+};
+
+std::string longLine() {
+    return std::string(MAX_PROTOCOL_LINE + 500, 'A');
+}
+
+const ProtocolCase CASES[] = {
+    {"start and about", "START 19\r\nABOUT\r\n", {"OK", "name=\"NarabeI\", version=*"}, 0},
+    {"another size",
+     "START 20\r\nSTART 15\r\nSTART x\r\nSTART\r\nSTART 19,19\r\n",
+     {"ERROR", "ERROR", "ERROR", "ERROR", "ERROR"}},
+    {"a game needs START first",
+     "BEGIN\r\nTURN 3,3\r\nBOARD\r\nRESTART\r\nSTART 20\r\nBEGIN\r\n",
+     {"ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR"}},
+    {"begin plays the middle point", "START 19\r\nBEGIN\r\n", {"OK", "9,9"}, 1, BLACK},
+    {"a first TURN makes the engine white", "START 19\r\nTURN 0,0\r\n", {"OK", "9,9"}, 2, WHITE},
+    {"turn off the board, occupied or malformed",
+     "START 19\r\nBEGIN\r\nTURN 9,9\r\nTURN 19,0\r\nTURN 0,19\r\nTURN -1,3\r\nTURN 3\r\n"
+     "TURN a,b\r\nTURN 3,4,5\r\nTURN 99999999999999999999,1\r\nTURN\r\nTURN 8,8\r\n",
+     {"OK", "9,9", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR",
+      "MOVE"},
+     3,
+     BLACK},
+    {"board lines that are refused leave the rest",
+     "START 19\r\nBOARD\r\n9,9,1\r\n9,10,2\r\n9,9,2\r\n19,1,1\r\n1,-1,2\r\n3,3,3\r\n3,3,0\r\n"
+     "3,3\r\nfoo\r\nINFO timeout_turn 5\r\nBEGIN\r\nDONE\r\n",
+     {"OK", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR",
+      "MOVE"},
+     3,
+     BLACK},
+    {"board: the opponent has more stones, so the engine is white",
+     "START 19\r\nBOARD\r\n9,9,2\r\nDONE\r\n",
+     {"OK", "MOVE"},
+     2,
+     WHITE},
+    {"board: as many stones each, so the engine is black",
+     "START 19\r\nBOARD\r\n9,9,1\r\n8,8,2\r\nDONE\r\n",
+     {"OK", "MOVE"},
+     3,
+     BLACK},
+    {"board replaces the game under way",
+     "START 19\r\nBEGIN\r\nTURN 0,0\r\nBOARD\r\n5,5,2\r\nDONE\r\n",
+     {"OK", "9,9", "MOVE", "MOVE"},
+     2,
+     WHITE},
+    {"an empty board", "START 19\r\nBOARD\r\nDONE\r\n", {"OK", "9,9"}, 1, BLACK},
+    {"restart between games",
+     "START 19\r\nBEGIN\r\nTURN 0,0\r\nRESTART\r\nBEGIN\r\n",
+     {"OK", "9,9", "MOVE", "OK", "9,9"},
+     1,
+     BLACK},
+    {"start between games",
+     "START 19\r\nBEGIN\r\nSTART 19\r\nTURN 0,0\r\n",
+     {"OK", "9,9", "OK", "9,9"},
+     2,
+     WHITE},
+    {"begin on a board with stones",
+     "START 19\r\nTURN 0,0\r\nBEGIN\r\n",
+     {"OK", "9,9", "ERROR"},
+     2,
+     WHITE},
+    {"a failed START keeps the game",
+     "START 19\r\nBEGIN\r\nSTART 20\r\nTURN 0,0\r\n",
+     {"OK", "9,9", "ERROR", "MOVE"},
+     3,
+     BLACK},
+    {"restart or start inside BOARD drop it",
+     "START 19\r\nBOARD\r\n9,9,1\r\nRESTART\r\nBEGIN\r\n"
+     "BOARD\r\n1,1,1\r\nSTART 19\r\nBEGIN\r\n",
+     {"OK", "OK", "9,9", "OK", "9,9"},
+     1,
+     BLACK},
+    {"info keys",
+     "INFO timeout_turn 500\r\nINFO timeout_match 0\r\nINFO time_left -20\r\n"
+     "INFO max_memory 1000\r\nINFO rule 1\r\nINFO folder /tmp\r\nINFO evaluate 3,3\r\n"
+     "INFO timeout_turn\r\nINFO timeout_turn -5\r\nINFO max_memory lots\r\n"
+     "INFO time_left 1.5\r\nINFO timeout_match 2 3\r\nSTART 19\r\nBEGIN\r\n",
+     {"ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "OK", "9,9"}},
+    {"unknown commands and arguments where none belong",
+     "FOO\r\nRECTSTART 19,19\r\nDONE\r\nSTART 19\r\nBEGIN now\r\nRESTART 1\r\nABOUT me\r\n"
+     "BOARD x\r\nEND now\r\nBEGIN\r\n",
+     {"ERROR", "ERROR", "ERROR", "OK", "ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "9,9"}},
+    {"commands in any case, spaces around", "  start   19 \r\n\tBeGiN\r\n", {"OK", "9,9"}},
+    {"LF, CR and blank lines", "START 19\nRESTART\rBEGIN\r\n\r\n \t \r\n", {"OK", "OK", "9,9"}},
+    {"a line too long", "START 19\r\n" + longLine() + "\r\nBEGIN\r\n", {"OK", "ERROR", "9,9"}},
+    {"a point in a line too long",
+     "START 19\r\nTURN 0," + longLine() + "\r\nBEGIN\r\n",
+     {"OK", "ERROR", "9,9"},
+     1},
+    {"nothing after END", "START 19\r\nEND\r\nBEGIN\r\nABOUT\r\n", {"OK"}, 0},
+};
+
+TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
+    for (const ProtocolCase& c : CASES) {
+        SCOPED_TRACE(c.name);
+        BrainSession brain(Level::初級);
+        LineSplitter splitter;
+        std::vector<std::string> out;
+        const auto now = BrainSession::Clock::now();
+        splitter.feed(c.input, [&](std::string_view line) { brain.handle(line, now, out); });
+        splitter.finish([&](std::string_view line) { brain.handle(line, now, out); });
+
+        ASSERT_EQ(out.size(), c.expected.size()) << ::testing::PrintToString(out);
+        for (std::size_t i = 0; i < out.size(); ++i)
+            EXPECT_TRUE(answers(c.expected[i], out[i])) << "line " << i << ": " << out[i];
+        if (c.stones >= 0) {
+            int stones = 0;
+            forEachPoint([&](int x, int y) { stones += brain.board()(x, y) == EMPTY ? 0 : 1; });
+            EXPECT_EQ(stones, c.stones);
+        }
+        if (c.own != Stone::UNSET) {
+            EXPECT_EQ(brain.own(), c.own);
+        }
+    }
+}
+
+} // namespace
+} // namespace narabe::test
