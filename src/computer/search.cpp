@@ -1,0 +1,186 @@
+// Alpha-beta with principal-variation windows, deepened one ply at a time. Fives and the
+// answers to them are settled before the depth is looked at, so a forced line is followed to
+// its end; a position where the other side threatens two five points offers only the moves
+// that stop it and the fours that come first.
+#include "computer/search.h"
+
+#include "computer/candidates.h"
+#include "computer/threats.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace narabe {
+
+namespace {
+
+// A five made by the side to move; a win found n plies further scores WIN - n.
+constexpr int WIN = 1'000'000;
+// Scores beyond this are wins or losses.
+constexpr int WON = WIN - 1000;
+constexpr int INFINITE = WIN + 1;
+
+class Searcher {
+  public:
+    Searcher(SearchBoard& board, const SearchStyle& style, Work& work)
+        : board_(board), style_(style), work_(work) {}
+
+    Decision run();
+
+  private:
+    int node(int depth, int alpha, int beta, int ply);
+    int tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply);
+    void chooseMoves(Candidates& c, int width, std::vector<Spot>& out) const;
+    Candidates& readAt(int ply);
+    std::vector<Spot>& movesAt(int ply);
+
+    SearchBoard& board_;
+    const SearchStyle& style_;
+    Work& work_;
+    std::vector<Candidates> reads_;        // by ply
+    std::vector<std::vector<Spot>> moves_; // by ply
+};
+
+Candidates& Searcher::readAt(int ply) {
+    if (static_cast<std::size_t>(ply) >= reads_.size()) reads_.resize(static_cast<std::size_t>(ply) + 1);
+    Candidates& c = reads_[static_cast<std::size_t>(ply)];
+    readCandidates(board_, c);
+    return c;
+}
+
+std::vector<Spot>& Searcher::movesAt(int ply) {
+    if (static_cast<std::size_t>(ply) >= moves_.size()) moves_.resize(static_cast<std::size_t>(ply) + 1);
+    std::vector<Spot>& m = moves_[static_cast<std::size_t>(ply)];
+    m.clear();
+    return m;
+}
+
+// The moves worth trying, best first: when the other side threatens two five points, every
+// move that makes a four and every point where it would make a four (its threat among them);
+// otherwise the `width` most promising.
+void Searcher::chooseMoves(Candidates& c, int width, std::vector<Spot>& out) const {
+    if (c.theirWinningFour) {
+        bestFirst(c.options, c.options.size());
+        for (const Option& o : c.options)
+            if (o.own.fours > 0 || o.theirs.strongest >= Shape::FOUR) out.push_back(o.at);
+        return;
+    }
+    const std::size_t n = std::min(c.options.size(), static_cast<std::size_t>(width));
+    bestFirst(c.options, n);
+    for (std::size_t i = 0; i < n; ++i)
+        out.push_back(c.options[i].at);
+}
+
+int Searcher::node(int depth, int alpha, int beta, int ply) {
+    if (!work_.spend()) return 0;
+    Candidates& c = readAt(ply);
+    if (c.ownFive) return WIN - ply;
+    if (c.theirFives > 1) return -(WIN - ply - 1);
+    if (c.options.empty()) return 0; // nowhere to play: a draw
+    std::vector<Spot>& moves = movesAt(ply);
+    if (c.theirFives == 1) {
+        // The one answer; it costs no depth.
+        if (!board_.sight(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
+        moves.push_back(c.theirFiveAt);
+        return tryMoves(moves, depth + 1, alpha, beta, ply);
+    }
+    if (c.ownWinningFour) return WIN - ply - 2;
+    const int worth = static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
+    if (depth <= 0) {
+        Spot first;
+        if (style_.leafFours > 0 && c.ownFour && winsByFours(board_, style_.leafFours, work_, first))
+            return WIN - ply - 2 * style_.leafFours;
+        return worth;
+    }
+    chooseMoves(c, style_.width, moves);
+    if (moves.empty()) return worth;
+    return tryMoves(moves, depth, alpha, beta, ply);
+}
+
+int Searcher::tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply) {
+    int best = -INFINITE;
+    bool first = true;
+    for (const Spot m : moves) {
+        board_.play(m);
+        int v = 0;
+        if (first) {
+            v = -node(depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            v = -node(depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (v > alpha && v < beta) v = -node(depth - 1, -beta, -alpha, ply + 1);
+        }
+        board_.undo();
+        first = false;
+        if (work_.spent()) return 0;
+        best = std::max(best, v);
+        alpha = std::max(alpha, v);
+        if (alpha >= beta) break;
+    }
+    return best;
+}
+
+Decision Searcher::run() {
+    Decision d;
+    Candidates& root = readAt(0);
+    if (root.options.empty()) return d;
+    d.found = true;
+    d.at = root.options.front().at;
+    if (root.ownFive) {
+        d.at = root.ownFiveAt;
+        d.score = WIN;
+        return d;
+    }
+    if (root.theirFives > 0) {
+        // Only the point that would make five stops it, where the rules allow it.
+        for (const Option& o : root.options)
+            if (o.at == root.theirFiveAt) d.at = o.at;
+        return d;
+    }
+    Spot first;
+    if (winsByFours(board_, style_.rootFours, work_, first)) {
+        d.at = first;
+        d.score = WON;
+        return d;
+    }
+    std::vector<std::pair<Spot, int>> scored;
+    std::vector<Spot> moves;
+    chooseMoves(root, style_.width, moves);
+    for (const Spot m : moves)
+        scored.emplace_back(m, 0);
+    for (int depth = 1; depth <= style_.maxDepth && !work_.spent(); ++depth) {
+        int alpha = -INFINITE;
+        bool complete = true;
+        for (auto& [m, score] : scored) {
+            board_.play(m);
+            const int v = alpha == -INFINITE ? -node(depth - 1, -INFINITE, INFINITE, 1)
+                                             : -node(depth - 1, -alpha - 1, -alpha, 1);
+            int full = v;
+            if (v > alpha && alpha != -INFINITE && !work_.spent())
+                full = -node(depth - 1, -INFINITE, -alpha, 1);
+            board_.undo();
+            if (work_.spent()) {
+                complete = false;
+                break;
+            }
+            score = full; // an upper bound when it is not the best
+            alpha = std::max(alpha, full);
+        }
+        if (!complete) break;
+        std::stable_sort(scored.begin(), scored.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        d.at = scored.front().first;
+        d.score = scored.front().second;
+        d.depth = depth;
+        if (d.score >= WON || d.score <= -WON) break;
+    }
+    return d;
+}
+
+} // namespace
+
+Decision searchMove(const Grid& stones, Stone side, const SearchStyle& style, Work& work) {
+    SearchBoard board(stones, side);
+    return Searcher(board, style, work).run();
+}
+
+} // namespace narabe
