@@ -14,6 +14,8 @@ void readCandidates(const SearchBoard& board, Candidates& c) {
     c.ownFour = false;
     c.theirWinningFour = false;
     c.options.clear();
+    std::int64_t ownSum = 0;
+    std::int64_t theirSum = 0;
     forEachPoint([&](int x, int y) {
         const Spot s{x, y};
         if (!board.candidate(s)) return;
@@ -27,12 +29,14 @@ void readCandidates(const SearchBoard& board, Candidates& c) {
             c.theirFiveAt = s;
         }
         c.theirWinningFour = c.theirWinningFour || o.theirs.winningFour;
+        ownSum += o.own.value;
+        theirSum += o.theirs.value;
         if (!o.own.allowed) return;
         c.ownWinningFour = c.ownWinningFour || o.own.winningFour;
         c.ownFour = c.ownFour || o.own.fours > 0;
         c.options.push_back(o);
     });
-    c.worth = board.total(own) - board.total(other);
+    c.worth = ownSum - theirSum;
 }
 
 void bestFirst(std::vector<Option>& options, std::size_t count) {

@@ -30,7 +30,9 @@ struct Candidates {
     // move must stop it or keep forcing.
     bool theirWinningFour = false;
     std::vector<Option> options; // every candidate the side to move may play, in board order
-    std::int64_t worth = 0;      // the position for the side to move
+    // The position for the side to move: what the candidates are worth to it, less what they
+    // are worth to the other side.
+    std::int64_t worth = 0;
 };
 
 // Reads every candidate point of the board into `c` (its storage is reused).

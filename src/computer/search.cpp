@@ -20,6 +20,41 @@ constexpr int WIN = 1'000'000;
 constexpr int WON = WIN - 1000;
 constexpr int INFINITE = WIN + 1;
 
+// Positions already searched, by key: what was found and the best move, tried first when the
+// position comes again, by another order of moves or in the next deeper search.
+class Table {
+  public:
+    enum class Bound : std::uint8_t { EXACT, LOWER, UPPER };
+    struct Entry {
+        std::uint64_t key = 0;
+        std::int32_t score = 0;
+        std::int8_t depth = -1;
+        Bound bound = Bound::EXACT;
+        std::int8_t x = 0; // the best move; 0: none
+        std::int8_t y = 0;
+    };
+
+    Table() : entries_(SIZE) {}
+
+    [[nodiscard]] const Entry* find(std::uint64_t key) const {
+        const Entry& e = entries_[key & (SIZE - 1)];
+        return e.key == key && e.depth >= 0 ? &e : nullptr;
+    }
+    void store(const Entry& e) { entries_[e.key & (SIZE - 1)] = e; }
+
+  private:
+    static constexpr std::size_t SIZE = std::size_t{1} << 16;
+    std::vector<Entry> entries_;
+};
+
+// A win or loss in the table counts its plies from the position it was stored for.
+int toTable(int score, int ply) {
+    return score >= WON ? score + ply : score <= -WON ? score - ply : score;
+}
+int fromTable(int score, int ply) {
+    return score >= WON ? score - ply : score <= -WON ? score + ply : score;
+}
+
 class Searcher {
   public:
     Searcher(SearchBoard& board, const SearchStyle& style, Work& work)
@@ -28,8 +63,14 @@ class Searcher {
     Decision run();
 
   private:
+    struct Best {
+        int score = -INFINITE;
+        Spot move;
+    };
+
     int node(int depth, int alpha, int beta, int ply);
-    int tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply);
+    int leaf(const Candidates& c, int ply);
+    Best tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply);
     void chooseMoves(Candidates& c, int width, std::vector<Spot>& out) const;
     Candidates& readAt(int ply);
     std::vector<Spot>& movesAt(int ply);
@@ -37,6 +78,7 @@ class Searcher {
     SearchBoard& board_;
     const SearchStyle& style_;
     Work& work_;
+    Table table_;
     std::vector<Candidates> reads_;        // by ply
     std::vector<std::vector<Spot>> moves_; // by ply
 };
@@ -62,7 +104,7 @@ void Searcher::chooseMoves(Candidates& c, int width, std::vector<Spot>& out) con
     if (c.theirWinningFour) {
         bestFirst(c.options, c.options.size());
         for (const Option& o : c.options)
-            if (o.own.fours > 0 || o.theirs.strongest >= Shape::FOUR) out.push_back(o.at);
+            if (o.own.fours > 0 || o.theirs.fours > 0) out.push_back(o.at);
         return;
     }
     const std::size_t n = std::min(c.options.size(), static_cast<std::size_t>(width));
@@ -82,23 +124,49 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
         // The one answer; it costs no depth.
         if (!board_.sight(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
         moves.push_back(c.theirFiveAt);
-        return tryMoves(moves, depth + 1, alpha, beta, ply);
+        return tryMoves(moves, depth + 1, alpha, beta, ply).score;
     }
     if (c.ownWinningFour) return WIN - ply - 2;
-    const int worth = static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
-    if (depth <= 0) {
-        Spot first;
-        if (style_.leafFours > 0 && c.ownFour && winsByFours(board_, style_.leafFours, work_, first))
-            return WIN - ply - 2 * style_.leafFours;
-        return worth;
+    if (depth <= 0) return leaf(c, ply);
+
+    const Table::Entry* known = table_.find(board_.key());
+    Spot hint;
+    if (known != nullptr) {
+        const int v = fromTable(known->score, ply);
+        if (known->depth >= depth &&
+            (known->bound == Table::Bound::EXACT || (known->bound == Table::Bound::LOWER && v >= beta) ||
+             (known->bound == Table::Bound::UPPER && v <= alpha)))
+            return v;
+        hint = {known->x, known->y};
     }
     chooseMoves(c, style_.width, moves);
-    if (moves.empty()) return worth;
-    return tryMoves(moves, depth, alpha, beta, ply);
+    if (moves.empty()) return leaf(c, ply);
+    // The best move found before goes first.
+    const auto h = std::find(moves.begin(), moves.end(), hint);
+    if (h != moves.end()) std::rotate(moves.begin(), h, h + 1);
+    const Best best = tryMoves(moves, depth, alpha, beta, ply);
+    if (work_.spent()) return 0;
+    const Table::Bound bound = best.score <= alpha  ? Table::Bound::UPPER
+                               : best.score >= beta ? Table::Bound::LOWER
+                                                    : Table::Bound::EXACT;
+    table_.store({board_.key(), toTable(best.score, ply), static_cast<std::int8_t>(depth), bound,
+                  static_cast<std::int8_t>(best.move.x), static_cast<std::int8_t>(best.move.y)});
+    return best.score;
 }
 
-int Searcher::tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply) {
-    int best = -INFINITE;
+// A position at the end of the search: a win by fours where the level looks for one, else
+// the worth of the points for each side.
+int Searcher::leaf(const Candidates& c, int ply) {
+    if (style_.leafFours > 0 && c.ownFour) {
+        Spot first;
+        if (winsByFours(board_, style_.leafFours, work_, first)) return WIN - ply - 2 * style_.leafFours;
+    }
+    return static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
+}
+
+Searcher::Best Searcher::tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta,
+                                  int ply) {
+    Best best;
     bool first = true;
     for (const Spot m : moves) {
         board_.play(m);
@@ -111,8 +179,8 @@ int Searcher::tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int
         }
         board_.undo();
         first = false;
-        if (work_.spent()) return 0;
-        best = std::max(best, v);
+        if (work_.spent()) return best;
+        if (v > best.score) best = {v, m};
         alpha = std::max(alpha, v);
         if (alpha >= beta) break;
     }

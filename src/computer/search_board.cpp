@@ -1,5 +1,5 @@
 // Playing and taking back moves on the search's board: the stone, the key, the points near
-// it, and the line codes and prospects of every point on the four lines through it.
+// it, and the line codes and tallies of every point on the four lines through it.
 #include "computer/search_board.h"
 
 #include "computer/near_flags.h"
@@ -53,18 +53,22 @@ constexpr std::array<LineCode, 2 * LINE_REACH> DIGIT_WEIGHT = [] {
 } // namespace
 
 SearchBoard::SearchBoard(const Grid& stones, Stone toMove)
-    : cells_(stones), shapes_(lineShapes()), toMove_(toMove) {
+    : cells_(stones), tallies_(lineTallies()), toMove_(toMove) {
     if (toMove == WHITE) key_ ^= KEYS.whiteToMove;
     forEachPoint([&](int x, int y) {
-        for (const Stone side : {BLACK, WHITE})
-            codes_(x, y)[sideIndex(side)] = lineCodes(cells_, x, y, side);
+        for (const Stone side : {BLACK, WHITE}) {
+            Lines& l = lines_(x, y);
+            const std::size_t v = sideIndex(side);
+            l.codes[v] = lineCodes(cells_, x, y, side);
+            for (const LineCode code : l.codes[v])
+                l.sums[v] += tallies_[code];
+        }
         const Cell c = cells_(x, y);
         if (c != Cell::BLACK && c != Cell::WHITE) return;
         key_ ^= stoneKey(stoneIn(c), {x, y});
         mark({x, y}, +1);
         ++played_;
     });
-    forEachPoint([&](int x, int y) { reread({x, y}); });
 }
 
 Spot SearchBoard::along(Spot s, std::size_t line, int steps) {
@@ -73,7 +77,7 @@ Spot SearchBoard::along(Spot s, std::size_t line, int steps) {
 }
 
 void SearchBoard::play(Spot s) {
-    moves_.push_back({s, totals_, saved_.size()});
+    moves_.push_back(s);
     cells_(s.x, s.y) = cellOf(toMove_);
     key_ ^= stoneKey(toMove_, s) ^ KEYS.whiteToMove;
     mark(s, +1);
@@ -83,65 +87,47 @@ void SearchBoard::play(Spot s) {
 }
 
 void SearchBoard::undo() {
-    const Played m = moves_.back();
+    const Spot s = moves_.back();
     moves_.pop_back();
     toMove_ = otherStone(toMove_);
     --played_;
-    cells_(m.at.x, m.at.y) = EMPTY;
-    mark(m.at, -1);
-    recode(m.at, toMove_, -1);
-    key_ ^= stoneKey(toMove_, m.at) ^ KEYS.whiteToMove;
-    while (saved_.size() > m.firstSaved) {
-        const Saved& old = saved_.back();
-        prospects_(old.at.x, old.at.y) = old.prospects;
-        saved_.pop_back();
-    }
-    totals_ = m.totals;
+    cells_(s.x, s.y) = EMPTY;
+    mark(s, -1);
+    recode(s, toMove_, -1);
+    key_ ^= stoneKey(toMove_, s) ^ KEYS.whiteToMove;
 }
 
 // Changes the digit of a stone of `side` on s, placed (+1) or taken back (-1), in the codes of
-// the lines through s of every point within reach: its own stone to `side`, the other's to
-// the other side. A placed stone also has those points and s read again.
+// the lines through s of every point within reach (its own stone to `side`, the other's to
+// the other side), and the tallies of those lines in the points' sums.
 void SearchBoard::recode(Spot s, Stone side, int change) {
     const std::size_t own = sideIndex(side);
+    const std::size_t other = 1 - own;
+    const LineTally* tallies = tallies_.data();
     for (std::size_t i = 0; i < LINE_DIRS.size(); ++i) {
         const Step d = step(LINE_DIRS[i]);
-        for (int k = 1; k <= LINE_REACH; ++k) {
-            // s is k cells along the step from the point before it, k against it from the
-            // point after it.
-            const std::array<Spot, 2> points = {Spot{s.x - k * d.dx, s.y - k * d.dy},
-                                                Spot{s.x + k * d.dx, s.y + k * d.dy}};
-            const std::array<std::size_t, 2> digits = {static_cast<std::size_t>(k - 1),
-                                                       static_cast<std::size_t>(LINE_REACH + k - 1)};
-            for (std::size_t j = 0; j < 2; ++j) {
-                const Spot p = points[j];
-                if (!onBoard(p.x, p.y)) continue;
-                const LineCode w = DIGIT_WEIGHT[digits[j]];
-                auto& codes = codes_(p.x, p.y);
-                if (change > 0) {
-                    codes[own][i] += w * LINE_OWN;
-                    codes[1 - own][i] += w * LINE_SHUT;
-                    reread(p);
-                } else {
-                    codes[own][i] -= w * LINE_OWN;
-                    codes[1 - own][i] -= w * LINE_SHUT;
-                }
+        // s is k cells along the step from the points before it (digit k - 1) and k cells
+        // against it from the points after it (digit LINE_REACH + k - 1).
+        for (const int sign : {-1, 1}) {
+            const std::size_t firstDigit = sign < 0 ? 0 : LINE_REACH;
+            for (int k = 1; k <= LINE_REACH; ++k) {
+                const int x = s.x + sign * k * d.dx;
+                const int y = s.y + sign * k * d.dy;
+                if (!onBoard(x, y)) break;
+                const LineCode w = DIGIT_WEIGHT[firstDigit + static_cast<std::size_t>(k - 1)];
+                const LineCode ownDigit = change > 0 ? w * LINE_OWN : 0 - w * LINE_OWN;
+                const LineCode shutDigit = change > 0 ? w * LINE_SHUT : 0 - w * LINE_SHUT;
+                Lines& l = lines_(x, y);
+                LineCode& ownCode = l.codes[own][i];
+                LineCode& otherCode = l.codes[other][i];
+                l.sums[own] -= tallies[ownCode];
+                l.sums[other] -= tallies[otherCode];
+                ownCode += ownDigit;
+                otherCode += shutDigit;
+                l.sums[own] += tallies[ownCode];
+                l.sums[other] += tallies[otherCode];
             }
         }
-    }
-    if (change > 0) reread(s);
-}
-
-// Reads the prospects of s for both sides again, keeping the old ones for undo() and the
-// totals up to date.
-void SearchBoard::reread(Spot s) {
-    std::array<Prospect, 2>& prospects = prospects_(s.x, s.y);
-    if (!moves_.empty()) saved_.push_back({s, prospects});
-    for (std::size_t side = 0; side < 2; ++side) {
-        Prospect& p = prospects[side];
-        totals_[side] -= p.value;
-        p = empty(s) ? prospectOf(shapes_, codes_(s.x, s.y)[side]) : Prospect{};
-        totals_[side] += p.value;
     }
 }
 

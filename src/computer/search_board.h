@@ -1,9 +1,8 @@
 // The board the searching levels play on: the stones, the side to move, the moves played so
 // that they can be taken back, a key of the position, and which empty points lie near the
 // stones (the only ones worth trying). For every point and both sides it keeps the codes of
-// the four lines through it, changed digit by digit as stones come and go, and what playing
-// there would be worth, read again only for the points whose lines a move changed; the sum
-// of those worths over the board is kept as it changes.
+// the four lines through it and the sum of their tallies, changed digit by digit and line by
+// line as stones come and go, so that what a point is worth is read off at once.
 #pragma once
 
 #include "computer/shapes.h"
@@ -35,14 +34,12 @@ class SearchBoard {
     }
     // What `side` would make by playing the empty point s, line by line.
     [[nodiscard]] Sight sight(Spot s, Stone side) const {
-        return sightOf(codes_(s.x, s.y)[sideIndex(side)]);
+        return sightOf(lines_(s.x, s.y).codes[sideIndex(side)]);
     }
-    // The same in brief; all zero on an occupied point.
-    [[nodiscard]] const Prospect& prospect(Spot s, Stone side) const {
-        return prospects_(s.x, s.y)[sideIndex(side)];
+    // The same in brief.
+    [[nodiscard]] Prospect prospect(Spot s, Stone side) const {
+        return prospectOf(lines_(s.x, s.y).sums[sideIndex(side)]);
     }
-    // The sum of `side`'s prospect values over the board.
-    [[nodiscard]] std::int64_t total(Stone side) const { return totals_[sideIndex(side)]; }
     // The point `steps` cells from s along line `line` of a sight.
     [[nodiscard]] static Spot along(Spot s, std::size_t line, int steps);
     [[nodiscard]] std::uint64_t key() const { return key_; }
@@ -54,35 +51,24 @@ class SearchBoard {
     void undo();
 
   private:
-    // A move played, with what it changed that is put back rather than worked out again.
-    struct Played {
-        Spot at;
-        std::array<std::int64_t, 2> totals;
-        std::size_t firstSaved; // its entries in saved_
-    };
-    // The prospects of a point before a move changed them.
-    struct Saved {
-        Spot at;
-        std::array<Prospect, 2> prospects;
+    // The lines through a point for [BLACK, WHITE]: their codes, and their tallies summed.
+    struct Lines {
+        std::array<std::array<LineCode, 4>, 2> codes;
+        std::array<LineTally, 2> sums;
     };
 
     static std::size_t sideIndex(Stone side) { return side == BLACK ? 0 : 1; }
     void mark(Spot s, int change);
     void recode(Spot s, Stone side, int change);
-    void reread(Spot s);
 
     Grid cells_;
     PointTable<std::uint8_t> near_{0}; // stones within two points on both axes
-    // [BLACK's, WHITE's] line codes and prospects of each point.
-    PointTable<std::array<std::array<LineCode, 4>, 2>> codes_{};
-    PointTable<std::array<Prospect, 2>> prospects_{};
-    const std::vector<LineShape>& shapes_;
-    std::array<std::int64_t, 2> totals_{};
+    PointTable<Lines> lines_{};
+    const std::vector<LineTally>& tallies_;
     Stone toMove_;
     std::uint64_t key_ = 0;
     int played_ = 0; // stones on the board
-    std::vector<Played> moves_;
-    std::vector<Saved> saved_;
+    std::vector<Spot> moves_;
 };
 
 } // namespace narabe

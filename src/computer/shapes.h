@@ -74,12 +74,16 @@ struct Prospect {
     bool allowed = false;   // the rules let the side play there
     // It leaves two or more points that make five, so the other side can stop only one.
     bool winningFour = false;
-    Shape strongest = Shape::NONE; // the strongest shape of its lines
 
     bool operator==(const Prospect&) const = default;
 };
 
-// The prospect of the four lines with these codes, read from the table of lineShapes().
-Prospect prospectOf(const std::vector<LineShape>& shapes, const std::array<LineCode, 4>& codes);
+// What each line code adds to a prospect, packed so that the four lines of a point are summed
+// at once: see prospectOf.
+using LineTally = std::uint64_t;
+const std::vector<LineTally>& lineTallies();
+
+// The prospect of a point from the sum of the tallies of its four lines.
+Prospect prospectOf(LineTally sum);
 
 } // namespace narabe

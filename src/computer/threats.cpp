@@ -20,7 +20,7 @@ class Fours {
         if (fours <= 0) return false;
         std::vector<Spot> moves;
         const auto isFour = [&](Spot s) {
-            const Prospect& a = board_.prospect(s, attacker_);
+            const Prospect a = board_.prospect(s, attacker_);
             return a.allowed && a.fours > 0;
         };
         if (mustStop) {
@@ -45,7 +45,7 @@ class Fours {
     bool answerWins(Spot at, int fours) {
         const Spot five = fivePointOf(at, attacker_);
         board_.play(at);
-        const Prospect& answer = board_.prospect(five, defender_);
+        const Prospect answer = board_.prospect(five, defender_);
         bool won = !answer.allowed; // the defender may not stop it
         if (!won && work_.spend() && !answer.five && !answer.winningFour) {
             // The answer's own four, if any, must be stopped next.
