@@ -1,0 +1,28 @@
+// The options that only this program's menus offer: the computer's strength and the
+// barred-point marks. Each choice sets its check marks and is saved at once, as the move
+// numbers and the music are.
+#include "game/form1.h"
+
+namespace narabe {
+
+void Form1::SYOKYU_Click() {
+    chooseLevel(io_.menu, MenuItem::SYOKYU);
+    saveOptions();
+}
+
+void Form1::CHUKYU_Click() {
+    chooseLevel(io_.menu, MenuItem::CHUKYU);
+    saveOptions();
+}
+
+void Form1::JOUKYU_Click() {
+    chooseLevel(io_.menu, MenuItem::JOUKYU);
+    saveOptions();
+}
+
+void Form1::KINSYU_Click() {
+    io_.menu.setChecked(MenuItem::KINSYU, !io_.menu.checked(MenuItem::KINSYU));
+    saveOptions();
+}
+
+} // namespace narabe
