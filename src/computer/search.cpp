@@ -193,6 +193,7 @@ Decision Searcher::run() {
     if (root.options.empty()) return d;
     d.found = true;
     d.at = root.options.front().at;
+    if (root.options.size() == 1) return d; // nothing to choose
     if (root.ownFive) {
         d.at = root.ownFiveAt;
         d.score = WIN;
@@ -203,6 +204,13 @@ Decision Searcher::run() {
         for (const Option& o : root.options)
             if (o.at == root.theirFiveAt) d.at = o.at;
         return d;
+    }
+    for (const Option& o : root.options) {
+        if (o.own.winningFour) {
+            d.at = o.at;
+            d.score = WIN - 2;
+            return d;
+        }
     }
     Spot first;
     if (winsByFours(board_, style_.rootFours, work_, first)) {

@@ -30,8 +30,15 @@ class Fours {
                 if (board_.candidate({x, y}) && isFour({x, y})) moves.push_back({x, y});
             });
         }
+        // A four that leaves two five points wins at once; the others need their answers.
         for (const Spot at : moves) {
-            if (board_.prospect(at, attacker_).winningFour || answerWins(at, fours)) {
+            if (board_.prospect(at, attacker_).winningFour) {
+                first = at;
+                return true;
+            }
+        }
+        for (const Spot at : moves) {
+            if (answerWins(at, fours)) {
                 first = at;
                 return true;
             }
