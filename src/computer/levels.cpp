@@ -36,10 +36,8 @@ std::int64_t positionsIn(std::chrono::milliseconds time) {
     return std::max<std::int64_t>(1, time.count() * POSITIONS_PER_MS);
 }
 
-Choice 着手選択(const State& st, Stone side, Level level, std::int64_t positions,
-              SteadyTime deadline) {
+Choice 着手選択(const State& st, Stone side, Level level, Work& work) {
     if (level == Level::初級) return com_着手選択(st, side, otherStone(side));
-    Work work(positions, deadline);
     const Decision d = searchMove(st.Board, side, styleOf(level), work);
     Choice c;
     c.found = d.found;
@@ -51,8 +49,8 @@ Choice 着手選択(const State& st, Stone side, Level level, std::int64_t posit
 
 Choice 着手選択(const State& st, Stone side, Level level, std::chrono::milliseconds limit) {
     const auto start = std::chrono::steady_clock::now();
-    const std::chrono::milliseconds time = std::min(limit, ownTime(level));
-    return 着手選択(st, side, level, positionsIn(time), start + limit);
+    Work work(positionsIn(std::min(limit, ownTime(level))), start + limit);
+    return 着手選択(st, side, level, work);
 }
 
 } // namespace narabe

@@ -20,10 +20,9 @@ enum class Level : std::uint8_t { 初級 = 1, 中級 = 2, 上級 = 3 };
 // smaller of the two.
 Choice 着手選択(const State& st, Stone side, Level level, std::chrono::milliseconds limit);
 
-// The same with the work counted out: at most `positions` positions looked at, and a safety
-// stop at `deadline` (NO_DEADLINE: none, so that the choice depends on nothing else).
-Choice 着手選択(const State& st, Stone side, Level level, std::int64_t positions,
-              SteadyTime deadline = NO_DEADLINE);
+// The same within `work`, which counts the positions looked at: with NO_DEADLINE the choice
+// depends on the position, the side, the level and the work's budget alone.
+Choice 着手選択(const State& st, Stone side, Level level, Work& work);
 
 // The level's own time.
 std::chrono::milliseconds ownTime(Level level);

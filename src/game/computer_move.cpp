@@ -58,8 +58,8 @@ Choice Form1::thinkDuringPause() {
     }
     const Clock::Time pauseEnd = io_.clock.after(THINKING_PAUSE);
     const std::chrono::duration<double> own = ownTime(level);
-    const Choice best = 着手選択(st_, st_.Turn, level, positionsIn(ownTime(level)),
-                                io_.clock.after(own.count()));
+    Work work(positionsIn(ownTime(level)), io_.clock.after(own.count()));
+    const Choice best = 着手選択(st_, st_.Turn, level, work);
     io_.clock.waitUntil(pauseEnd, THINKING_PAUSE);
     return best;
 }

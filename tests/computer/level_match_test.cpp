@@ -1,6 +1,6 @@
 // Small matches between the levels with fixed work, so that they are the same every run: from
 // random openings, each played with both colours, every level beats the one below it.
-#include "computer/level_games.h"
+#include "common/level_games.h"
 
 #include <gtest/gtest.h>
 

@@ -48,7 +48,8 @@ TEST_P(Tactics, EverySearchingLevelFindsTheAnswer) {
                 for (const Point& p : put(st, d))
                     marked.push_back(p);
             const Grid before = st.Board;
-            const Choice choice = 着手選択(st, side, level, POSITIONS);
+            Work work(POSITIONS, NO_DEADLINE);
+            const Choice choice = 着手選択(st, side, level, work);
             ASSERT_EQ(st.Board, before);
             ASSERT_TRUE(choice.found);
             const Point at{choice.x, choice.y};
@@ -123,7 +124,8 @@ TEST(BeginnerLevel, IsTheGamesScanForTheSideAsked) {
         st.ComStone = Stone::UNSET;
         st.ManStone = side;
         const Choice expected = com_着手選択(asComputer);
-        const Choice got = 着手選択(st, side, Level::初級, POSITIONS);
+        Work work(POSITIONS, NO_DEADLINE);
+        const Choice got = 着手選択(st, side, Level::初級, work);
         ASSERT_EQ(got.found, expected.found) << "seed " << seed;
         ASSERT_EQ(got.x, expected.x) << "seed " << seed;
         ASSERT_EQ(got.y, expected.y) << "seed " << seed;

@@ -1,5 +1,5 @@
 // Refereed games between levels, the flags and bonus kept as the game keeps them.
-#include "computer/level_games.h"
+#include "common/level_games.h"
 
 #include "computer/near_flags.h"
 #include "rules/double_four.h"
@@ -34,7 +34,7 @@ std::vector<Opening> openings(int count, unsigned seed) {
     return list;
 }
 
-Stone playGame(const Opening& opening, Player black, Player white) {
+Stone playGame(const Opening& opening, Player black, Player white, const Seen& seen) {
     State st;
     clearForNewGame(st, [](int, int) {});
     fillCentreBonus(st);
@@ -48,7 +48,9 @@ Stone playGame(const Opening& opening, Player black, Player white) {
         place(x, y);
     for (int stones = 3; stones < LAST_POINT * LAST_POINT; ++stones) {
         const Player p = mover == BLACK ? black : white;
-        const Choice c = 着手選択(st, mover, p.level, p.positions);
+        if (seen) seen(st, mover);
+        Work work(p.positions, NO_DEADLINE);
+        const Choice c = 着手選択(st, mover, p.level, work);
         if (!c.found) return Stone::NOBODY;
         if (st.Board(c.x, c.y) != EMPTY || 調査_三三(st.Board, c.x, c.y, mover) == YES ||
             調査_四四(st.Board, c.x, c.y, mover) == YES)

@@ -1,12 +1,14 @@
 // Games between two levels in process, refereed by the rules: each side's point is checked
 // to be empty and allowed, and a five ends the game. The openings are three random stones in
-// the middle 7 x 7 square (black, white, black), white to move next.
+// the middle 7 x 7 square (black, white, black), white to move next. Shared by the tests and
+// the benchmarks, which time the levels on positions of such games.
 #pragma once
 
 #include "computer/levels.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace narabe::test {
@@ -23,8 +25,11 @@ struct Opening {
 // `count` different openings from a fixed seed.
 std::vector<Opening> openings(int count, unsigned seed);
 
+// Called with the state before each move of a game and the side to move.
+using Seen = std::function<void(const State&, Stone)>;
+
 // The winner of a game from the opening, or Stone::NOBODY for a draw. Throws
 // std::logic_error when a player picks a point the rules refuse.
-Stone playGame(const Opening& opening, Player black, Player white);
+Stone playGame(const Opening& opening, Player black, Player white, const Seen& seen = {});
 
 } // namespace narabe::test
