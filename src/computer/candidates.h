@@ -30,8 +30,8 @@ struct Candidates {
     // move must stop it or keep forcing.
     bool theirWinningFour = false;
     std::vector<Option> options; // every candidate the side to move may play, in board order
-    // The position for the side to move: what the candidates are worth to it, less what they
-    // are worth to the other side.
+    // The position for the side to move: what the candidates are worth to it, less most of
+    // what they are worth to the other side.
     std::int64_t worth = 0;
 };
 

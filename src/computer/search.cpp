@@ -63,6 +63,8 @@ class Searcher {
     Decision run();
 
   private:
+    bool settled(const Candidates& root, Decision& d);
+    void deepen(Candidates& root, Decision& d);
     struct Best {
         int score = -INFINITE;
         Spot move;
@@ -193,63 +195,69 @@ Decision Searcher::run() {
     if (root.options.empty()) return d;
     d.found = true;
     d.at = root.options.front().at;
-    if (root.options.size() == 1) return d; // nothing to choose
+    if (!settled(root, d)) deepen(root, d);
+    return d;
+}
+
+// The decisions that need no search: the only move, a five, the answer to the other side's
+// five, two five points at once, a win by fours.
+bool Searcher::settled(const Candidates& root, Decision& d) {
+    if (root.options.size() == 1) return true;
     if (root.ownFive) {
         d.at = root.ownFiveAt;
         d.score = WIN;
-        return d;
+        return true;
     }
     if (root.theirFives > 0) {
         // Only the point that would make five stops it, where the rules allow it.
         for (const Option& o : root.options)
             if (o.at == root.theirFiveAt) d.at = o.at;
-        return d;
+        return true;
     }
     for (const Option& o : root.options) {
         if (o.own.winningFour) {
             d.at = o.at;
             d.score = WIN - 2;
-            return d;
+            return true;
         }
     }
     Spot first;
-    if (winsByFours(board_, style_.rootFours, work_, first)) {
-        d.at = first;
-        d.score = WON;
-        return d;
-    }
-    std::vector<std::pair<Spot, int>> scored;
+    if (!winsByFours(board_, style_.rootFours, work_, first)) return false;
+    d.at = first;
+    d.score = WON;
+    return true;
+}
+
+// Searches the root's moves one ply deeper at a time, the best of the last search first,
+// until the work runs out, the deepest search is done or a win or loss is certain. Only a
+// search completed counts.
+void Searcher::deepen(Candidates& root, Decision& d) {
     std::vector<Spot> moves;
     chooseMoves(root, style_.width, moves);
+    std::vector<std::pair<Spot, int>> scored;
+    scored.reserve(moves.size());
     for (const Spot m : moves)
         scored.emplace_back(m, 0);
     for (int depth = 1; depth <= style_.maxDepth && !work_.spent(); ++depth) {
         int alpha = -INFINITE;
-        bool complete = true;
         for (auto& [m, score] : scored) {
             board_.play(m);
-            const int v = alpha == -INFINITE ? -node(depth - 1, -INFINITE, INFINITE, 1)
-                                             : -node(depth - 1, -alpha - 1, -alpha, 1);
-            int full = v;
+            int v = alpha == -INFINITE ? -node(depth - 1, -INFINITE, INFINITE, 1)
+                                       : -node(depth - 1, -alpha - 1, -alpha, 1);
             if (v > alpha && alpha != -INFINITE && !work_.spent())
-                full = -node(depth - 1, -INFINITE, -alpha, 1);
+                v = -node(depth - 1, -INFINITE, -alpha, 1);
             board_.undo();
-            if (work_.spent()) {
-                complete = false;
-                break;
-            }
-            score = full; // an upper bound when it is not the best
-            alpha = std::max(alpha, full);
+            if (work_.spent()) return;
+            score = v; // an upper bound when it is not the best
+            alpha = std::max(alpha, v);
         }
-        if (!complete) break;
         std::stable_sort(scored.begin(), scored.end(),
                          [](const auto& a, const auto& b) { return a.second > b.second; });
         d.at = scored.front().first;
         d.score = scored.front().second;
         d.depth = depth;
-        if (d.score >= WON || d.score <= -WON) break;
+        if (d.score >= WON || d.score <= -WON) return;
     }
-    return d;
 }
 
 } // namespace

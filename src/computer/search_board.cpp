@@ -18,8 +18,10 @@ constexpr std::uint64_t splitMix(std::uint64_t& seed) {
     return z ^ (z >> 31U);
 }
 
+constexpr std::size_t SIDE = TABLE_SIDE;
+
 struct Keys {
-    std::array<std::array<std::uint64_t, TABLE_SIDE * TABLE_SIDE>, 2> stone{};
+    std::array<std::array<std::uint64_t, SIDE * SIDE>, 2> stone{};
     std::uint64_t whiteToMove = 0;
 };
 
@@ -36,12 +38,13 @@ constexpr Keys makeKeys() {
 constexpr Keys KEYS = makeKeys();
 
 std::uint64_t stoneKey(Stone side, Spot s) {
-    return KEYS.stone[side == BLACK ? 0 : 1][static_cast<std::size_t>(s.x * TABLE_SIDE + s.y)];
+    return KEYS.stone[side == BLACK ? 0 : 1][static_cast<std::size_t>(s.x) * SIDE + static_cast<std::size_t>(s.y)];
 }
 
 // 3^n, the weight of digit n of a line code.
-constexpr std::array<LineCode, 2 * LINE_REACH> DIGIT_WEIGHT = [] {
-    std::array<LineCode, 2 * LINE_REACH> w{};
+constexpr std::size_t DIGITS = 2 * static_cast<std::size_t>(LINE_REACH);
+constexpr std::array<LineCode, DIGITS> DIGIT_WEIGHT = [] {
+    std::array<LineCode, DIGITS> w{};
     LineCode p = 1;
     for (LineCode& d : w) {
         d = p;

@@ -2,6 +2,7 @@
 // five at once, the answers to a four and to open threes, wins by continuous fours, no point
 // the rules bar, and a four whose only answer the rules bar for the other side. And 初級 is
 // the game's one-move scan, whoever the state names as the computer.
+#include "common/level_games.h"
 #include "common/played_games.h"
 #include "computer/levels.h"
 #include "computer/position.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,36 @@ INSTANTIATE_TEST_SUITE_P(
                     {13, 13, {"o"}},
                     {14, 14, {"*x"}}}}),
     [](const ::testing::TestParamInfo<TacticCase>& p) { return p.param.name; });
+
+// A searching level stops thinking when its time is up: given little time, it does little
+// work, and at the deadline of a work that would take far longer it stops all the same, with
+// a point the rules allow either way.
+TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
+    // A quiet position of a game between 中級 and itself, before its twelfth move.
+    State st;
+    int moves = 0;
+    const Player p{Level::中級, 1000};
+    playGame(openings(1, 7u)[0], p, p, [&](const State& seen, Stone mover) {
+        if (++moves != 12) return;
+        st = seen;
+        st.Turn = mover;
+    });
+    const auto legal = [&](const Choice& c) {
+        Grid board = st.Board;
+        return c.found && board(c.x, c.y) == EMPTY && 調査_三三(board, c.x, c.y, st.Turn) == NO &&
+               調査_四四(board, c.x, c.y, st.Turn) == NO;
+    };
+    for (const Level level : SEARCHING) {
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(legal(着手選択(st, st.Turn, level, std::chrono::milliseconds{20})));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
+
+        start = std::chrono::steady_clock::now();
+        Work work(5'000'000, start + std::chrono::milliseconds{20});
+        EXPECT_TRUE(legal(着手選択(st, st.Turn, level, work)));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
+    }
+}
 
 // 初級 plays the game's own scan for the side asked, with the other side as the human,
 // whatever the state holds as the computer's and the human's stones.
