@@ -18,7 +18,7 @@ struct Choice;
 
 class Form1 {
   public:
-    explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage) {}
+    explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage, st_.StartDir) {}
 
     // Window events.
     void Form_Load();

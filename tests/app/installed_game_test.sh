@@ -102,6 +102,7 @@ installed)
     for s in "${sounds[@]}"; do
         awaitOpened "$data/$s" || fail "$s was not read from $data"
     done
+    awaitOpened "$prefix/libexec/narabe1/narabe-sound.so" || fail "no sound module from the prefix"
     class=$(sed -n 's/^StartupWMClass=//p' "$prefix"/share/applications/*.desktop)
     xprop -id "$window" WM_CLASS | grep -qF "\"$class\"" ||
         fail "the window's class is not the desktop entry's $class"

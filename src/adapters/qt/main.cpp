@@ -24,7 +24,7 @@
 namespace {
 
 // The sound module, without its suffix: beside the program (a build folder, a portable copy),
-// else in the game's folder of the installed libraries.
+// else in the game's own folder of the installed prefix.
 QString soundModulePath() {
     const QString dir = QCoreApplication::applicationDirPath();
     QString beside = dir + QStringLiteral("/narabe-sound");
