@@ -16,9 +16,7 @@ void readCandidates(const SearchBoard& board, Candidates& c) {
     c.options.clear();
     std::int64_t ownSum = 0;
     std::int64_t theirSum = 0;
-    forEachPoint([&](int x, int y) {
-        const Spot s{x, y};
-        if (!board.candidate(s)) return;
+    board.forEachCandidate([&](Spot s) {
         const Option o{s, board.prospect(s, own), board.prospect(s, other)};
         if (o.own.five) {
             c.ownFive = true;

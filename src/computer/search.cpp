@@ -8,6 +8,7 @@
 #include "computer/threats.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 namespace narabe {
@@ -34,16 +35,19 @@ class Table {
         std::int8_t y = 0;
     };
 
-    Table() : entries_(SIZE) {}
+    // Room for about as many positions as the search may look at, within bounds.
+    explicit Table(std::int64_t positions)
+        : entries_(std::bit_ceil(static_cast<std::size_t>(std::clamp<std::int64_t>(positions, MIN, MAX)))) {}
 
     [[nodiscard]] const Entry* find(std::uint64_t key) const {
-        const Entry& e = entries_[key & (SIZE - 1)];
+        const Entry& e = entries_[key & (entries_.size() - 1)];
         return e.key == key && e.depth >= 0 ? &e : nullptr;
     }
-    void store(const Entry& e) { entries_[e.key & (SIZE - 1)] = e; }
+    void store(const Entry& e) { entries_[e.key & (entries_.size() - 1)] = e; }
 
   private:
-    static constexpr std::size_t SIZE = std::size_t{1} << 16;
+    static constexpr std::int64_t MIN = 1 << 10;
+    static constexpr std::int64_t MAX = 1 << 16;
     std::vector<Entry> entries_;
 };
 
@@ -58,7 +62,7 @@ int fromTable(int score, int ply) {
 class Searcher {
   public:
     Searcher(SearchBoard& board, const SearchStyle& style, Work& work)
-        : board_(board), style_(style), work_(work) {}
+        : board_(board), style_(style), work_(work), table_(work.budget()) {}
 
     Decision run();
 

@@ -5,6 +5,8 @@
 #include "computer/near_flags.h"
 #include "rules/line_facts.h"
 
+#include <algorithm>
+
 namespace narabe {
 
 namespace {
@@ -70,6 +72,7 @@ SearchBoard::SearchBoard(const Grid& stones, Stone toMove)
         if (c != Cell::BLACK && c != Cell::WHITE) return;
         key_ ^= stoneKey(stoneIn(c), {x, y});
         mark({x, y}, +1);
+        widen({x, y});
         ++played_;
     });
 }
@@ -80,17 +83,19 @@ Spot SearchBoard::along(Spot s, std::size_t line, int steps) {
 }
 
 void SearchBoard::play(Spot s) {
-    moves_.push_back(s);
+    moves_.push_back({s, area_});
     cells_(s.x, s.y) = cellOf(toMove_);
     key_ ^= stoneKey(toMove_, s) ^ KEYS.whiteToMove;
     mark(s, +1);
+    widen(s);
     recode(s, toMove_, +1);
     ++played_;
     toMove_ = otherStone(toMove_);
 }
 
 void SearchBoard::undo() {
-    const Spot s = moves_.back();
+    const Spot s = moves_.back().at;
+    area_ = moves_.back().area;
     moves_.pop_back();
     toMove_ = otherStone(toMove_);
     --played_;
@@ -132,6 +137,18 @@ void SearchBoard::recode(Spot s, Stone side, int change) {
             }
         }
     }
+}
+
+// Takes the points near a stone into the area of the candidates.
+void SearchBoard::widen(Spot s) {
+    const Area near{std::max(s.x - NEAR_RADIUS, FIRST_POINT), std::min(s.x + NEAR_RADIUS, LAST_POINT),
+                    std::max(s.y - NEAR_RADIUS, FIRST_POINT), std::min(s.y + NEAR_RADIUS, LAST_POINT)};
+    if (played_ == 0) {
+        area_ = near;
+        return;
+    }
+    area_ = {std::min(area_.left, near.left), std::max(area_.right, near.right),
+             std::min(area_.top, near.top), std::max(area_.bottom, near.bottom)};
 }
 
 // Counts a stone placed (+1) or taken back (-1) at every point near it.

@@ -32,6 +32,12 @@ class SearchBoard {
         return empty(s) && (near_(s.x, s.y) > 0 || (played_ == 0 && s.x == MIDDLE_POINT &&
                                                      s.y == MIDDLE_POINT));
     }
+    // Calls f(s) for every candidate point s, x = 1..19 (outer) and y = 1..19 (inner).
+    template <class F> void forEachCandidate(F&& f) const {
+        for (int x = area_.left; x <= area_.right; ++x)
+            for (int y = area_.top; y <= area_.bottom; ++y)
+                if (candidate({x, y})) f(Spot{x, y});
+    }
     // What `side` would make by playing the empty point s, line by line.
     [[nodiscard]] Sight sight(Spot s, Stone side) const {
         return sightOf(lines_(s.x, s.y).codes[sideIndex(side)]);
@@ -51,6 +57,18 @@ class SearchBoard {
     void undo();
 
   private:
+    // A rectangle of points that holds every candidate: the stones' with the points near them.
+    struct Area {
+        int left;
+        int right;
+        int top;
+        int bottom;
+    };
+    struct Played {
+        Spot at;
+        Area area; // before the move
+    };
+
     // The lines through a point for [BLACK, WHITE]: their codes, and their tallies summed.
     struct Lines {
         std::array<std::array<LineCode, 4>, 2> codes;
@@ -60,6 +78,7 @@ class SearchBoard {
     static std::size_t sideIndex(Stone side) { return side == BLACK ? 0 : 1; }
     void mark(Spot s, int change);
     void recode(Spot s, Stone side, int change);
+    void widen(Spot s);
 
     Grid cells_;
     PointTable<std::uint8_t> near_{0}; // stones within two points on both axes
@@ -68,7 +87,8 @@ class SearchBoard {
     Stone toMove_;
     std::uint64_t key_ = 0;
     int played_ = 0; // stones on the board
-    std::vector<Spot> moves_;
+    Area area_{MIDDLE_POINT, MIDDLE_POINT, MIDDLE_POINT, MIDDLE_POINT};
+    std::vector<Played> moves_;
 };
 
 } // namespace narabe

@@ -105,23 +105,6 @@ constexpr std::array<std::int32_t, SHAPE_COUNT> SHAPE_VALUE = {
     100000, // FIVE
 };
 
-// Shapes on two lines at once, which the other side cannot answer both of.
-constexpr std::int32_t FOUR_THREE = 3000;
-constexpr std::int32_t DOUBLE_THREE = 1500;
-constexpr std::int32_t DOUBLE_FOUR = 8000;
-
-// The fields of a line tally: counts of three bits (four lines make at most 4), then the
-// value of the shape.
-constexpr int TALLY_FIVES = 0;
-constexpr int TALLY_FOURS = 3;
-constexpr int TALLY_OPEN_FOURS = 6;
-constexpr int TALLY_OPEN_THREES = 9;
-constexpr int TALLY_RULE_FIVES = 12;
-constexpr int TALLY_RULE_FOURS = 15;
-constexpr int TALLY_RULE_THREES = 18;
-constexpr int TALLY_VALUE = 21;
-constexpr LineTally TALLY_FIELD = 7;
-
 } // namespace
 
 const std::vector<LineShape>& lineShapes() {
@@ -148,38 +131,19 @@ const std::vector<LineTally>& lineTallies() {
         for (LineCode code = 0; code < LINE_CODES; ++code) {
             const LineShape& l = shapes[code];
             const auto bit = [](bool b) { return b ? LineTally{1} : LineTally{0}; };
-            t[code] = bit(l.shape == Shape::FIVE) << TALLY_FIVES |
-                      bit(l.shape == Shape::FOUR || l.shape == Shape::OPEN_FOUR) << TALLY_FOURS |
-                      bit(l.shape == Shape::OPEN_FOUR) << TALLY_OPEN_FOURS |
-                      bit(l.shape == Shape::OPEN_THREE) << TALLY_OPEN_THREES |
-                      bit((l.ruleFacts & FIVE) != 0) << TALLY_RULE_FIVES |
-                      bit((l.ruleFacts & FOUR) != 0) << TALLY_RULE_FOURS |
-                      bit((l.ruleFacts & THREE) != 0) << TALLY_RULE_THREES |
+            t[code] = bit(l.shape == Shape::FIVE) << tally::FIVES |
+                      bit(l.shape == Shape::FOUR || l.shape == Shape::OPEN_FOUR) << tally::FOURS |
+                      bit(l.shape == Shape::OPEN_FOUR) << tally::OPEN_FOURS |
+                      bit(l.shape == Shape::OPEN_THREE) << tally::OPEN_THREES |
+                      bit((l.ruleFacts & FIVE) != 0) << tally::RULE_FIVES |
+                      bit((l.ruleFacts & FOUR) != 0) << tally::RULE_FOURS |
+                      bit((l.ruleFacts & THREE) != 0) << tally::RULE_THREES |
                       static_cast<LineTally>(SHAPE_VALUE[static_cast<std::size_t>(l.shape)])
-                          << TALLY_VALUE;
+                          << tally::VALUE;
         }
         return t;
     }();
     return tallies;
-}
-
-Prospect prospectOf(LineTally sum) {
-    const auto field = [sum](int at) { return static_cast<int>((sum >> at) & TALLY_FIELD); };
-    const int fours = field(TALLY_FOURS);
-    const int openThrees = field(TALLY_OPEN_THREES);
-    Prospect p;
-    // The double-four and double-three rules, as PointFacts judges them.
-    p.allowed = field(TALLY_RULE_FIVES) > 0 ||
-                (field(TALLY_RULE_FOURS) < 2 && field(TALLY_RULE_THREES) < 2);
-    p.five = field(TALLY_FIVES) > 0;
-    p.fours = static_cast<std::uint8_t>(fours);
-    p.winningFour = p.allowed && (field(TALLY_OPEN_FOURS) > 0 || fours > 1);
-    if (!p.allowed) return p;
-    p.value = static_cast<std::int32_t>(sum >> TALLY_VALUE);
-    if (fours >= 2) p.value += DOUBLE_FOUR;
-    else if (fours == 1 && openThrees >= 1) p.value += FOUR_THREE;
-    else if (openThrees >= 2) p.value += DOUBLE_THREE;
-    return p;
 }
 
 } // namespace narabe

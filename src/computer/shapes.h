@@ -83,7 +83,46 @@ struct Prospect {
 using LineTally = std::uint64_t;
 const std::vector<LineTally>& lineTallies();
 
-// The prospect of a point from the sum of the tallies of its four lines.
-Prospect prospectOf(LineTally sum);
+namespace tally {
+
+// The fields of a line tally, so that the tallies of four lines add up: counts of three bits
+// (four lines make at most 4), then the value of the shape.
+inline constexpr int FIVES = 0;
+inline constexpr int FOURS = 3;
+inline constexpr int OPEN_FOURS = 6;
+inline constexpr int OPEN_THREES = 9;
+inline constexpr int RULE_FIVES = 12;
+inline constexpr int RULE_FOURS = 15;
+inline constexpr int RULE_THREES = 18;
+inline constexpr int VALUE = 21;
+inline constexpr LineTally FIELD = 7;
+
+// What shapes on two lines at once add to a point's value: the other side cannot answer both.
+inline constexpr std::int32_t FOUR_THREE = 3000;
+inline constexpr std::int32_t DOUBLE_THREE = 1500;
+inline constexpr std::int32_t DOUBLE_FOUR = 8000;
+
+} // namespace tally
+
+// The prospect of a point from the sum of the tallies of its four lines; inline, as the
+// search reads it for both sides of every candidate of every position.
+inline Prospect prospectOf(LineTally sum) {
+    const auto field = [sum](int at) { return static_cast<int>((sum >> at) & tally::FIELD); };
+    const int fours = field(tally::FOURS);
+    const int openThrees = field(tally::OPEN_THREES);
+    Prospect p;
+    // The double-four and double-three rules, as PointFacts judges them.
+    p.allowed = field(tally::RULE_FIVES) > 0 ||
+                (field(tally::RULE_FOURS) < 2 && field(tally::RULE_THREES) < 2);
+    p.five = field(tally::FIVES) > 0;
+    p.fours = static_cast<std::uint8_t>(fours);
+    p.winningFour = p.allowed && (field(tally::OPEN_FOURS) > 0 || fours > 1);
+    if (!p.allowed) return p;
+    p.value = static_cast<std::int32_t>(sum >> tally::VALUE);
+    if (fours >= 2) p.value += tally::DOUBLE_FOUR;
+    else if (fours == 1 && openThrees >= 1) p.value += tally::FOUR_THREE;
+    else if (openThrees >= 2) p.value += tally::DOUBLE_THREE;
+    return p;
+}
 
 } // namespace narabe

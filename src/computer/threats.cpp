@@ -26,8 +26,8 @@ class Fours {
         if (mustStop) {
             if (isFour(*mustStop)) moves.push_back(*mustStop);
         } else {
-            forEachPoint([&](int x, int y) {
-                if (board_.candidate({x, y}) && isFour({x, y})) moves.push_back({x, y});
+            board_.forEachCandidate([&](Spot s) {
+                if (isFour(s)) moves.push_back(s);
             });
         }
         // A four that leaves two five points wins at once; the others need their answers.
@@ -90,14 +90,14 @@ bool winsByFours(SearchBoard& board, int fours, Work& work, Spot& first) {
     int defenderFives = 0;
     std::optional<Spot> mustStop;
     bool five = false;
-    forEachPoint([&](int x, int y) {
-        if (five || !board.candidate({x, y})) return;
-        if (board.prospect({x, y}, attacker).five) {
+    board.forEachCandidate([&](Spot s) {
+        if (five) return;
+        if (board.prospect(s, attacker).five) {
             five = true;
-            first = {x, y};
-        } else if (board.prospect({x, y}, otherStone(attacker)).five) {
+            first = s;
+        } else if (board.prospect(s, otherStone(attacker)).five) {
             ++defenderFives;
-            mustStop = Spot{x, y};
+            mustStop = s;
         }
     });
     if (five) return true;

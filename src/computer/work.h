@@ -31,6 +31,7 @@ class Work {
     }
     [[nodiscard]] bool spent() const { return spent_; }
     [[nodiscard]] std::int64_t used() const { return used_; }
+    [[nodiscard]] std::int64_t budget() const { return budget_; }
 
   private:
     static constexpr std::int64_t CLOCK_EVERY = 256;
