@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <deque>
 #include <vector>
 
 namespace narabe {
@@ -85,8 +86,9 @@ class Searcher {
     const SearchStyle& style_;
     Work& work_;
     Table table_;
-    std::vector<Candidates> reads_;        // by ply
-    std::vector<std::vector<Spot>> moves_; // by ply
+    // By ply; a deque, so that a deeper ply taken on keeps the shallower ones in place.
+    std::deque<Candidates> reads_;
+    std::deque<std::vector<Spot>> moves_;
 };
 
 Candidates& Searcher::readAt(int ply) {
@@ -128,7 +130,7 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     std::vector<Spot>& moves = movesAt(ply);
     if (c.theirFives == 1) {
         // The one answer; it costs no depth.
-        if (!board_.sight(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
+        if (!board_.prospect(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
         moves.push_back(c.theirFiveAt);
         return tryMoves(moves, depth + 1, alpha, beta, ply).score;
     }
@@ -259,7 +261,6 @@ void Searcher::deepen(Candidates& root, Decision& d) {
                          [](const auto& a, const auto& b) { return a.second > b.second; });
         d.at = scored.front().first;
         d.score = scored.front().second;
-        d.depth = depth;
         if (d.score >= WON || d.score <= -WON) return;
     }
 }

@@ -20,7 +20,6 @@ struct Decision {
     bool found = false; // false: the side to move may play nowhere
     Spot at;
     int score = 0;
-    int depth = 0; // plies of the last search completed
 };
 
 // The move the side to move on `stones` plays.

@@ -49,7 +49,6 @@ class SearchBoard {
     // The point `steps` cells from s along line `line` of a sight.
     [[nodiscard]] static Spot along(Spot s, std::size_t line, int steps);
     [[nodiscard]] std::uint64_t key() const { return key_; }
-    [[nodiscard]] int stones() const { return played_; }
 
     // The side to move plays the empty point s; then the other side is to move.
     void play(Spot s);

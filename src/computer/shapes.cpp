@@ -1,6 +1,6 @@
-// The table of line shapes, and what the shapes of a point are worth. Fives and five points
-// are counted directly from the code, and every weaker shape is the best that
-// one more stone within four cells of the point leads to, two steps down.
+// The table of line shapes and the tallies of what they are worth. Fives and five points are
+// counted directly from the code; every weaker shape is the best that one more stone within
+// four cells of the point leads to, two steps down.
 #include "computer/shapes.h"
 
 #include "rules/five.h"
@@ -49,10 +49,8 @@ int runThroughPoint(LineCode code) {
 class ShapeTable {
   public:
     ShapeTable() : shapes_(LINE_CODES), known_(LINE_CODES, false) {
-        for (LineCode code = 0; code < LINE_CODES; ++code) {
+        for (LineCode code = 0; code < LINE_CODES; ++code)
             shapeOf(code);
-            shapes_[code].ruleFacts = lineFacts(code);
-        }
     }
     [[nodiscard]] const std::vector<LineShape>& shapes() const { return shapes_; }
 
@@ -66,7 +64,7 @@ class ShapeTable {
     }
 
     LineShape work(LineCode code) {
-        if (runThroughPoint(code) == FIVE_STONES) return {Shape::FIVE, 0, 0};
+        if (runThroughPoint(code) == FIVE_STONES) return {Shape::FIVE, 0};
         int fivePoints = 0;
         int fiveAt = 0;
         int best = 0;
@@ -80,9 +78,9 @@ class ShapeTable {
             // One stone further from a shape is two steps below it: a FOUR is a THREE away.
             best = std::max(best, static_cast<int>(shapeOf(more).shape) - 2);
         }
-        if (fivePoints >= 2) return {Shape::OPEN_FOUR, 0, 0};
-        if (fivePoints == 1) return {Shape::FOUR, static_cast<std::int8_t>(fiveAt), 0};
-        return {static_cast<Shape>(best), 0, 0};
+        if (fivePoints >= 2) return {Shape::OPEN_FOUR, 0};
+        if (fivePoints == 1) return {Shape::FOUR, static_cast<std::int8_t>(fiveAt)};
+        return {static_cast<Shape>(best), 0};
     }
 
     std::vector<LineShape> shapes_;
@@ -115,12 +113,8 @@ const std::vector<LineShape>& lineShapes() {
 Sight sightOf(const std::array<LineCode, 4>& codes) {
     const std::vector<LineShape>& shapes = lineShapes();
     Sight v;
-    PointFacts facts;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
+    for (std::size_t i = 0; i < codes.size(); ++i)
         v.lines[i] = shapes[codes[i]];
-        facts.lines[i] = v.lines[i].ruleFacts;
-    }
-    v.allowed = !facts.doubleThree() && !facts.doubleFour();
     return v;
 }
 
@@ -130,14 +124,15 @@ const std::vector<LineTally>& lineTallies() {
         std::vector<LineTally> t(LINE_CODES);
         for (LineCode code = 0; code < LINE_CODES; ++code) {
             const LineShape& l = shapes[code];
+            const std::uint8_t facts = lineFacts(code);
             const auto bit = [](bool b) { return b ? LineTally{1} : LineTally{0}; };
             t[code] = bit(l.shape == Shape::FIVE) << tally::FIVES |
                       bit(l.shape == Shape::FOUR || l.shape == Shape::OPEN_FOUR) << tally::FOURS |
                       bit(l.shape == Shape::OPEN_FOUR) << tally::OPEN_FOURS |
                       bit(l.shape == Shape::OPEN_THREE) << tally::OPEN_THREES |
-                      bit((l.ruleFacts & FIVE) != 0) << tally::RULE_FIVES |
-                      bit((l.ruleFacts & FOUR) != 0) << tally::RULE_FOURS |
-                      bit((l.ruleFacts & THREE) != 0) << tally::RULE_THREES |
+                      bit((facts & FIVE) != 0) << tally::RULE_FIVES |
+                      bit((facts & FOUR) != 0) << tally::RULE_FOURS |
+                      bit((facts & THREE) != 0) << tally::RULE_THREES |
                       static_cast<LineTally>(SHAPE_VALUE[static_cast<std::size_t>(l.shape)])
                           << tally::VALUE;
         }

@@ -36,9 +36,6 @@ struct LineShape {
     // For a FOUR: where its five point lies, in cells along the line's step (negative:
     // against it). 0 otherwise.
     std::int8_t fiveAt = 0;
-    // The rules' facts of the same line (lineFacts), kept beside the shape so that one
-    // look-up serves both.
-    std::uint8_t ruleFacts = 0;
 
     bool operator==(const LineShape&) const = default;
 };
@@ -47,26 +44,15 @@ struct LineShape {
 const std::vector<LineShape>& lineShapes();
 
 // What one side would make by playing a point: the shape of each of the four lines through
-// it (in the order of LINE_DIRS), and whether the rules let it play there.
+// it, in the order of LINE_DIRS.
 struct Sight {
     std::array<LineShape, 4> lines{};
-    bool allowed = false;
-
-    [[nodiscard]] int count(Shape s) const {
-        int n = 0;
-        for (const LineShape& l : lines)
-            n += l.shape == s ? 1 : 0;
-        return n;
-    }
-    [[nodiscard]] bool five() const { return count(Shape::FIVE) > 0; }
-    // Lines on which the stone leaves a point that would make five.
-    [[nodiscard]] int fours() const { return count(Shape::FOUR) + count(Shape::OPEN_FOUR); }
 };
 
 // The sight of the four lines with these codes.
 Sight sightOf(const std::array<LineCode, 4>& codes);
 
-// What a point is worth to a side, in brief: read for every point as the board changes.
+// What a point is worth to a side, in brief, read off the tallies of its four lines.
 struct Prospect {
     std::int32_t value = 0; // how much the side gains by playing there (0: not allowed)
     std::uint8_t fours = 0; // lines on which it would leave a point that makes five
@@ -78,8 +64,8 @@ struct Prospect {
     bool operator==(const Prospect&) const = default;
 };
 
-// What each line code adds to a prospect, packed so that the four lines of a point are summed
-// at once: see prospectOf.
+// What each line code adds to a prospect, its shape's and the rules' facts together, packed so
+// that the four lines of a point are summed at once: see prospectOf.
 using LineTally = std::uint64_t;
 const std::vector<LineTally>& lineTallies();
 
