@@ -22,8 +22,8 @@ struct Option {
 struct Candidates {
     bool ownFive = false;
     Spot ownFiveAt;
-    int theirFives = 0; // points where the other side would make five
-    Spot theirFiveAt;   // one of them
+    int theirFives = 0;          // points where the other side would make five
+    Spot theirFiveAt;            // one of them
     bool ownWinningFour = false; // the side to move can leave two points that make five
     bool ownFour = false;        // it can leave one
     // The other side could leave two five points with its next move, so that the side to

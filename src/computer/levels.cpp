@@ -26,9 +26,12 @@ constexpr SearchStyle styleOf(Level level) {
 std::chrono::milliseconds ownTime(Level level) {
     using std::chrono::milliseconds;
     switch (level) {
-    case Level::初級: return milliseconds{0};
-    case Level::中級: return milliseconds{100};
-    case Level::上級: return milliseconds{1000};
+    case Level::初級:
+        return milliseconds{0};
+    case Level::中級:
+        return milliseconds{100};
+    case Level::上級:
+        return milliseconds{1000};
     }
     return milliseconds{0};
 }

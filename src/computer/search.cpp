@@ -38,7 +38,8 @@ class Table {
 
     // Room for about as many positions as the search may look at, within bounds.
     explicit Table(std::int64_t positions)
-        : entries_(std::bit_ceil(static_cast<std::size_t>(std::clamp<std::int64_t>(positions, MIN, MAX)))) {}
+        : entries_(std::bit_ceil(
+              static_cast<std::size_t>(std::clamp<std::int64_t>(positions, MIN, MAX)))) {}
 
     [[nodiscard]] const Entry* find(std::uint64_t key) const {
         const Entry& e = entries_[key & (entries_.size() - 1)];
@@ -92,14 +93,16 @@ class Searcher {
 };
 
 Candidates& Searcher::readAt(int ply) {
-    if (static_cast<std::size_t>(ply) >= reads_.size()) reads_.resize(static_cast<std::size_t>(ply) + 1);
+    if (static_cast<std::size_t>(ply) >= reads_.size())
+        reads_.resize(static_cast<std::size_t>(ply) + 1);
     Candidates& c = reads_[static_cast<std::size_t>(ply)];
     readCandidates(board_, c);
     return c;
 }
 
 std::vector<Spot>& Searcher::movesAt(int ply) {
-    if (static_cast<std::size_t>(ply) >= moves_.size()) moves_.resize(static_cast<std::size_t>(ply) + 1);
+    if (static_cast<std::size_t>(ply) >= moves_.size())
+        moves_.resize(static_cast<std::size_t>(ply) + 1);
     std::vector<Spot>& m = moves_[static_cast<std::size_t>(ply)];
     m.clear();
     return m;
@@ -141,9 +144,9 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     Spot hint;
     if (known != nullptr) {
         const int v = fromTable(known->score, ply);
-        if (known->depth >= depth &&
-            (known->bound == Table::Bound::EXACT || (known->bound == Table::Bound::LOWER && v >= beta) ||
-             (known->bound == Table::Bound::UPPER && v <= alpha)))
+        if (known->depth >= depth && (known->bound == Table::Bound::EXACT ||
+                                      (known->bound == Table::Bound::LOWER && v >= beta) ||
+                                      (known->bound == Table::Bound::UPPER && v <= alpha)))
             return v;
         hint = {known->x, known->y};
     }
@@ -167,7 +170,8 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
 int Searcher::leaf(const Candidates& c, int ply) {
     if (style_.leafFours > 0 && c.ownFour) {
         Spot first;
-        if (winsByFours(board_, style_.leafFours, work_, first)) return WIN - ply - 2 * style_.leafFours;
+        if (winsByFours(board_, style_.leafFours, work_, first))
+            return WIN - ply - 2 * style_.leafFours;
     }
     return static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
 }

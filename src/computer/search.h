@@ -10,10 +10,10 @@ namespace narabe {
 
 // How a level searches.
 struct SearchStyle {
-    int maxDepth;   // plies of the deepest search; answers to fives do not count
-    int width;      // moves tried in a position without threats, the most promising first
-    int rootFours;  // fours of the search for a win by fours before the main search
-    int leafFours;  // the same at the main search's last ply (0: none)
+    int maxDepth;  // plies of the deepest search; answers to fives do not count
+    int width;     // moves tried in a position without threats, the most promising first
+    int rootFours; // fours of the search for a win by fours before the main search
+    int leafFours; // the same at the main search's last ply (0: none)
 };
 
 struct Decision {

@@ -40,7 +40,8 @@ constexpr Keys makeKeys() {
 constexpr Keys KEYS = makeKeys();
 
 std::uint64_t stoneKey(Stone side, Spot s) {
-    return KEYS.stone[side == BLACK ? 0 : 1][static_cast<std::size_t>(s.x) * SIDE + static_cast<std::size_t>(s.y)];
+    return KEYS.stone[side == BLACK ? 0 : 1]
+                     [static_cast<std::size_t>(s.x) * SIDE + static_cast<std::size_t>(s.y)];
 }
 
 // 3^n, the weight of digit n of a line code.
@@ -141,8 +142,9 @@ void SearchBoard::recode(Spot s, Stone side, int change) {
 
 // Takes the points near a stone into the area of the candidates.
 void SearchBoard::widen(Spot s) {
-    const Area near{std::max(s.x - NEAR_RADIUS, FIRST_POINT), std::min(s.x + NEAR_RADIUS, LAST_POINT),
-                    std::max(s.y - NEAR_RADIUS, FIRST_POINT), std::min(s.y + NEAR_RADIUS, LAST_POINT)};
+    const Area near{
+        std::max(s.x - NEAR_RADIUS, FIRST_POINT), std::min(s.x + NEAR_RADIUS, LAST_POINT),
+        std::max(s.y - NEAR_RADIUS, FIRST_POINT), std::min(s.y + NEAR_RADIUS, LAST_POINT)};
     if (played_ == 0) {
         area_ = near;
         return;

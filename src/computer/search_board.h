@@ -29,8 +29,8 @@ class SearchBoard {
     // An empty point within two points of a stone on both axes, or the middle point of an
     // empty board.
     [[nodiscard]] bool candidate(Spot s) const {
-        return empty(s) && (near_(s.x, s.y) > 0 || (played_ == 0 && s.x == MIDDLE_POINT &&
-                                                     s.y == MIDDLE_POINT));
+        return empty(s) && (near_(s.x, s.y) > 0 ||
+                            (played_ == 0 && s.x == MIDDLE_POINT && s.y == MIDDLE_POINT));
     }
     // Calls f(s) for every candidate point s, x = 1..19 (outer) and y = 1..19 (inner).
     template <class F> void forEachCandidate(F&& f) const {

@@ -105,9 +105,12 @@ inline Prospect prospectOf(LineTally sum) {
     p.winningFour = p.allowed && (field(tally::OPEN_FOURS) > 0 || fours > 1);
     if (!p.allowed) return p;
     p.value = static_cast<std::int32_t>(sum >> tally::VALUE);
-    if (fours >= 2) p.value += tally::DOUBLE_FOUR;
-    else if (fours == 1 && openThrees >= 1) p.value += tally::FOUR_THREE;
-    else if (openThrees >= 2) p.value += tally::DOUBLE_THREE;
+    if (fours >= 2)
+        p.value += tally::DOUBLE_FOUR;
+    else if (fours == 1 && openThrees >= 1)
+        p.value += tally::FOUR_THREE;
+    else if (openThrees >= 2)
+        p.value += tally::DOUBLE_THREE;
     return p;
 }
 

@@ -16,9 +16,12 @@ namespace {
 // The level of a strength item.
 Level levelOf(MenuItem item) {
     switch (item) {
-    case MenuItem::CHUKYU: return Level::中級;
-    case MenuItem::JOUKYU: return Level::上級;
-    default: return Level::初級;
+    case MenuItem::CHUKYU:
+        return Level::中級;
+    case MenuItem::JOUKYU:
+        return Level::上級;
+    default:
+        return Level::初級;
     }
 }
 

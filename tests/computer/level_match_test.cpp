@@ -38,8 +38,9 @@ TEST_P(LevelMatch, TheStrongerLevelWins) {
 // already.
 INSTANTIATE_TEST_SUITE_P(
     Levels, LevelMatch,
-    ::testing::Values(Pairing{"intermediate_beats_beginner", {Level::中級, 700}, {Level::初級, 0}, 0.9},
-                      Pairing{"advanced_beats_intermediate", {Level::上級, 2000}, {Level::中級, 700}, 0.6}),
+    ::testing::Values(
+        Pairing{"intermediate_beats_beginner", {Level::中級, 700}, {Level::初級, 0}, 0.9},
+        Pairing{"advanced_beats_intermediate", {Level::上級, 2000}, {Level::中級, 700}, 0.6}),
     [](const ::testing::TestParamInfo<Pairing>& i) { return i.param.name; });
 
 } // namespace

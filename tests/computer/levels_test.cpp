@@ -81,12 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
         // (6, 13) would make two threes and is barred until (6, 10) has made the column a
         // four; the fours (6, 10) on the row, (6, 13) on the column and an open four on row
         // 13 win. (5, 10) is a four too, whose answer spoils the column.
-        TacticCase{"wins_by_fours_that_open_a_barred_point",
-                   {{6, 9, {"x"}},
-                    {6, 10, {"*ooox"}},
-                    {6, 11, {"o"}},
-                    {6, 12, {"ox"}},
-                    {7, 13, {"oo"}}}},
+        TacticCase{
+            "wins_by_fours_that_open_a_barred_point",
+            {{6, 9, {"x"}}, {6, 10, {"*ooox"}}, {6, 11, {"o"}}, {6, 12, {"ox"}}, {7, 13, {"oo"}}}},
         // (10, 10) would make an open three on the row and on the column.
         TacticCase{"never_plays_a_barred_point",
                    {{8, 10, {"oo*"}}, {10, 8, {"o", "o"}}, {14, 14, {"x"}}},

@@ -18,7 +18,8 @@ namespace narabe::test {
 namespace {
 
 // Compares every point of `board` with a board built from `stones` and with the rules.
-void expectAsBuiltAfresh(const SearchBoard& board, Grid stones, Stone toMove, const std::string& trace) {
+void expectAsBuiltAfresh(const SearchBoard& board, Grid stones, Stone toMove,
+                         const std::string& trace) {
     const SearchBoard fresh(stones, toMove);
     ASSERT_EQ(board.toMove(), toMove) << trace;
     ASSERT_EQ(board.key(), fresh.key()) << trace;
@@ -26,7 +27,8 @@ void expectAsBuiltAfresh(const SearchBoard& board, Grid stones, Stone toMove, co
         forEachPoint([&](int x, int y) {
             const Spot s{x, y};
             if (stones(x, y) != EMPTY) return;
-            ASSERT_EQ(board.prospect(s, side), fresh.prospect(s, side)) << trace << " at " << x << ", " << y;
+            ASSERT_EQ(board.prospect(s, side), fresh.prospect(s, side))
+                << trace << " at " << x << ", " << y;
             ASSERT_EQ(board.sight(s, side).lines, fresh.sight(s, side).lines) << trace;
             const Prospect p = board.prospect(s, side);
             ASSERT_EQ(p.five, 調査_5並び(stones, side, x, y) == YES) << trace;
@@ -62,7 +64,8 @@ TEST(SearchBoard, MovesPlayedAndTakenBackLeaveWhatABoardBuiltAfreshSees) {
             }
             toMove = played.size() % 2 == 0 ? start.Turn : otherStone(start.Turn);
             expectAsBuiltAfresh(board, stones, toMove,
-                                "round " + std::to_string(round) + ", step " + std::to_string(step));
+                                "round " + std::to_string(round) + ", step " +
+                                    std::to_string(step));
             if (HasFatalFailure()) return;
         }
     }

@@ -121,22 +121,21 @@ TEST_P(WeakerShapes, AreWhatOneMoreStoneLeadsTo) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, WeakerShapes,
-    ::testing::Values(ShapeCase{"_ X X P _ _", Shape::OPEN_THREE},
-                      ShapeCase{"_ X _ P X _", Shape::OPEN_THREE},
-                      ShapeCase{"O X X P _ _ _", Shape::THREE},
-                      ShapeCase{"_ X _ P _ X _", Shape::THREE},
-                      ShapeCase{"_ _ _ P X _ _ _", Shape::OPEN_TWO},
-                      ShapeCase{"O P X _ _ _", Shape::TWO},
-                      ShapeCase{"_ _ _ _ P _ _ _ _", Shape::OPEN_ONE},
-                      ShapeCase{"O P _ _ _ _ O", Shape::ONE},
-                      ShapeCase{"O P _ _ _ O", Shape::NONE},
-                      ShapeCase{"O X X X P O", Shape::NONE},
-                      ShapeCase{"_ X X X X P X _", Shape::NONE},
-                      // Six in a row is no five: filling the gap would make six, so this is
-                      // no open three.
-                      ShapeCase{"_ X X P _ X X", Shape::THREE}));
+INSTANTIATE_TEST_SUITE_P(Pictures, WeakerShapes,
+                         ::testing::Values(ShapeCase{"_ X X P _ _", Shape::OPEN_THREE},
+                                           ShapeCase{"_ X _ P X _", Shape::OPEN_THREE},
+                                           ShapeCase{"O X X P _ _ _", Shape::THREE},
+                                           ShapeCase{"_ X _ P _ X _", Shape::THREE},
+                                           ShapeCase{"_ _ _ P X _ _ _", Shape::OPEN_TWO},
+                                           ShapeCase{"O P X _ _ _", Shape::TWO},
+                                           ShapeCase{"_ _ _ _ P _ _ _ _", Shape::OPEN_ONE},
+                                           ShapeCase{"O P _ _ _ _ O", Shape::ONE},
+                                           ShapeCase{"O P _ _ _ O", Shape::NONE},
+                                           ShapeCase{"O X X X P O", Shape::NONE},
+                                           ShapeCase{"_ X X X X P X _", Shape::NONE},
+                                           // Six in a row is no five: filling the gap would make
+                                           // six, so this is no open three.
+                                           ShapeCase{"_ X X P _ X X", Shape::THREE}));
 
 } // namespace
 } // namespace narabe::test

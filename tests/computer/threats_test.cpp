@@ -85,7 +85,8 @@ TEST(ContinuousFours, AgreeWithAPlainModelOfTheRules) {
     for (unsigned seed = 0; seed < 100; ++seed) {
         const State st = playedPosition(30 + static_cast<int>(seed % 40), 4000u + seed);
         for (const Stone side : {BLACK, WHITE}) {
-            const std::string where = "seed " + std::to_string(seed) + (side == BLACK ? " black" : " white");
+            const std::string where =
+                "seed " + std::to_string(seed) + (side == BLACK ? " black" : " white");
             SearchBoard board(st.Board, side);
             Work work(1'000'000, NO_DEADLINE);
             Spot first;
