@@ -39,7 +39,10 @@ read -r -t "$deadline" number <displayfd || { echo "FAIL Xvfb named no display";
 export DISPLAY=:$number
 await "the X server" xdotool getmouselocation
 
-SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$narabe" >narabe.log 2>&1 &
+# No session bus (an address where nothing listens): without one the D-Bus library would
+# start a bus of its own, where dbus-x11 is installed, that outlives the test.
+DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
+    "$narabe" >narabe.log 2>&1 &
 npid=$!
 window=$(timeout "$deadline" xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1) || true
 [ -n "$window" ] || { echo "FAIL no window was mapped"; cat narabe.log; exit 1; }

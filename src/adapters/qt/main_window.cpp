@@ -182,9 +182,10 @@ void MainWindow::waitUntil(Time end, double seconds) {
 }
 
 bool MainWindow::open(std::string_view address) {
-    const QString a = qs(address);
-    const QUrl url =
-        std::filesystem::path(address).is_absolute() ? QUrl::fromLocalFile(a) : QUrl(a);
+    // A path's name may be in any encoding: its URL is made from its bytes, not its text.
+    const QUrl url = std::filesystem::path(address).is_absolute()
+                         ? QUrl::fromEncoded(QByteArray::fromStdString(fileUrl(address)))
+                         : QUrl(qs(address));
     return QDesktopServices::openUrl(url);
 }
 
