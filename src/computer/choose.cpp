@@ -7,15 +7,15 @@
 
 namespace narabe {
 
-Choice com_着手選択(const State& st) {
+Choice com_着手選択(const State& st, Stone com, Stone man) {
     Choice best;
     forEachPoint([&](int x, int y) {
         if (st.NearFlag(x, y) != YES || st.Board(x, y) != EMPTY) return;
         // The double-three and double-four rules hold for the computer's stone whatever its
         // colour; the lines read for them also serve the score.
-        const PointFacts facts = pointFacts(st.Board, x, y, st.ComStone);
+        const PointFacts facts = pointFacts(st.Board, x, y, com);
         if (facts.doubleThree() || facts.doubleFour()) return;
-        const double s = scoreWithFacts(st, x, y, facts);
+        const double s = scoreWithFacts(st, x, y, facts, man);
         if (s > best.score) { // strictly greater: ties stay with the first point scanned
             best.score = s;
             best.x = x;

@@ -16,7 +16,13 @@ struct Choice {
     double score = NO_SCORE;
 };
 
-// Scans x = 1..19 (outer) and y = 1..19 (inner); ties go to the first point scanned.
-Choice com_着手選択(const State& st);
+// Scans x = 1..19 (outer) and y = 1..19 (inner); ties go to the first point scanned. The
+// computer plays `com` and the human `man`.
+Choice com_着手選択(const State& st, Stone com, Stone man);
+
+// The scan for the game's sides, ComStone and ManStone.
+inline Choice com_着手選択(const State& st) {
+    return com_着手選択(st, st.ComStone, st.ManStone);
+}
 
 } // namespace narabe

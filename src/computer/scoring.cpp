@@ -33,18 +33,18 @@ constexpr std::array<Pattern, 8> PATTERNS = {{
 
 } // namespace
 
-double scoreWithFacts(const State& st, int x, int y, const PointFacts& computer) {
+double scoreWithFacts(const State& st, int x, int y, const PointFacts& computer, Stone human) {
     const double bonus = st.CentreBonus(x, y);
     if (st.NearFlag(x, y) == NO) return bonus;
-    const PointFacts human = pointFacts(st.Board, x, y, st.ManStone);
+    const PointFacts humanFacts = pointFacts(st.Board, x, y, human);
     for (const Pattern& p : PATTERNS)
-        if ((p.side == Side::Computer ? computer : human).any(p.fact)) return p.score;
+        if ((p.side == Side::Computer ? computer : humanFacts).any(p.fact)) return p.score;
     return bonus;
 }
 
 double 調査_得点(const State& st, int x, int y) {
     if (st.NearFlag(x, y) == NO) return st.CentreBonus(x, y);
-    return scoreWithFacts(st, x, y, pointFacts(st.Board, x, y, st.ComStone));
+    return scoreWithFacts(st, x, y, pointFacts(st.Board, x, y, st.ComStone), st.ManStone);
 }
 
 } // namespace narabe

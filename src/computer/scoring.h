@@ -12,7 +12,8 @@ namespace narabe {
 // are read as they would be with each side's stone on the point; the board is only read.
 double 調査_得点(const State& st, int x, int y);
 
-// The same score from the facts of the point's lines for the computer's stone, already read.
-double scoreWithFacts(const State& st, int x, int y, const PointFacts& computer);
+// The same score from the facts of the point's lines for the computer's stone, already read,
+// with the human playing `human`.
+double scoreWithFacts(const State& st, int x, int y, const PointFacts& computer, Stone human);
 
 } // namespace narabe

@@ -1,6 +1,7 @@
 // The computer's move with its pauses, and the steps of placing and recording a stone
 // that the human's move shares.
 #include "computer/choose.h"
+#include "computer/levels.h"
 #include "computer/near_flags.h"
 #include "game/form1.h"
 #include "render/board_drawing.h"
@@ -10,12 +11,26 @@
 
 namespace narabe {
 
+namespace {
+
+// The level of a strength item.
+Level levelOf(MenuItem item) {
+    switch (item) {
+    case MenuItem::CHUKYU:
+        return Level::中級;
+    case MenuItem::JOUKYU:
+        return Level::上級;
+    default:
+        return Level::初級;
+    }
+}
+
+} // namespace
+
 void Form1::com_打つ() {
     描画_文字列(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
     io_.surface.refresh();
-    待ち時間(THINKING_PAUSE);
-
-    const Choice best = com_着手選択(st_);
+    const Choice best = thinkDuringPause();
     描画_四角形(io_.surface, THINKING_AREA, BACK_COLOUR);
     if (!best.found) {
         io_.boxes.message("判定", "引き分け");
@@ -34,6 +49,22 @@ void Form1::com_打つ() {
     recordMove(best.x, best.y);
     if (endIfFive(best.x, best.y)) return;
     std::swap(st_.Turn, st_.Opponent);
+}
+
+// The first pause of the computer's move and its choice. 初級 waits, then scans; a searching
+// level thinks from the start of the pause, which then lasts only for what is left of it.
+Choice Form1::thinkDuringPause() {
+    const Level level = levelOf(chosenLevel(io_.menu));
+    if (level == Level::初級) {
+        待ち時間(THINKING_PAUSE);
+        return com_着手選択(st_);
+    }
+    const Clock::Time pauseEnd = io_.clock.after(THINKING_PAUSE);
+    const std::chrono::duration<double> own = ownTime(level);
+    Work work(positionsIn(ownTime(level)), io_.clock.after(own.count()));
+    const Choice best = 着手選択(st_, st_.Turn, level, work);
+    io_.clock.waitUntil(pauseEnd, THINKING_PAUSE);
+    return best;
 }
 
 void Form1::待ち時間(double seconds) {

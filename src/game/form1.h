@@ -14,6 +14,8 @@
 
 namespace narabe {
 
+struct Choice;
+
 class Form1 {
   public:
     explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage, st_.StartDir) {}
@@ -60,6 +62,7 @@ class Form1 {
     void 描画_石手番(std::string_view blackLabel, std::string_view whiteLabel);
     // The computer's move and the pause.
     void com_打つ();
+    Choice thinkDuringPause();
     void 待ち時間(double seconds);
     // Steps shared by the human's and the computer's move.
     void unmarkLastMove();

@@ -1,13 +1,25 @@
-// A pause that handles no input meanwhile: presses and menu choices made during it are
-// handled after the running handler returns.
+// Pauses that handle no input meanwhile: presses and menu choices made during one are handled
+// after the running handler returns. A pause may also be filled with work begun at its start,
+// and then lasts only for what the work left of it.
 #pragma once
+
+#include <chrono>
 
 namespace narabe {
 
 class Clock {
   public:
+    using Time = std::chrono::steady_clock::time_point;
+
     virtual ~Clock() = default;
     virtual void wait(double seconds) = 0;
+    // The time `seconds` from now on the steady clock: the end of a pause begun now, or the
+    // latest that work begun now may go on. A clock that passes no real time answers
+    // Time::max(), a time that never comes, so that nothing measured by it runs late.
+    [[nodiscard]] virtual Time after(double seconds) = 0;
+    // The rest of a pause of `seconds` that ends at `end` (from after()): returns at `end`, at
+    // once when that has passed.
+    virtual void waitUntil(Time end, double seconds) = 0;
 };
 
 } // namespace narabe

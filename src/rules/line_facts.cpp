@@ -10,13 +10,16 @@ namespace narabe {
 namespace {
 
 // The cells read on each side of the point.
-constexpr int WINDOW = 5;
+constexpr int WINDOW = LINE_REACH;
 // What a cell holds, seen from one side.
-enum Digit : std::uint8_t { OPEN = 0, OWN = 1, SHUT = 2 };
+using Digit = LineDigit;
+constexpr Digit OPEN = LINE_OPEN;
+constexpr Digit OWN = LINE_OWN;
+constexpr Digit SHUT = LINE_SHUT;
 constexpr std::size_t DIGITS = 3;
 // The different cells of one side (3^WINDOW), and of a whole line.
 constexpr std::size_t SIDE_COUNT = 243;
-constexpr std::size_t LINE_COUNT = SIDE_COUNT * SIDE_COUNT;
+constexpr std::size_t LINE_COUNT = LINE_CODES;
 
 // One line of the table: the cells at distances 1..WINDOW on the first side, then on the
 // second. Beyond the window a line is taken as shut; no fact depends on what lies there.
@@ -42,6 +45,7 @@ struct Line {
 };
 
 static_assert(SIDE_COUNT == DIGITS * DIGITS * DIGITS * DIGITS * DIGITS);
+static_assert(LINE_COUNT == SIDE_COUNT * SIDE_COUNT);
 
 constexpr Line lineOf(std::size_t index) {
     Line l;
@@ -120,29 +124,42 @@ constexpr std::array<std::array<Digit, 256>, 2> DIGITS_BY_SIDE = makeDigits();
 
 // The four lines through a point as steps in the board's storage; each line is read from
 // the point outwards, first along the step and then against it.
-constexpr std::array<std::ptrdiff_t, 4> LINE_STEPS = {
-    Grid::X_STEP,                // horizontal
-    Grid::Y_STEP,                // vertical
-    Grid::X_STEP + Grid::Y_STEP, // falling diagonal
-    Grid::X_STEP - Grid::Y_STEP, // rising diagonal
-};
+constexpr std::array<std::ptrdiff_t, 4> makeLineSteps() {
+    std::array<std::ptrdiff_t, 4> steps{};
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        steps[i] = Grid::X_STEP * step(LINE_DIRS[i]).dx + Grid::Y_STEP * step(LINE_DIRS[i]).dy;
+    return steps;
+}
+constexpr std::array<std::ptrdiff_t, 4> LINE_STEPS = makeLineSteps();
 
 } // namespace
 
-PointFacts pointFacts(const Grid& board, int x, int y, Stone stone) {
+std::array<LineCode, 4> lineCodes(const Grid& board, int x, int y, Stone stone) {
     const std::array<Digit, 256>& digit = DIGITS_BY_SIDE[stone == BLACK ? 0 : 1];
     const Cell* p = board.at(x, y);
-    // The digits of one side, nearest cell first, as a number in base 3.
+    // The digits of one side, nearest cell lowest, as a number in base 3.
     const auto side = [&](std::ptrdiff_t s) {
-        std::size_t index = 0;
+        LineCode code = 0;
         for (std::ptrdiff_t k = WINDOW; k >= 1; --k)
-            index = index * DIGITS + digit[static_cast<std::uint8_t>(p[k * s])];
-        return index;
+            code = code * 3 + digit[static_cast<std::uint8_t>(p[k * s])];
+        return code;
     };
-    const std::array<std::uint8_t, LINE_COUNT>& table = factsTable();
-    PointFacts facts;
+    std::array<LineCode, 4> codes{};
     for (std::size_t i = 0; i < LINE_STEPS.size(); ++i)
-        facts.lines[i] = table[side(LINE_STEPS[i]) + SIDE_COUNT * side(-LINE_STEPS[i])];
+        codes[i] = side(LINE_STEPS[i]) + static_cast<LineCode>(SIDE_COUNT) * side(-LINE_STEPS[i]);
+    return codes;
+}
+
+std::uint8_t lineFacts(LineCode code) {
+    return factsTable()[code];
+}
+
+PointFacts pointFacts(const Grid& board, int x, int y, Stone stone) {
+    const std::array<std::uint8_t, LINE_COUNT>& table = factsTable();
+    const std::array<LineCode, 4> codes = lineCodes(board, x, y, stone);
+    PointFacts facts;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        facts.lines[i] = table[codes[i]];
     return facts;
 }
 

@@ -9,6 +9,7 @@
 // out into a table on first use.
 #pragma once
 
+#include "rules/directions.h"
 #include "state/types.h"
 
 #include <array>
@@ -48,6 +49,27 @@ struct PointFacts {
     [[nodiscard]] bool doubleFour() const { return !any(FIVE) && count(FOUR) > 1; }
     [[nodiscard]] bool doubleThree() const { return !any(FIVE) && count(THREE) > 1; }
 };
+
+// One line through a point as a side sees it, the number every table of lines is indexed by:
+// the cells at distances 1..LINE_REACH along the line's step and then against it, each an
+// empty point (LINE_OPEN), the side's stone (LINE_OWN) or neither (LINE_SHUT), as the digits
+// of a number in base 3. The cell at distance k along the step is digit k - 1, the cell at
+// distance k against it digit LINE_REACH + k - 1.
+using LineCode = std::uint32_t;
+inline constexpr int LINE_REACH = 5;
+inline constexpr LineCode LINE_CODES = 59049; // 3^(2 * LINE_REACH)
+enum LineDigit : std::uint8_t { LINE_OPEN = 0, LINE_OWN = 1, LINE_SHUT = 2 };
+
+// The four lines through a point, each by the direction of its step: horizontal, vertical,
+// falling and rising diagonal.
+inline constexpr std::array<Dir, 4> LINE_DIRS = {Dir::右, Dir::下, Dir::右下, Dir::右上};
+
+// The codes of the four lines through (x, y), x and y in 1..19, for `stone`, in the order of
+// LINE_DIRS. Only reads the board, and not the point itself.
+std::array<LineCode, 4> lineCodes(const Grid& board, int x, int y, Stone stone);
+
+// The facts of one line, with the side's stone on the point.
+std::uint8_t lineFacts(LineCode code);
 
 // The facts of the four lines through (x, y), x and y in 1..19, for `stone`. Only reads the
 // board, and not the point itself.

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <thread>
 
 namespace narabe {
 namespace {
@@ -21,6 +23,20 @@ TEST(SteadyClockWait, LastsTheGivenTimeAndCostsAlmostNoProcessorTime) {
         EXPECT_GE(took.count(), seconds);
         EXPECT_LT(took.count(), seconds + 0.25);
         EXPECT_LT(cpu, 0.1 * seconds) << "a pause of " << seconds << " s must sleep";
+    }
+}
+
+// Work done in a pause counts towards it: the rest of the pause is all that is waited.
+TEST(SteadyClockWait, APauseFilledWithWorkWaitsOnlyForWhatIsLeft) {
+    SteadyClock clock;
+    for (const double worked : {0.1, 0.4}) {
+        const auto start = std::chrono::steady_clock::now();
+        const Clock::Time end = clock.after(0.3);
+        std::this_thread::sleep_for(std::chrono::duration<double>(worked));
+        clock.waitUntil(end, 0.3);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(took.count(), std::max(worked, 0.3));
+        EXPECT_LT(took.count(), std::max(worked, 0.3) + 0.1) << "after " << worked << " s of work";
     }
 }
 

@@ -214,6 +214,27 @@ TEST(Window, PressMadeWhileTheComputerThinksIsHandledAfterItsMove) {
     EXPECT_EQ(st.MoveY(2), 12);
 }
 
+// The searching levels think while "思考中" is shown: a 上級 turn still pauses as a 初級 turn
+// does, and lasts at most a second longer, its thinking cut off at its deadline even where
+// its work would take longer (as in a build with the sanitizers).
+TEST(Window, AnAdvancedTurnLastsAtMostASecondLongerThanABeginnersTurn) {
+    app();
+    const auto turn = [](const char* level) {
+        Fixture f;
+        f.action(level)->trigger();
+        f.action("SENTE")->trigger();
+        f.pressPoint(9, 9);
+        const auto start = std::chrono::steady_clock::now();
+        QApplication::processEvents(); // the human move and the computer's answer
+        EXPECT_EQ(f.window.game().state().MoveCount, 2) << level;
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double beginner = turn("SYOKYU");
+    const double advanced = turn("JOUKYU");
+    EXPECT_GE(advanced, 1.2); // the three pauses: 0.5, 0.5, 0.2 s
+    EXPECT_LT(advanced, beginner + 1.0);
+}
+
 TEST(Window, CheckMarksFollowTheGameNotTheClick) {
     app();
     Fixture f;

@@ -30,6 +30,8 @@ struct SilentPorts final : Surface,
     bool checked(MenuItem item) const override { return checks[slotOf(item)]; }
     void setChecked(MenuItem item, bool on) override { checks[slotOf(item)] = on; }
     void wait(double seconds) override { waited += seconds; }
+    Time after(double) override { return Time::max(); }
+    void waitUntil(Time, double seconds) override { waited += seconds; }
     bool open(std::string_view) override { return true; }
     void place(double, double, double, double) override {}
     void end() override { ended = true; }

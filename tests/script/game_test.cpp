@@ -14,9 +14,15 @@ namespace {
 
 const std::size_t STARTUP = startupLines(soundLoadLines(), {"", ""}).size();
 
-TEST(StartingGames, GoteAtStartupLetsTheComputerOpenOnTheCentreWithoutAMessage) {
+// Every strength draws the same turn: the thinking of a searching level fills the first
+// pause, which is printed as it is.
+class GoteAtStartup : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoteAtStartup, LetsTheComputerOpenOnTheCentreWithoutAMessage) {
     ScriptFolder folder;
-    const ScriptRun r = folder.run("menu GOTE\n");
+    const std::string& level = GetParam();
+    const ScriptRun r = folder.run((level.empty() ? "" : "menu " + level + "\n") + "menu GOTE\n");
+    const std::size_t marks = level.empty() ? 0 : 3; // the strength items' check lines
     const std::vector<std::string> expected = {
         "fill\t6915\t1940\t1800\t2600\t2",
         "fill\t6915\t1940\t1250\t600\t2",
@@ -38,8 +44,11 @@ TEST(StartingGames, GoteAtStartupLetsTheComputerOpenOnTheCentreWithoutAMessage) 
         "text\t6915\t2885\t11\t15\t 1 ",
         "text\t7230\t2885\t11\t15\t手目",
     };
-    EXPECT_EQ(after(r, STARTUP), expected);
+    EXPECT_EQ(after(r, STARTUP + marks), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(StartingGames, GoteAtStartup, ::testing::Values("", "CHUKYU", "JOUKYU"),
+                         [](const auto& p) { return p.param.empty() ? "SYOKYU" : p.param; });
 
 struct StartCase {
     const char* name;
@@ -349,6 +358,13 @@ const std::string BLACK_FOUR =
 // White's open four on row 12, black to move.
 const std::string WHITE_FOUR = "menu TAIMAN\n" + alternate({{1, 1}, {1, 3}, {1, 5}, {1, 7}},
                                                            {{3, 12}, {4, 12}, {5, 12}, {6, 12}});
+// Black to move, with a three on the falling diagonal (11, 11)..(13, 13) closed at (9, 9)
+// and (15, 15): black's four on (14, 14) leaves (10, 10) to make five, where white would
+// make two threes, on row 10 and column 10. 初級 would play the four on (10, 10) instead,
+// the first of two equal points, and white would stop it.
+const std::string BARRED_ANSWER =
+    "menu TAIMAN\n" + alternate({{11, 11}, {12, 12}, {13, 13}, {2, 2}, {2, 18}, {18, 2}},
+                                {{9, 9}, {11, 10}, {12, 10}, {10, 11}, {10, 12}, {15, 15}});
 
 INSTANTIATE_TEST_SUITE_P(
     Transcript, Winners,
@@ -366,6 +382,38 @@ INSTANTIATE_TEST_SUITE_P(
         WinnerCase{"computer_white", WHITE_FOUR + "menu SENTE\n" + press({18, 18}), "COMの勝ち！！",
                    "2"}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// The strength chosen in a game under way plays the computer's next move. The searching
+// levels play the four whose answer is barred for the human, whose press there is then
+// refused.
+struct StrengthCase {
+    std::string level;
+    Pt computer;
+    std::size_t refusals; // "3 * 3" messages for the press on (10, 10)
+};
+void PrintTo(const StrengthCase& c, std::ostream* os) {
+    *os << c.level;
+}
+
+class Strengths : public ::testing::TestWithParam<StrengthCase> {};
+
+TEST_P(Strengths, ChooseTheComputersNextMove) {
+    const StrengthCase& c = GetParam();
+    ScriptFolder folder;
+    const ScriptRun r =
+        folder.run(BARRED_ANSWER + "menu " + c.level + "\nmenu GOTE\ndump\n" + press({10, 10}));
+    const auto state = r.matching("state\t");
+    ASSERT_EQ(state.size(), 1u) << r.err;
+    EXPECT_EQ(field(state[0], "LastX"), std::to_string(c.computer.x));
+    EXPECT_EQ(field(state[0], "LastY"), std::to_string(c.computer.y));
+    EXPECT_EQ(r.count("msgbox\tNarabeⅠ\t3 * 3 です！打てません"), c.refusals);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transcript, Strengths,
+                         ::testing::Values(StrengthCase{"SYOKYU", {10, 10}, 0},
+                                           StrengthCase{"CHUKYU", {14, 14}, 1},
+                                           StrengthCase{"JOUKYU", {14, 14}, 1}),
+                         [](const auto& p) { return p.param.level; });
 
 TEST(GameEnd, ComputerBlocksTheFirstOfTwoEqualPointsInScanOrder) {
     ScriptFolder folder;

@@ -169,9 +169,14 @@ void MainWindow::setChecked(MenuItem item, bool on) {
 }
 
 void MainWindow::wait(double seconds) {
+    // Nothing to wait for ends at a time long past.
+    waitUntil(seconds > 0 ? sleeper_.after(seconds) : Time{}, seconds);
+}
+
+void MainWindow::waitUntil(Time end, double seconds) {
     // What was drawn before the pause is shown before it; no input is handled meanwhile.
     view_->refresh();
-    sleeper_.wait(seconds);
+    sleeper_.waitUntil(end, seconds);
     // A signal that came during the pause ends the game before its handler goes on.
     if (SignalWatch::pending()) endOnSignal();
 }

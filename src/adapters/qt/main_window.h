@@ -72,6 +72,8 @@ class MainWindow final : public QMainWindow,
     bool checked(MenuItem item) const override;
     void setChecked(MenuItem item, bool on) override;
     void wait(double seconds) override;
+    [[nodiscard]] Time after(double seconds) override { return sleeper_.after(seconds); }
+    void waitUntil(Time end, double seconds) override;
     bool open(std::string_view address) override;
     void place(double left, double top, double width, double height) override;
     void end() override;

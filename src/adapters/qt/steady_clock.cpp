@@ -7,13 +7,19 @@
 namespace narabe {
 
 void SteadyClock::wait(double seconds) {
+    // Nothing to wait for ends at a time long past.
+    waitUntil(seconds > 0 ? after(seconds) : Time{}, seconds);
+}
+
+Clock::Time SteadyClock::after(double seconds) {
     using namespace std::chrono;
-    if (!(seconds > 0)) return;
-    const auto deadline =
-        steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(seconds));
+    return steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(seconds));
+}
+
+void SteadyClock::waitUntil(Time end, double /*seconds*/) {
     // sleep_until may wake early on a signal; sleep again until the deadline has passed.
-    while (steady_clock::now() < deadline)
-        std::this_thread::sleep_until(deadline);
+    while (std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_until(end);
 }
 
 } // namespace narabe

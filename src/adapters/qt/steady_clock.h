@@ -9,6 +9,8 @@ namespace narabe {
 class SteadyClock final : public Clock {
   public:
     void wait(double seconds) override;
+    [[nodiscard]] Time after(double seconds) override;
+    void waitUntil(Time end, double seconds) override;
 };
 
 } // namespace narabe
