@@ -1,7 +1,6 @@
 // The computer's move with its pauses, and the steps of placing and recording a stone
 // that the human's move shares.
 #include "computer/choose.h"
-#include "computer/near_flags.h"
 #include "game/form1.h"
 #include "render/board_drawing.h"
 #include "render/layout.h"
@@ -59,15 +58,8 @@ void Form1::recordMove(int x, int y) {
     st_.LastX = x;
     st_.LastY = y;
     st_.LastStone = st_.Turn;
-    st_.MoveX(st_.MoveCount) = x;
-    st_.MoveY(st_.MoveCount) = y;
-    st_.MoveStone(st_.MoveCount) = st_.Turn;
     描画_手数(io_.surface, st_.MoveCount + 1);
-    st_.Board(x, y) = cellOf(st_.Turn);
-    隣接範囲フラグセット(st_, x, y);
-    st_.MoveCount = st_.MoveCount + 1;
-    st_.調査_保存(st_.MoveCount);
-    st_.MoveTotal = st_.MoveCount;
+    keepMove(st_, x, y, st_.Turn);
 }
 
 // Ends the game when the move on (x, y) made exactly five; the turn is not passed.

@@ -29,7 +29,7 @@ struct MenuNode {
     std::optional<MenuItem> check; // the option a check item records
 };
 
-inline constexpr std::array<MenuNode, 16> MENU_TREE = {{
+inline constexpr std::array<MenuNode, 19> MENU_TREE = {{
     {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
     {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, {}},
     {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
@@ -38,6 +38,9 @@ inline constexpr std::array<MenuNode, 16> MENU_TREE = {{
     {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, {}},
     {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, {}},
     {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, {}},
+    {MenuLevel::Item, "KIFU_OPEN", "棋譜を開く…", &Form1::KIFU_OPEN_Click, {}},
+    {MenuLevel::Item, "KIFU_SAVE", "棋譜を保存…", &Form1::KIFU_SAVE_Click, {}},
+    {MenuLevel::Item, "HINT", "ヒント", &Form1::HINT_Click, {}},
     {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, {}},
     {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, {}},
     {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, {}},

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <random>
+#include <string>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -126,6 +128,20 @@ bool systemSync(int fd) {
 }
 #endif
 
+// How many names a new file beside a target tries before it gives up.
+constexpr int NEW_NAME_TRIES = 100;
+constexpr std::string_view NAME_LETTERS = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int NAME_RANDOM_LETTERS = 6;
+
+// `target`'s name, a dot and random letters, in the target's folder.
+std::filesystem::path nameBeside(const std::filesystem::path& target, std::mt19937& random) {
+    std::uniform_int_distribution<std::size_t> letter(0, NAME_LETTERS.size() - 1);
+    std::string name = target.filename().string() + ".";
+    for (int i = 0; i < NAME_RANDOM_LETTERS; ++i)
+        name.push_back(NAME_LETTERS[letter(random)]);
+    return target.parent_path() / name;
+}
+
 } // namespace
 
 FileDescriptor::~FileDescriptor() {
@@ -225,6 +241,34 @@ bool flushToDisk(int fd) {
         failed = systemSync(fd) ? 0 : errno;
     } while (failed == EINTR);
     return failed == 0;
+}
+
+bool replaceFile(const std::filesystem::path& target, std::string_view bytes) noexcept {
+    try {
+        std::error_code error;
+        const std::filesystem::file_status old = std::filesystem::status(target, error);
+        std::random_device seed;
+        std::mt19937 random(seed());
+        for (int tries = 0; tries < NEW_NAME_TRIES; ++tries) {
+            const std::filesystem::path fresh = nameBeside(target, random);
+            RegularFile out = openRegular(fresh, FileAccess::NEW);
+            if (!out.file && out.error == EEXIST) continue;
+            if (!out.file) return false;
+            const bool written = writeAll(out.file.get(), bytes) && flushToDisk(out.file.get());
+            out.file = FileDescriptor();
+            if (written) {
+                if (std::filesystem::is_regular_file(old))
+                    std::filesystem::permissions(fresh, old.permissions(), error);
+                std::filesystem::rename(fresh, target, error);
+                if (!error) return true;
+            }
+            std::filesystem::remove(fresh, error);
+            return false;
+        }
+        return false;
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace narabe

@@ -12,11 +12,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <cstdio>
@@ -30,6 +34,22 @@ namespace {
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
+
+// Where the record dialogs start: the user's documents folder, else the home folder.
+QString recordFolder() {
+    const QString documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+// The file a record dialog closed on, in the file system's own encoding; nothing when it was
+// cancelled.
+std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
 } // namespace
@@ -48,6 +68,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .frame = *this,
                    .program = *this,
                    .about = *this,
+                   .dialogs = *this,
                    .homePage = std::string(HOME_PAGE),
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
@@ -115,6 +136,11 @@ void MainWindow::endOnSignal() {
     std::_Exit(0);
 }
 
+void MainWindow::openRecord(const std::filesystem::path& file) {
+    const Busy busy(busy_);
+    if (!ended_) form_->読込_棋譜(file);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (ended_) return;
     const Busy busy(busy_);
@@ -180,6 +206,21 @@ void MainWindow::showModal() {
 
 void MainWindow::unload() {
     if (about_ != nullptr) about_->done(0);
+}
+
+std::optional<std::filesystem::path> MainWindow::recordToOpen() {
+    QFileDialog dialog(this, QStringLiteral("棋譜を開く"), recordFolder(), qs(RECORD_FILTER));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
+}
+
+std::optional<std::filesystem::path> MainWindow::recordToSave(std::string_view name) {
+    QFileDialog dialog(this, QStringLiteral("棋譜を保存"), recordFolder(), qs(RECORD_FILTER));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("sgf"));
+    dialog.selectFile(QDir(recordFolder()).filePath(qs(name)));
+    return chosenFile(dialog);
 }
 
 void MainWindow::end() {
