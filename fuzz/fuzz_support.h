@@ -5,6 +5,7 @@
 #include "ports/menu_checks.h"
 #include "ports/sound_library.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,16 +39,10 @@ inline std::span<const std::byte> bytesOf(const std::uint8_t* data, std::size_t 
 
 class QuietMenu final : public MenuChecks {
   public:
-    [[nodiscard]] bool checked(MenuItem item) const override {
-        return item == MenuItem::BANGOU ? bangou_ : bgm_;
-    }
-    void setChecked(MenuItem item, bool on) override {
-        (item == MenuItem::BANGOU ? bangou_ : bgm_) = on;
-    }
+    [[nodiscard]] bool checked(MenuItem item) const override { return marks[slotOf(item)]; }
+    void setChecked(MenuItem item, bool on) override { marks[slotOf(item)] = on; }
 
-  private:
-    bool bangou_ = false;
-    bool bgm_ = false;
+    std::array<bool, MENU_ITEM_COUNT> marks = marksAtStart();
 };
 
 // A device that opens and buffers that never decode: no sound file is read in the

@@ -39,6 +39,10 @@ class Form1 {
     void SUSUMU_Click();
     void BANGOU_Click();
     void BGM_Click();
+    void SYOKYU_Click();
+    void CHUKYU_Click();
+    void JOUKYU_Click();
+    void KINSYU_Click();
     void KAISETU_Click();
     void VER_Click();
     void KIFU_OPEN_Click();
@@ -105,6 +109,8 @@ class Form1 {
 
     // The settings file: the one the ports name, else "Narabe1.ini" in the current directory.
     const std::filesystem::path& settingsFile() const;
+    // Writes every option to the settings file.
+    void saveOptions();
     bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
     void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
 

@@ -81,7 +81,7 @@ void Form1::showBarredPoints() {
 }
 
 bool Form1::barredPointsChecked() const {
-    return false;
+    return io_.menu.checked(MenuItem::KINSYU);
 }
 
 } // namespace narabe

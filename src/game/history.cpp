@@ -101,7 +101,7 @@ void Form1::BANGOU_Click() {
             const int k = st_.MoveCount - 1;
             描画_打駒印(io_.surface, st_.MoveX(k), st_.MoveY(k), MARK_COLOUR);
         }
-        書込_環境設定ファイル(io_.menu, settingsFile());
+        saveOptions();
     });
 }
 

@@ -27,20 +27,26 @@ struct MenuNode {
     std::string_view text;
     Handler handler;               // nullptr for the menus themselves
     std::optional<MenuItem> check; // the option a check item records
+    bool radio = false;            // one of a run of items of which one is checked
 };
 
-inline constexpr std::array<MenuNode, 19> MENU_TREE = {{
+inline constexpr std::array<MenuNode, 24> MENU_TREE = {{
     {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
     {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, {}},
     {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
     {MenuLevel::SubItem, "SENTE", "先手", &Form1::SENTE_Click, {}},
     {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, {}},
+    {MenuLevel::Submenu, "TSUYOSA", "強さ", nullptr, {}},
+    {MenuLevel::SubItem, "SYOKYU", "初級", &Form1::SYOKYU_Click, MenuItem::SYOKYU, true},
+    {MenuLevel::SubItem, "CHUKYU", "中級", &Form1::CHUKYU_Click, MenuItem::CHUKYU, true},
+    {MenuLevel::SubItem, "JOUKYU", "上級", &Form1::JOUKYU_Click, MenuItem::JOUKYU, true},
     {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, {}},
     {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, {}},
     {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, {}},
     {MenuLevel::Item, "KIFU_OPEN", "棋譜を開く…", &Form1::KIFU_OPEN_Click, {}},
     {MenuLevel::Item, "KIFU_SAVE", "棋譜を保存…", &Form1::KIFU_SAVE_Click, {}},
     {MenuLevel::Item, "HINT", "ヒント", &Form1::HINT_Click, {}},
+    {MenuLevel::Item, "KINSYU", "禁手表示", &Form1::KINSYU_Click, MenuItem::KINSYU},
     {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, {}},
     {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, {}},
     {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, {}},
@@ -57,6 +63,13 @@ constexpr const MenuNode* findCommand(std::string_view control) {
         if (n.control == control && n.level != MenuLevel::Bar && n.level != MenuLevel::Submenu)
             return &n;
     return nullptr;
+}
+
+// The control name of the item whose check mark records `item`.
+constexpr std::string_view controlOf(MenuItem item) {
+    for (const MenuNode& n : MENU_TREE)
+        if (n.check == item) return n.control;
+    return {};
 }
 
 } // namespace narabe

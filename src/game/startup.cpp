@@ -114,12 +114,16 @@ void Form1::BGM_Click() {
             io_.menu.setChecked(MenuItem::BGM, true);
             io_.sound.dsPlayLooping(st_.SndBgm);
         }
-        書込_環境設定ファイル(io_.menu, settingsFile());
+        saveOptions();
     });
 }
 
 const std::filesystem::path& Form1::settingsFile() const {
     return io_.settingsFile.empty() ? SETTINGS_FILE : io_.settingsFile;
+}
+
+void Form1::saveOptions() {
+    書込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm, settingsFile());
 }
 
 } // namespace narabe

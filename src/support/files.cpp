@@ -6,6 +6,7 @@
 #include <climits>
 #include <random>
 #include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -28,14 +29,16 @@ constexpr int READ_ONLY = _O_RDONLY;
 constexpr int WRITE_ONLY = _O_WRONLY;
 constexpr int CREATE_MISSING = _O_CREAT;
 constexpr int EXCLUSIVE = _O_EXCL;
+constexpr int NO_FOLLOW = 0; // links are not followed by the C runtime's open
 #else
 constexpr int READ_ONLY = O_RDONLY;
 constexpr int WRITE_ONLY = O_WRONLY;
 constexpr int CREATE_MISSING = O_CREAT;
 constexpr int EXCLUSIVE = O_EXCL;
+constexpr int NO_FOLLOW = O_NOFOLLOW;
 #endif
 
-int accessFlags(FileAccess access) {
+int modeFlags(FileAccess access) {
     switch (access) {
     case FileAccess::READ:
         return READ_ONLY;
@@ -49,6 +52,11 @@ int accessFlags(FileAccess access) {
     return READ_ONLY;
 }
 
+int accessFlags(FileAccess access, Links links) {
+    const int follow = links == Links::REFUSE ? NO_FOLLOW : 0;
+    return follow | modeFlags(access);
+}
+
 #ifdef _WIN32
 using Stat = struct _stat64;
 int systemFstat(int fd, Stat* st) {
@@ -57,11 +65,15 @@ int systemFstat(int fd, Stat* st) {
 bool isRegular(const Stat& st) {
     return (st.st_mode & _S_IFMT) == _S_IFREG;
 }
+// Files have no owning user id here: a file the program can open is taken as the user's.
+bool ownedByUser(const Stat&) {
+    return true;
+}
 int systemClose(int fd) {
     return _close(fd);
 }
-int systemOpen(const std::filesystem::path& path, FileAccess access) {
-    const int flags = _O_BINARY | _O_NOINHERIT | accessFlags(access);
+int systemOpen(const std::filesystem::path& path, FileAccess access, Links links) {
+    const int flags = _O_BINARY | _O_NOINHERIT | accessFlags(access, links);
     int fd = -1;
     const errno_t failed = _wsopen_s(&fd, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE);
     if (failed != 0) {
@@ -94,13 +106,16 @@ int systemFstat(int fd, Stat* st) {
 bool isRegular(const Stat& st) {
     return S_ISREG(st.st_mode);
 }
+bool ownedByUser(const Stat& st) {
+    return st.st_uid == ::geteuid();
+}
 int systemClose(int fd) {
     return ::close(fd);
 }
 // O_NONBLOCK makes the open of a pipe or a device return at once; on a regular file it has
 // no effect.
-int systemOpen(const std::filesystem::path& path, FileAccess access) {
-    const int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | accessFlags(access);
+int systemOpen(const std::filesystem::path& path, FileAccess access, Links links) {
+    const int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | accessFlags(access, links);
     int fd = -1;
     do {
         fd = ::open(path.c_str(), flags, 0666);
@@ -128,20 +143,6 @@ bool systemSync(int fd) {
 }
 #endif
 
-// How many names a new file beside a target tries before it gives up.
-constexpr int NEW_NAME_TRIES = 100;
-constexpr std::string_view NAME_LETTERS = "abcdefghijklmnopqrstuvwxyz0123456789";
-constexpr int NAME_RANDOM_LETTERS = 6;
-
-// `target`'s name, a dot and random letters, in the target's folder.
-std::filesystem::path nameBeside(const std::filesystem::path& target, std::mt19937& random) {
-    std::uniform_int_distribution<std::size_t> letter(0, NAME_LETTERS.size() - 1);
-    std::string name = target.filename().string() + ".";
-    for (int i = 0; i < NAME_RANDOM_LETTERS; ++i)
-        name.push_back(NAME_LETTERS[letter(random)]);
-    return target.parent_path() / name;
-}
-
 } // namespace
 
 FileDescriptor::~FileDescriptor() {
@@ -162,9 +163,9 @@ int FileDescriptor::release() noexcept {
     return fd;
 }
 
-RegularFile openRegular(const std::filesystem::path& path, FileAccess access) {
+RegularFile openRegular(const std::filesystem::path& path, FileAccess access, Links links) {
     RegularFile opened;
-    FileDescriptor fd(systemOpen(path, access));
+    FileDescriptor fd(systemOpen(path, access, links));
     if (!fd) {
         opened.error = errno != 0 ? errno : EIO;
         return opened;
@@ -181,8 +182,34 @@ RegularFile openRegular(const std::filesystem::path& path, FileAccess access) {
     opened.size = static_cast<std::uintmax_t>(st.st_size);
     opened.permissions =
         static_cast<std::filesystem::perms>(st.st_mode) & std::filesystem::perms::mask;
+    opened.ownedByUser = ownedByUser(st);
     opened.file = std::move(fd);
     return opened;
+}
+
+TemporaryFile makeTemporaryBeside(const std::filesystem::path& target) {
+    static constexpr std::string_view LETTERS =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device entropy;
+    std::uniform_int_distribution<std::size_t> letter(0, LETTERS.size() - 1);
+    TemporaryFile made;
+    // A name taken by another writer (EEXIST) is passed over; any other error would come back
+    // for every name.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".";
+        for (int i = 0; i < 6; ++i)
+            suffix += LETTERS[letter(entropy)];
+        made.path = target;
+        made.path += suffix;
+        RegularFile opened = openRegular(made.path, FileAccess::NEW, Links::REFUSE);
+        if (opened.file) {
+            made.file = std::move(opened.file);
+            return made;
+        }
+        if (opened.error != EEXIST) break;
+    }
+    made.path.clear();
+    return made;
 }
 
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size, int& error) {
@@ -247,24 +274,17 @@ bool replaceFile(const std::filesystem::path& target, std::string_view bytes) no
     try {
         std::error_code error;
         const std::filesystem::file_status old = std::filesystem::status(target, error);
-        std::random_device seed;
-        std::mt19937 random(seed());
-        for (int tries = 0; tries < NEW_NAME_TRIES; ++tries) {
-            const std::filesystem::path fresh = nameBeside(target, random);
-            RegularFile out = openRegular(fresh, FileAccess::NEW);
-            if (!out.file && out.error == EEXIST) continue;
-            if (!out.file) return false;
-            const bool written = writeAll(out.file.get(), bytes) && flushToDisk(out.file.get());
-            out.file = FileDescriptor();
-            if (written) {
-                if (std::filesystem::is_regular_file(old))
-                    std::filesystem::permissions(fresh, old.permissions(), error);
-                std::filesystem::rename(fresh, target, error);
-                if (!error) return true;
-            }
-            std::filesystem::remove(fresh, error);
-            return false;
+        TemporaryFile fresh = makeTemporaryBeside(target);
+        if (!fresh.file) return false;
+        const bool written = writeAll(fresh.file.get(), bytes) && flushToDisk(fresh.file.get());
+        fresh.file = FileDescriptor();
+        if (written) {
+            if (std::filesystem::is_regular_file(old))
+                std::filesystem::permissions(fresh.path, old.permissions(), error);
+            std::filesystem::rename(fresh.path, target, error);
+            if (!error) return true;
         }
+        std::filesystem::remove(fresh.path, error);
         return false;
     } catch (...) {
         return false;

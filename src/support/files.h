@@ -39,6 +39,12 @@ enum class FileAccess {
     NEW,    // a new file for writing; fails when anything of that name is there
 };
 
+// Whether a symbolic link as the path's last name is followed.
+enum class Links {
+    FOLLOW,
+    REFUSE, // the open fails (ELOOP), also where CREATE or NEW would make the link's target
+};
+
 // What opening a path that should name a regular file found.
 struct RegularFile {
     FileDescriptor file; // open only when the path names a regular file
@@ -46,11 +52,23 @@ struct RegularFile {
     bool other = false;  // the path was opened but names a folder, pipe, device or socket
     std::uintmax_t size = 0;
     std::filesystem::perms permissions = std::filesystem::perms::unknown;
+    bool ownedByUser = false; // the file belongs to the user the program runs as
 };
 
-// Opens `path` (following links) without waiting for a pipe's other end or a device, and
-// keeps it open only if it is a regular file.
-RegularFile openRegular(const std::filesystem::path& path, FileAccess access);
+// Opens `path` without waiting for a pipe's other end or a device, and keeps it open only if
+// it is a regular file.
+RegularFile openRegular(const std::filesystem::path& path, FileAccess access,
+                        Links links = Links::FOLLOW);
+
+// A new, empty file for writing with a name no other writer uses: `target`'s name followed by
+// "." and six random letters, in the same folder. Made like FileAccess::NEW, so that a name
+// taken meanwhile, or a link planted under it, is never opened. `file` is closed when no
+// such file could be made (a folder without the right to write, a full disk).
+struct TemporaryFile {
+    FileDescriptor file;
+    std::filesystem::path path;
+};
+TemporaryFile makeTemporaryBeside(const std::filesystem::path& target);
 
 // Reads up to `size` bytes into `buffer`; returns how many were read (0 at the end of the
 // file) or -1 on an error, whose number is left in `error`. Interrupted reads are retried.

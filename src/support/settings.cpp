@@ -22,32 +22,153 @@ namespace narabe {
 
 namespace {
 
-// "手順番号表示" in Shift-JIS (code page 932): 8E E8 8F 87 94 D4 8D 86 95 5C 8E A6.
+namespace fs = std::filesystem;
+
+// The keys in Shift-JIS (code page 932): "手順番号表示", "強さ", "禁手表示".
 constexpr std::string_view KEY_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
 constexpr std::string_view KEY_BGM = "BGM";
+constexpr std::string_view KEY_LEVEL = "\x8B\xAD\x82\xB3";
+constexpr std::string_view KEY_KINSYU = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
 constexpr std::string_view VALUE_ON = "ON";
 constexpr std::string_view VALUE_OFF = "OFF";
 constexpr std::string_view LINE_END = "\r\n";
 
-// The contents of the file for the given check marks: both lines, each ended by CR LF.
-std::string settingsText(bool bangou, bool bgm) {
+// The value of "強さ" for each strength the file records; 初級, the default, has no line.
+struct LevelValue {
+    MenuItem level;
+    std::string_view value;
+};
+constexpr std::array<LevelValue, 2> LEVEL_VALUES = {{
+    {MenuItem::CHUKYU, "\x92\x86\x8B\x89"}, // "中級"
+    {MenuItem::JOUKYU, "\x8F\xE3\x8B\x89"}, // "上級"
+}};
+
+// What the file records; the defaults are the default file's.
+struct Options {
+    bool bangou = false;
+    bool bgm = false;
+    MenuItem level = MenuItem::SYOKYU;
+    bool kinsyu = false;
+};
+
+Options marked(const MenuChecks& menu) {
+    return {menu.checked(MenuItem::BANGOU), menu.checked(MenuItem::BGM), chosenLevel(menu),
+            menu.checked(MenuItem::KINSYU)};
+}
+
+void appendLine(std::string& text, std::string_view key, std::string_view value) {
+    text.append(key).append("=").append(value).append(LINE_END);
+}
+
+// The contents of the file: the two lines of move numbers and music, then a line for each
+// other option that is not at its default.
+std::string settingsText(const Options& options) {
     std::string text;
-    text.append(KEY_BANGOU).append("=").append(bangou ? VALUE_ON : VALUE_OFF).append(LINE_END);
-    text.append(KEY_BGM).append("=").append(bgm ? VALUE_ON : VALUE_OFF).append(LINE_END);
+    appendLine(text, KEY_BANGOU, options.bangou ? VALUE_ON : VALUE_OFF);
+    appendLine(text, KEY_BGM, options.bgm ? VALUE_ON : VALUE_OFF);
+    for (const LevelValue& l : LEVEL_VALUES)
+        if (l.level == options.level) appendLine(text, KEY_LEVEL, l.value);
+    if (options.kinsyu) appendLine(text, KEY_KINSYU, VALUE_ON);
     return text;
 }
 
-// Follows symbolic links from `file` to the name that opening it for writing would create or
-// replace, so that a link stays a link. Nothing for a loop of links, which cannot be opened.
-std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
+// Sets the options that only this program's own lines record back to their defaults, marking
+// only those that are not there already.
+void resetLaterOptions(MenuChecks& menu) {
+    if (chosenLevel(menu) != MenuItem::SYOKYU) chooseLevel(menu, MenuItem::SYOKYU);
+    if (menu.checked(MenuItem::KINSYU)) menu.setChecked(MenuItem::KINSYU, false);
+}
+
+// Splits the bytes of the file into lines as they arrive and hands each line to `apply` at
+// its end: a line ends at CR LF, LF or CR; a last line without a line end is still a line,
+// and the end of the file right after a line end is not. `apply` says whether the line is
+// one the file may hold.
+template <class Apply> class LineReader {
+  public:
+    explicit LineReader(Apply apply) : apply_(std::move(apply)) {}
+
+    // Takes the next bytes; false as soon as a line is refused.
+    bool take(std::string_view bytes) {
+        for (const char c : bytes) {
+            const bool lfAfterCr = afterCr_ && c == '\n';
+            afterCr_ = c == '\r';
+            if (lfAfterCr) continue;
+            if (c != '\n' && c != '\r') {
+                line_.push_back(c);
+                continue;
+            }
+            if (!apply_(std::string_view(line_))) return false;
+            line_.clear();
+        }
+        return true;
+    }
+    // The end of the file: the last line, if it had no line end.
+    bool finish() { return line_.empty() || apply_(std::string_view(line_)); }
+
+  private:
+    Apply apply_;
+    std::string line_;
+    bool afterCr_ = false;
+};
+
+// Reads an open file to its end and hands every line to `apply`. False on any error: the file
+// holds more than SETTINGS_MAX_BYTES (counted as read, since a file may report a size of 0
+// and hold more, or grow while it is read), cannot be read, or a line is refused.
+template <class Apply> bool readLines(const RegularFile& in, Apply apply) {
+    if (!in.file || in.size > SETTINGS_MAX_BYTES) return false;
+    LineReader<Apply> lines(std::move(apply));
+    char chunk[4096];
+    std::size_t total = 0;
+    int error = 0;
+    for (;;) {
+        const std::ptrdiff_t got = readSome(in.file.get(), chunk, sizeof chunk, error);
+        if (got < 0) return false;
+        if (got == 0) return lines.finish();
+        total += static_cast<std::size_t>(got);
+        if (total > SETTINGS_MAX_BYTES) return false;
+        if (!lines.take(std::string_view(chunk, static_cast<std::size_t>(got)))) return false;
+    }
+}
+
+bool hasEquals(std::string_view line) {
+    return line.find('=') != std::string_view::npos;
+}
+
+// Follows symbolic links from `file` to the name that opening it would reach, so that a link
+// stays a link. Nothing for a loop of links, which cannot be opened.
+std::optional<fs::path> linkTarget(fs::path file) {
     for (int depth = 0; depth < 40; ++depth) {
         std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) return file;
-        const std::filesystem::path link = std::filesystem::read_symlink(file, error);
+        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+        const fs::path link = fs::read_symlink(file, error);
         if (error) return std::nullopt;
         file = file.parent_path() / link; // an absolute link replaces the whole path
     }
     return std::nullopt;
+}
+
+// Where a write of the settings file may go: the name itself, or the file a link there points
+// to; nothing where the game may not write at all.
+//
+// The file is the game's own. A symbolic link in its place is how a user keeps the settings
+// elsewhere (in a folder of their configuration files, say), and reading follows it. Writing
+// through it, though, would let whoever put the link into the game's folder choose a file for
+// the game to replace or create with the rights of the user who runs it: notes overwritten
+// with two lines of settings, a file created where the link dangles, or, run as root, another
+// owner's file become root's. So a link is written through only where its target can be
+// nothing but the user's own settings file: a regular file that belongs to the user the game
+// runs as and already reads as settings. Any other link is a file that cannot be written: the
+// game goes on with the options' defaults, and nothing is created or replaced. The target is
+// opened without following a link in its own place, so a link put there after the check is
+// never written through either.
+std::optional<fs::path> writableDestination(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+    const auto target = linkTarget(file);
+    if (!target) return std::nullopt;
+    const RegularFile found = openRegular(*target, FileAccess::READ, Links::REFUSE);
+    if (!found.file || !found.ownedByUser || !readLines(found, hasEquals)) return std::nullopt;
+    return target;
 }
 
 // Writes `text` over the file in place. Between the write and the cut that follows it, the
@@ -67,54 +188,47 @@ bool writeSettingsInPlace(int fd, const std::string& text) {
 
 enum class Replace { DONE, FAILED, IMPOSSIBLE };
 
-// Writes `text` to a new temporary file beside `target`, flushes it to disk, gives it `keep`
-// (the permission bits of the file it replaces; perms::unknown for a new file) and renames it
-// over the target. When the text cannot be written the target is untouched (FAILED);
-// IMPOSSIBLE when there is no temporary file to be had or the rename is refused, which still
-// leaves the target as it was.
-Replace replaceThroughTemporary(const std::filesystem::path& target, const std::string& text,
-                                std::filesystem::perms keep) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
+// Writes `text` to a new temporary file of its own beside `target`, flushes it to disk, gives
+// it `keep` (the permission bits of the file it replaces; perms::unknown for a new file) and
+// renames it over the target. When the text cannot be written the target is untouched
+// (FAILED); IMPOSSIBLE when there is no temporary file to be had or the rename is refused,
+// which still leaves the target as it was. The temporary file never outlives the call.
+Replace replaceThroughTemporary(const fs::path& target, const std::string& text, fs::perms keep) {
+    TemporaryFile temporary = makeTemporaryBeside(target);
+    if (!temporary.file) return Replace::IMPOSSIBLE;
+    const bool written =
+        writeAll(temporary.file.get(), text) && flushToDisk(temporary.file.get());
+    temporary.file = FileDescriptor();
     std::error_code error;
-    // The leftover of an interrupted write goes; opening it as a new file then makes sure
-    // that the file written is a new one, not whatever a link of that name points to.
-    if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error)))
-        std::filesystem::remove(temporary, error);
-    RegularFile out = openRegular(temporary, FileAccess::NEW);
-    if (!out.file) return Replace::IMPOSSIBLE;
-    const bool written = writeAll(out.file.get(), text) && flushToDisk(out.file.get());
-    out.file = FileDescriptor();
     if (!written) {
-        std::filesystem::remove(temporary, error);
+        fs::remove(temporary.path, error);
         return Replace::FAILED;
     }
-    if (keep != std::filesystem::perms::unknown)
-        std::filesystem::permissions(temporary, keep, error);
-    std::filesystem::rename(temporary, target, error);
+    if (keep != fs::perms::unknown) fs::permissions(temporary.path, keep, error);
+    fs::rename(temporary.path, target, error);
     if (!error) return Replace::DONE;
-    std::filesystem::remove(temporary, error);
+    fs::remove(temporary.path, error);
     return Replace::IMPOSSIBLE;
 }
 
-// Writes the settings for the given check marks to `file`, replacing its content. Returns
-// whether that succeeded. A write fails exactly where opening the file for writing fails,
-// and wherever the name holds something other than a regular file (a folder, a pipe, a
-// device, a socket), which is never opened in a way that could wait. A regular file (or a
-// new one) is replaced through a temporary file so that a write that breaks off leaves the
-// old file whole. Where no temporary file can be made or renamed (a read-only folder
-// holding a writable file, a folder in the temporary file's place), the file is written in
-// place, which never leaves it empty or cut short.
-bool writeSettings(const std::filesystem::path& file, bool bangou, bool bgm) noexcept {
+// Writes the options to `file`, replacing its content. Returns whether that succeeded. A
+// write fails where the name is a link the game may not write through (above), where the
+// file cannot be opened for writing, and wherever the name holds something other than a
+// regular file (a folder, a pipe, a device, a socket), which is never opened in a way that
+// could wait. A regular file (or a new one) is replaced through a temporary file so that a
+// write that breaks off leaves the old file whole. Where no temporary file can be made or
+// renamed (a read-only folder holding a writable file), the file is written in place, which
+// never leaves it empty or cut short.
+bool writeSettings(const fs::path& file, const Options& options) noexcept {
     try {
-        const std::string text = settingsText(bangou, bgm);
-        const auto target = linkTarget(file);
+        const std::string text = settingsText(options);
+        const auto target = writableDestination(file);
         if (!target) return false;
-        RegularFile existing = openRegular(*target, FileAccess::WRITE);
+        RegularFile existing = openRegular(*target, FileAccess::WRITE, Links::REFUSE);
         if (!existing.file && (existing.other || existing.error != ENOENT)) return false;
         const Replace replaced = replaceThroughTemporary(*target, text, existing.permissions);
         if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
-        if (!existing.file) existing = openRegular(*target, FileAccess::CREATE);
+        if (!existing.file) existing = openRegular(*target, FileAccess::CREATE, Links::REFUSE);
         return existing.file && writeSettingsInPlace(existing.file.get(), text);
     } catch (...) {
         return false;
@@ -136,61 +250,24 @@ bool applyLine(std::string_view line, SettingsPorts io, std::int32_t bgm) {
         } else {
             io.menu.setChecked(MenuItem::BGM, false);
         }
+    } else if (key == KEY_LEVEL) {
+        MenuItem level = MenuItem::SYOKYU;
+        for (const LevelValue& l : LEVEL_VALUES)
+            if (value == l.value) level = l.level;
+        chooseLevel(io.menu, level);
+    } else if (key == KEY_KINSYU) {
+        io.menu.setChecked(MenuItem::KINSYU, value == VALUE_ON);
     }
     return true;
 }
 
-// Splits the bytes of the file into lines as they arrive and applies each line at its end:
-// a line ends at CR LF, LF or CR; a last line without a line end is still a line, and the
-// end of the file right after a line end is not.
-class LineReader {
-  public:
-    LineReader(SettingsPorts io, std::int32_t bgm) : io_(io), bgm_(bgm) {}
-
-    // Takes the next bytes; false as soon as a line without "=" is found.
-    bool take(std::string_view bytes) {
-        for (const char c : bytes) {
-            const bool lfAfterCr = afterCr_ && c == '\n';
-            afterCr_ = c == '\r';
-            if (lfAfterCr) continue;
-            if (c != '\n' && c != '\r') {
-                line_.push_back(c);
-                continue;
-            }
-            if (!applyLine(line_, io_, bgm_)) return false;
-            line_.clear();
-        }
-        return true;
-    }
-    // The end of the file: the last line, if it had no line end.
-    bool finish() { return line_.empty() || applyLine(line_, io_, bgm_); }
-
-  private:
-    SettingsPorts io_;
-    std::int32_t bgm_;
-    std::string line_;
-    bool afterCr_ = false;
-};
-
-// Reads and applies every line of the file. Returns false on any error: the file cannot be
-// opened or read, is not a regular file, holds more than SETTINGS_MAX_BYTES, or a line has
-// no "=". Lines before the error keep their effect.
-bool readSettings(const std::filesystem::path& file, SettingsPorts io, std::int32_t bgm) {
+// Reads and applies every line of the file, following links. Returns false on any error: the
+// file cannot be opened or read, is not a regular file, holds more than SETTINGS_MAX_BYTES, or
+// a line has no "=". Lines before the error keep their effect.
+bool readSettings(const fs::path& file, SettingsPorts io, std::int32_t bgm) {
     try {
-        const RegularFile in = openRegular(file, FileAccess::READ);
-        if (!in.file || in.size > SETTINGS_MAX_BYTES) return false;
-        LineReader lines(io, bgm);
-        char chunk[4096];
-        std::size_t total = 0;
-        int error = 0;
-        for (;;) {
-            const std::ptrdiff_t got = readSome(in.file.get(), chunk, sizeof chunk, error);
-            if (got < 0) return false;
-            if (got == 0) return lines.finish();
-            total += static_cast<std::size_t>(got);
-            if (total > SETTINGS_MAX_BYTES) return false; // the file grew while being read
-            if (!lines.take(std::string_view(chunk, static_cast<std::size_t>(got)))) return false;
-        }
+        return readLines(openRegular(file, FileAccess::READ),
+                         [io, bgm](std::string_view line) { return applyLine(line, io, bgm); });
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -198,20 +275,23 @@ bool readSettings(const std::filesystem::path& file, SettingsPorts io, std::int3
 
 } // namespace
 
-void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm, const std::filesystem::path& file) {
+void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm, const fs::path& file) {
     if (readSettings(file, io, bgm)) return;
-    writeSettings(file, false, false);
+    writeSettings(file, Options{});
     io.menu.setChecked(MenuItem::BANGOU, false);
     io.menu.setChecked(MenuItem::BGM, false);
+    resetLaterOptions(io.menu);
 }
 
-void 書込_環境設定ファイル(MenuChecks& menu, const std::filesystem::path& file) {
-    const bool bangou = menu.checked(MenuItem::BANGOU);
-    const bool bgm = menu.checked(MenuItem::BGM);
-    if (writeSettings(file, bangou, bgm)) return;
-    menu.setChecked(MenuItem::BANGOU, false);
-    menu.setChecked(MenuItem::BGM, false);
-    writeSettings(file, false, false);
+void 書込_環境設定ファイル(SettingsPorts io, std::int32_t bgm, const fs::path& file) {
+    if (writeSettings(file, marked(io.menu))) return;
+    const bool playing = io.menu.checked(MenuItem::BGM);
+    io.menu.setChecked(MenuItem::BANGOU, false);
+    io.menu.setChecked(MenuItem::BGM, false);
+    // The music stops with its check, so that the mark always tells whether it plays.
+    if (playing) io.sound.dsStop(bgm);
+    resetLaterOptions(io.menu);
+    writeSettings(file, Options{});
 }
 
 } // namespace narabe

@@ -47,7 +47,7 @@ struct SilentPorts final : Surface,
 
     FakeSoundLibrary sound;
     std::vector<std::string> messages;
-    std::array<bool, MENU_ITEM_COUNT> checks{};
+    std::array<bool, MENU_ITEM_COUNT> checks = marksAtStart();
     double waited = 0;
     bool ended = false;
     bool aboutShown = false;

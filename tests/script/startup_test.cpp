@@ -21,6 +21,20 @@ std::vector<std::string> concat(std::vector<std::string> a, const std::vector<st
 
 const std::vector<bool> ALL_LOADED{true, true, true, true, true};
 
+// The lines the settings file may hold after the two, as the game writes them: "強さ=中級",
+// "強さ=上級", "禁手表示=ON" in Shift-JIS.
+const std::string CHUKYU_LINE = "\x8B\xAD\x82\xB3=\x92\x86\x8B\x89\r\n";
+const std::string JOUKYU_LINE = "\x8B\xAD\x82\xB3=\x8F\xE3\x8B\x89\r\n";
+const std::string KINSYU_LINE = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6=ON\r\n";
+
+// The strength items' marks when the item `chosen` is chosen, in menu order.
+std::vector<std::string> levelMarks(const std::string& chosen) {
+    std::vector<std::string> lines;
+    for (const std::string item : {"SYOKYU", "CHUKYU", "JOUKYU"})
+        lines.push_back("check\t" + item + "\t" + (item == chosen ? "1" : "0"));
+    return lines;
+}
+
 struct StartupCase {
     const char* name;
     std::optional<std::string> ini; // nothing: no settings file
@@ -77,6 +91,30 @@ std::vector<StartupCase> cases() {
         {"sound_file_missing", settingsBytes(false, false), "", "終局.wav", withoutEnd, bothOff,
          "close\nkey 27\n", shutdownLines(true, {true, true, true, false, true}),
          settingsBytes(false, false)},
+        // The toggle of the move numbers saves them at once.
+        {"numbers_toggled_on", settingsBytes(false, false), "", "", soundLoadLines(), bothOff,
+         "menu BANGOU\nkey 27\n",
+         concat({"check\tBANGOU\t1"}, shutdownLines(true, ALL_LOADED)),
+         settingsBytes(true, false)},
+        // The strength and the barred-point marks: read back from their lines, chosen from
+        // the menu and saved after the two lines only when not at their defaults.
+        {"strength_line_read", settingsBytes(false, true) + JOUKYU_LINE + KINSYU_LINE, "", "",
+         soundLoadLines(),
+         concat(concat({"check\tBANGOU\t0", "check\tBGM\t1", "dsPlayLooping\tBGM.wav"},
+                       levelMarks("JOUKYU")),
+                {"check\tKINSYU\t1"}),
+         "key 27\n", shutdownLines(true, ALL_LOADED),
+         settingsBytes(false, true) + JOUKYU_LINE + KINSYU_LINE},
+        {"strength_other_value_is_syokyu", settingsBytes(false, false) + "\x8B\xAD\x82\xB3=3\r\n",
+         "", "", soundLoadLines(), concat(bothOff, levelMarks("SYOKYU")), "menu BGM\nkey 27\n",
+         concat({"check\tBGM\t1", "dsPlayLooping\tBGM.wav"}, shutdownLines(true, ALL_LOADED)),
+         settingsBytes(false, true)},
+        {"strength_chosen_and_saved", settingsBytes(false, false), "", "", soundLoadLines(),
+         bothOff, "menu JOUKYU\nmenu SYOKYU\nmenu KINSYU\nmenu CHUKYU\nkey 27\n",
+         concat(concat(concat(levelMarks("JOUKYU"), levelMarks("SYOKYU")),
+                       concat({"check\tKINSYU\t1"}, levelMarks("CHUKYU"))),
+                shutdownLines(true, ALL_LOADED)),
+         settingsBytes(false, false) + CHUKYU_LINE + KINSYU_LINE},
     };
 }
 
@@ -246,19 +284,32 @@ TEST(Music, WithoutASoundDeviceTheToggleStillChecksAndWrites) {
 }
 
 // A folder named Narabe1.ini: reading fails, so do both writes; the game carries on with
-// both options cleared, and the music that was switched on keeps playing.
+// both options cleared, and the music that was switched on stops with its check.
 TEST(Music, FailingWritesClearBothChecksAndTheGameGoesOn) {
     ScriptFolder folder;
     std::filesystem::create_directory(folder.path() / "Narabe1.ini");
     const ScriptRun r = folder.run("menu BGM\nmenu TAIMAN\ndump\n");
     EXPECT_EQ(r.status, 0);
     const auto tail = afterStartup(r);
-    ASSERT_GE(tail.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.begin() + 4),
+    ASSERT_GE(tail.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.begin() + 5),
               (std::vector<std::string>{"check\tBGM\t1", "dsPlayLooping\tBGM.wav",
-                                        "check\tBANGOU\t0", "check\tBGM\t0"}));
+                                        "check\tBANGOU\t0", "check\tBGM\t0", "dsStop\tBGM.wav"}));
     EXPECT_EQ(r.count("msgbox\t \t先手の番です"), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Narabe1.ini"));
+}
+
+// A settings file that reports a size of 0 and holds more than the largest file read: the
+// process's own environment, made larger than 64 KiB. It is a read error, and the link to a
+// file that does not read as settings is not written through.
+TEST(Settings, LinkToAFileLargerThanItsReportedSizeIsAReadError) {
+    ScriptFolder folder;
+    std::filesystem::create_symlink("/proc/self/environ", folder.path() / "Narabe1.ini");
+    const ScriptRun r = folder.run("key 27\n", "", "PAD=" + std::string(70 * 1024, 'x'));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.count("check\tBANGOU\t0"), 2u); // one at start-up, one for the error
+    EXPECT_EQ(r.count("check\tBGM\t0"), 1u);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "Narabe1.ini"));
 }
 
 } // namespace

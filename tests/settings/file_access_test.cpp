@@ -1,7 +1,7 @@
 // Reading and writing the settings file where rights, links, leftovers, pipes and devices
 // stand in the way: a write succeeds exactly where a regular file can be opened for writing,
-// goes through links to their targets and keeps the rights of the file it replaces. Each case runs
-// as an ordinary user, also when the tests run as root.
+// goes through a link only to the user's own settings file and keeps the rights of the file it
+// replaces. Each case runs as an ordinary user, also when the tests run as root.
 #include "common/unprivileged.h"
 #include "settings/settings_fixture.h"
 
@@ -50,6 +50,7 @@ struct Entry {
     Kind kind;
     std::string data; // a file's bytes or a link's target
     unsigned mode = 0644;
+    bool foreign = false; // kept by the superuser, not handed to the ordinary user
 };
 
 Entry file(std::string path, std::string bytes, unsigned mode = 0644) {
@@ -70,6 +71,10 @@ Entry socket(std::string path) {
 Entry nothing(std::string path) {
     return {std::move(path), Kind::NOTHING, ""};
 }
+// A file that belongs to another user (the superuser) and that the ordinary user may write.
+Entry foreignFile(std::string path, std::string bytes) {
+    return {std::move(path), Kind::FILE, std::move(bytes), 0666, true};
+}
 
 enum class Action { READ, WRITE };
 
@@ -80,7 +85,8 @@ struct AccessCase {
     std::vector<Entry> before;
     std::vector<std::string> log; // check marks and sound calls, in order
     std::vector<Entry> after;
-    std::vector<std::string> names; // in the test folder afterwards, sorted
+    std::vector<std::string> names; // in the test folder and below it afterwards, sorted
+    std::string settings = INI;     // the path the game is given, in the test folder
 };
 
 const std::vector<AccessCase> CASES = {
@@ -171,17 +177,17 @@ const std::vector<AccessCase> CASES = {
      0755,
      {file(INI, OLD), file(TMP, "half", 0444)},
      QUIET,
-     {file(INI, NEW)},
-     {INI}},
+     {file(INI, NEW), file(TMP, "half", 0444)},
+     {INI, TMP}},
     {"write with link in temporary file's place",
      Action::WRITE,
      0755,
      {file(INI, OLD), file("other.txt", "other"), link(TMP, "other.txt")},
      QUIET,
-     {file(INI, NEW), file("other.txt", "other")},
-     {INI, "other.txt"}},
+     {file(INI, NEW), file("other.txt", "other"), link(TMP, "other.txt")},
+     {INI, TMP, "other.txt"}},
 
-    // Links: the target is written, the link stays.
+    // Links to the user's own settings file: the target is written, the link stays.
     {"write link to file beside it",
      Action::WRITE,
      0755,
@@ -194,15 +200,15 @@ const std::vector<AccessCase> CASES = {
      0755,
      {folder("sub"), file("sub/real.ini", OLD), link(INI, "sub/real.ini")},
      QUIET,
-     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW), nothing("sub/real.ini.tmp")},
-     {INI, "sub"}},
+     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW)},
+     {INI, "sub", "sub/real.ini"}},
     {"write absolute link",
      Action::WRITE,
      0755,
      {folder("sub"), file("sub/real.ini", OLD), link(INI, "@/sub/real.ini")},
      QUIET,
      {link(INI, "@/sub/real.ini"), file("sub/real.ini", NEW)},
-     {INI, "sub"}},
+     {INI, "sub", "sub/real.ini"}},
     {"write chain of links",
      Action::WRITE,
      0755,
@@ -217,14 +223,67 @@ const std::vector<AccessCase> CASES = {
       link(INI, "l/../real.ini")},
      QUIET,
      {link(INI, "l/../real.ini"), file("a/real.ini", NEW), nothing("real.ini")},
-     {INI, "a", "l"}},
+     {INI, "a", "a/b", "a/real.ini", "l"}},
+    {"write in linked folder",
+     Action::WRITE,
+     0755,
+     {folder("real"), file("real/Narabe1.ini", OLD, 0640), link("linked", "real")},
+     QUIET,
+     {link("linked", "real"), file("real/Narabe1.ini", NEW, 0640)},
+     {"linked", "real", "real/Narabe1.ini"},
+     "linked/Narabe1.ini"},
+    {"write new file in linked folder",
+     Action::WRITE,
+     0755,
+     {folder("real"), link("linked", "real")},
+     QUIET,
+     {file("real/Narabe1.ini", NEW, CREATED)},
+     {"linked", "real", "real/Narabe1.ini"},
+     "linked/Narabe1.ini"},
+
+    // Any other link is a file the game cannot write: nothing is created or replaced.
     {"write dangling link",
      Action::WRITE,
      0755,
      {link(INI, "new.ini")},
+     CLEARED,
+     {link(INI, "new.ini"), nothing("new.ini")},
+     {INI}},
+    {"write link to notes",
+     Action::WRITE,
+     0755,
+     {file("notes.txt", "shopping\r\nmilk\r\n"), link(INI, "notes.txt")},
+     CLEARED,
+     {link(INI, "notes.txt"), file("notes.txt", "shopping\r\nmilk\r\n")},
+     {INI, "notes.txt"}},
+    {"write link to empty file",
+     Action::WRITE,
+     0755,
+     {file("empty.txt", ""), link(INI, "empty.txt")},
      QUIET,
-     {link(INI, "new.ini"), file("new.ini", NEW, CREATED)},
-     {INI, "new.ini"}},
+     {link(INI, "empty.txt"), file("empty.txt", NEW)},
+     {INI, "empty.txt"}},
+    {"write link to another owner's settings",
+     Action::WRITE,
+     0755,
+     {foreignFile("real.ini", OLD), link(INI, "real.ini")},
+     CLEARED,
+     {link(INI, "real.ini"), file("real.ini", OLD, 0666)},
+     {INI, "real.ini"}},
+    {"write link to settings past an oversized one",
+     Action::WRITE,
+     0755,
+     {file("big.ini", std::string(SETTINGS_MAX_BYTES, '=') + "\r\n"), link(INI, "big.ini")},
+     CLEARED,
+     {link(INI, "big.ini"), file("big.ini", std::string(SETTINGS_MAX_BYTES, '=') + "\r\n")},
+     {INI, "big.ini"}},
+    {"read link to notes",
+     Action::READ,
+     0755,
+     {file("notes.txt", "shopping\r\nmilk\r\n"), link(INI, "notes.txt")},
+     CLEARED,
+     {link(INI, "notes.txt"), file("notes.txt", "shopping\r\nmilk\r\n")},
+     {INI, "notes.txt"}},
     {"write dangling link into missing folder",
      Action::WRITE,
      0755,
@@ -244,8 +303,8 @@ const std::vector<AccessCase> CASES = {
      0755,
      {folder("sub", 0555), file("sub/real.ini", OLD), link(INI, "sub/real.ini")},
      QUIET,
-     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW), nothing("sub/real.ini.tmp")},
-     {INI, "sub"}},
+     {link(INI, "sub/real.ini"), file("sub/real.ini", NEW)},
+     {INI, "sub", "sub/real.ini"}},
     // In place, where no temporary file can be made: the whole new content, nothing after it.
     {"write longer file in read-only folder",
      Action::WRITE,
@@ -273,7 +332,7 @@ const std::vector<AccessCase> CASES = {
      0755,
      {folder("sub"), link(INI, "sub")},
      CLEARED,
-     {link(INI, "sub"), folder("sub"), nothing("sub.tmp")},
+     {link(INI, "sub"), folder("sub")},
      {INI, "sub"}},
 
     // Names that hold no regular file, also through links: never opened in a way that
@@ -339,8 +398,8 @@ const std::vector<AccessCase> CASES = {
      0755,
      {link(INI, "new.ini")},
      CLEARED,
-     {link(INI, "new.ini"), file("new.ini", DEFAULT_FILE, CREATED)},
-     {INI, "new.ini"}},
+     {link(INI, "new.ini"), nothing("new.ini")},
+     {INI}},
 };
 
 void PrintTo(const AccessCase& c, std::ostream* out) {
@@ -383,6 +442,11 @@ void lay(const TempFolder& place, const AccessCase& c) {
         if (e.kind == Kind::SOCKET) bindSocket(path);
     }
     handOver(place.path());
+    for (const Entry& e : c.before) {
+        if (e.foreign) {
+            ASSERT_EQ(::chown((place.path() / e.path).c_str(), 0, 0), 0);
+        }
+    }
     for (auto e = c.before.rbegin(); e != c.before.rend(); ++e) {
         if (e->kind == Kind::FILE || e->kind == Kind::FOLDER)
             fs::permissions(place.path() / e->path, static_cast<fs::perms>(e->mode));
@@ -397,7 +461,7 @@ std::vector<std::string> act(Action action, const fs::path& file) {
     FakeSoundLibrary sound(&log);
     if (action == Action::WRITE) {
         menu.preset(true, false);
-        書込_環境設定ファイル(menu, file);
+        書込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
     } else {
         読込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
     }
@@ -439,10 +503,13 @@ class SettingsFileAccess : public ::testing::TestWithParam<AccessCase> {};
 
 TEST_P(SettingsFileAccess, ResultLogAndFiles) {
     const AccessCase& c = GetParam();
+    for (const Entry& e : c.before) {
+        if (e.foreign && ::geteuid() != 0) GTEST_SKIP() << "another owner's file needs root";
+    }
     // Under /tmp, which every user may reach.
     TempFolder place(fs::path("/tmp"));
     lay(place, c);
-    const fs::path settings = place.settings();
+    const fs::path settings = place.path() / c.settings;
 
     const auto log = runUnprivileged([&] {
         // A pipe opened in a way that waits would wait for ever: the alarm ends that wait.
@@ -459,6 +526,12 @@ TEST_P(SettingsFileAccess, ResultLogAndFiles) {
     EXPECT_EQ(octal(fs::status(place.path()).permissions()),
               octal(static_cast<fs::perms>(c.folderMode)));
     EXPECT_EQ(place.names(), c.names);
+    for (const Entry& e : c.before) {
+        struct stat st {};
+        if (!e.foreign) continue;
+        ASSERT_EQ(::stat((place.path() / e.path).c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 0u) << e.path << " changed hands";
+    }
 }
 
 std::string caseName(const ::testing::TestParamInfo<AccessCase>& param) {

@@ -20,6 +20,17 @@ const std::string N0 = "check BANGOU 0";
 const std::string B1 = "check BGM 1";
 const std::string B0 = "check BGM 0";
 const std::string PLAY = "dsPlayLooping 7";
+const std::string LEVEL = SJIS_LEVEL + "=";
+const std::string KINSYU = SJIS_KINSYU + "=";
+// The strength items' marks when 初級, 中級 or 上級 is chosen, in menu order.
+const std::vector<std::string> SYOKYU = {"check SYOKYU 1", "check CHUKYU 0", "check JOUKYU 0"};
+const std::vector<std::string> CHUKYU = {"check SYOKYU 0", "check CHUKYU 1", "check JOUKYU 0"};
+const std::vector<std::string> JOUKYU = {"check SYOKYU 0", "check CHUKYU 0", "check JOUKYU 1"};
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 // `head`, then one unknown key whose value fills the file up to `size` bytes.
 std::string sized(const std::string& head, std::size_t size) {
@@ -33,6 +44,7 @@ struct ReadCase {
     bool bangou;                        // the check marks afterwards
     bool bgm;
     bool error; // the default file replaces the content and both checks are cleared
+    std::size_t laterResets = 0; // marks set back to their defaults after the two clears
 };
 
 const std::vector<ReadCase> READ_CASES = {
@@ -91,6 +103,22 @@ const std::vector<ReadCase> READ_CASES = {
     {"64 KiB file", sized("BGM=ON\r\n", 64 * 1024), {B1, PLAY}, false, true, false},
     {"file over 64 KiB", sized("BGM=ON\r\n", 64 * 1024 + 1), {N0, B0}, false, false, true},
     {"1 MiB file", sized(K + "=ON\r\n", 1024 * 1024), {N0, B0}, false, false, true},
+    // The lines after the two: each strength item is marked in menu order.
+    {"strength 中級", K + "=OFF\r\nBGM=OFF\r\n" + LEVEL + SJIS_CHUKYU + "\r\n",
+     std::vector<std::string>{N0, B0} + CHUKYU, false, false, false},
+    {"strength 上級 and barred marks",
+     "BGM=OFF\r\n" + LEVEL + SJIS_JOUKYU + "\r\n" + KINSYU + "ON\r\n",
+     std::vector<std::string>{B0} + JOUKYU + std::vector<std::string>{"check KINSYU 1"}, false,
+     false, false},
+    {"strength in UTF-8 is 初級", LEVEL + "中級\r\n", SYOKYU, false, false, false},
+    {"strength last value wins", LEVEL + SJIS_JOUKYU + "\r\n" + LEVEL + "x\r\n", JOUKYU + SYOKYU,
+     false, false, false},
+    {"barred marks lower-case on", KINSYU + "on\r\n", {"check KINSYU 0"}, false, false, false},
+    {"error after strength and marks resets them",
+     LEVEL + SJIS_CHUKYU + "\r\n" + KINSYU + "ON\r\nbroken\r\n",
+     CHUKYU + std::vector<std::string>{"check KINSYU 1", N0, B0} + SYOKYU +
+         std::vector<std::string>{"check KINSYU 0"},
+     false, false, true, 4},
 };
 
 // Names the case in test output instead of dumping its bytes.
@@ -118,7 +146,7 @@ TEST_P(ReadSettings, ChecksMusicAndFile) {
 
     // The file as each check mark was set: the content while it is read; on an error the
     // default file is already written when the two checks are cleared.
-    const std::size_t clears = c.error ? 2 : 0;
+    const std::size_t clears = c.error ? 2 + c.laterResets : 0;
     ASSERT_GE(menu.fileAtCheck.size(), clears);
     for (std::size_t i = 0; i < menu.fileAtCheck.size(); ++i) {
         const bool clearing = i + clears >= menu.fileAtCheck.size();

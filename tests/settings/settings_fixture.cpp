@@ -13,7 +13,21 @@ namespace narabe::test {
 namespace {
 
 const char* itemName(MenuItem item) {
-    return item == MenuItem::BANGOU ? "BANGOU" : "BGM";
+    switch (item) {
+    case MenuItem::BANGOU:
+        return "BANGOU";
+    case MenuItem::BGM:
+        return "BGM";
+    case MenuItem::SYOKYU:
+        return "SYOKYU";
+    case MenuItem::CHUKYU:
+        return "CHUKYU";
+    case MenuItem::JOUKYU:
+        return "JOUKYU";
+    case MenuItem::KINSYU:
+        return "KINSYU";
+    }
+    return "?";
 }
 
 } // namespace
@@ -50,8 +64,8 @@ TempFolder::~TempFolder() {
 
 std::vector<std::string> TempFolder::names() const {
     std::vector<std::string> result;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_))
-        result.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
+        result.push_back(entry.path().lexically_relative(dir_).string());
     std::sort(result.begin(), result.end());
     return result;
 }
@@ -70,7 +84,7 @@ void putFileBytes(const std::filesystem::path& file, std::string_view bytes) {
 }
 
 void RecordingMenu::setChecked(MenuItem item, bool on) {
-    (item == MenuItem::BANGOU ? bangou_ : bgm_) = on;
+    marks_[slotOf(item)] = on;
     log_.push_back(std::string("check ") + itemName(item) + (on ? " 1" : " 0"));
     fileAtCheck.push_back(fileBytes(watched_));
     if (afterCheck) afterCheck();

@@ -7,6 +7,7 @@
 #include "ports/menu_checks.h"
 #include "support/settings.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -19,6 +20,11 @@ namespace narabe::test {
 
 // "手順番号表示" in Shift-JIS (code page 932), as iconv -f UTF-8 -t CP932 gives it.
 inline const std::string SJIS_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
+// "強さ", "中級", "上級" and "禁手表示" in Shift-JIS, as iconv gives them.
+inline const std::string SJIS_LEVEL = "\x8B\xAD\x82\xB3";
+inline const std::string SJIS_CHUKYU = "\x92\x86\x8B\x89";
+inline const std::string SJIS_JOUKYU = "\x8F\xE3\x8B\x89";
+inline const std::string SJIS_KINSYU = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
 // The same key in UTF-8, which the file does not use.
 inline const std::string UTF8_BANGOU = "手順番号表示";
 
@@ -39,7 +45,7 @@ class TempFolder {
 
     [[nodiscard]] const std::filesystem::path& path() const { return dir_; }
     [[nodiscard]] std::filesystem::path settings() const { return dir_ / "Narabe1.ini"; }
-    // The names in the folder, sorted.
+    // The paths in the folder and below it (not below linked folders), sorted.
     [[nodiscard]] std::vector<std::string> names() const;
 
   private:
@@ -56,15 +62,14 @@ class RecordingMenu final : public MenuChecks {
     RecordingMenu(std::vector<std::string>& log, std::filesystem::path watched)
         : log_(log), watched_(std::move(watched)) {}
 
-    [[nodiscard]] bool checked(MenuItem item) const override {
-        return item == MenuItem::BANGOU ? bangou_ : bgm_;
-    }
+    [[nodiscard]] bool checked(MenuItem item) const override { return marks_[slotOf(item)]; }
     void setChecked(MenuItem item, bool on) override;
-    // Sets a check mark without logging it: the state before the call under test.
+    // Sets check marks without logging them: the state before the call under test.
     void preset(bool bangou, bool bgm) {
-        bangou_ = bangou;
-        bgm_ = bgm;
+        marks_[slotOf(MenuItem::BANGOU)] = bangou;
+        marks_[slotOf(MenuItem::BGM)] = bgm;
     }
+    void preset(MenuItem item, bool on) { marks_[slotOf(item)] = on; }
 
     // The watched file's bytes at each setChecked call, in order.
     std::vector<std::optional<std::string>> fileAtCheck;
@@ -74,8 +79,7 @@ class RecordingMenu final : public MenuChecks {
   private:
     std::vector<std::string>& log_;
     std::filesystem::path watched_;
-    bool bangou_ = false;
-    bool bgm_ = false;
+    std::array<bool, MENU_ITEM_COUNT> marks_ = marksAtStart();
 };
 
 } // namespace narabe::test

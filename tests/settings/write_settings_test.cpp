@@ -1,12 +1,17 @@
-// Writing the settings file on real files: the exact bytes for each pair of check marks,
-// the whole-file replacement, and the quiet fallback when the file cannot be written.
+// Writing the settings file on real files: the exact bytes for the check marks, the
+// whole-file replacement, and the quiet fallback when the file cannot be written.
 #include "common/unprivileged.h"
 #include "settings/file_size_limit.h"
 #include "settings/settings_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,19 +21,42 @@ namespace {
 const std::string K = SJIS_BANGOU;
 const std::string N0 = "check BANGOU 0";
 const std::string B0 = "check BGM 0";
+const std::string STOP = "dsStop 7";
 
 struct WriteCase {
     bool bangou;
     bool bgm;
+    MenuItem level;
+    bool kinsyu;
     std::string bytes;
 };
 
 const std::vector<WriteCase> WRITE_CASES = {
-    {false, false, K + "=OFF\r\nBGM=OFF\r\n"},
-    {true, false, K + "=ON\r\nBGM=OFF\r\n"},
-    {false, true, K + "=OFF\r\nBGM=ON\r\n"},
-    {true, true, K + "=ON\r\nBGM=ON\r\n"},
+    {false, false, MenuItem::SYOKYU, false, K + "=OFF\r\nBGM=OFF\r\n"},
+    {true, false, MenuItem::SYOKYU, false, K + "=ON\r\nBGM=OFF\r\n"},
+    {false, true, MenuItem::SYOKYU, false, K + "=OFF\r\nBGM=ON\r\n"},
+    {true, true, MenuItem::SYOKYU, false, K + "=ON\r\nBGM=ON\r\n"},
+    {false, false, MenuItem::CHUKYU, false,
+     K + "=OFF\r\nBGM=OFF\r\n" + SJIS_LEVEL + "=" + SJIS_CHUKYU + "\r\n"},
+    {false, true, MenuItem::JOUKYU, false,
+     K + "=OFF\r\nBGM=ON\r\n" + SJIS_LEVEL + "=" + SJIS_JOUKYU + "\r\n"},
+    {false, false, MenuItem::SYOKYU, true, K + "=OFF\r\nBGM=OFF\r\n" + SJIS_KINSYU + "=ON\r\n"},
+    {true, false, MenuItem::JOUKYU, true,
+     K + "=ON\r\nBGM=OFF\r\n" + SJIS_LEVEL + "=" + SJIS_JOUKYU + "\r\n" + SJIS_KINSYU + "=ON\r\n"},
 };
+
+void preset(RecordingMenu& menu, const WriteCase& c) {
+    menu.preset(c.bangou, c.bgm);
+    for (const MenuItem level : LEVEL_ITEMS)
+        menu.preset(level, level == c.level);
+    menu.preset(MenuItem::KINSYU, c.kinsyu);
+}
+
+// Writes the file from the menu's marks; the music's calls go to `log`.
+void write(RecordingMenu& menu, std::vector<std::string>& log, const std::filesystem::path& file) {
+    FakeSoundLibrary sound(&log);
+    書込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
+}
 
 // What lies at the file's name before the write.
 const std::vector<std::optional<std::string>> BEFORE = {
@@ -41,14 +69,16 @@ TEST(WriteSettings, ExactBytesReplacingWhateverWasThere) {
     for (const auto& c : WRITE_CASES) {
         for (const auto& before : BEFORE) {
             SCOPED_TRACE(testing::Message() << "numbers " << c.bangou << ", music " << c.bgm
-                                            << ", old file " << before.value_or("<none>"));
+                                            << ", level " << slotOf(c.level) << ", marks "
+                                            << c.kinsyu << ", old file "
+                                            << before.value_or("<none>"));
             TempFolder folder;
             if (before) putFileBytes(folder.settings(), *before);
             std::vector<std::string> log;
             RecordingMenu menu(log, folder.settings());
-            menu.preset(c.bangou, c.bgm);
+            preset(menu, c);
 
-            EXPECT_NO_THROW(書込_環境設定ファイル(menu, folder.settings()));
+            EXPECT_NO_THROW(write(menu, log, folder.settings()));
 
             EXPECT_TRUE(log.empty());
             EXPECT_EQ(menu.checked(MenuItem::BANGOU), c.bangou);
@@ -68,20 +98,21 @@ TEST(WriteSettings, RewriteAfterReadDropsUnknownKeys) {
     FakeSoundLibrary sound(&log);
 
     読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings());
-    書込_環境設定ファイル(menu, folder.settings());
+    write(menu, log, folder.settings());
 
     EXPECT_EQ(log, (std::vector<std::string>{"check BGM 1", "dsPlayLooping 7"}));
     EXPECT_EQ(fileBytes(folder.settings()), K + "=OFF\r\nBGM=ON\r\n");
 }
 
-// Writing what was read gives a file that reads back to the same check marks.
+// Writing what was read gives a file that reads back to the same check marks, from the marks
+// the program starts with.
 TEST(WriteSettings, ReadsBackAsWritten) {
     for (const auto& c : WRITE_CASES) {
         TempFolder folder;
         std::vector<std::string> log;
         RecordingMenu writer(log, folder.settings());
-        writer.preset(c.bangou, c.bgm);
-        書込_環境設定ファイル(writer, folder.settings());
+        preset(writer, c);
+        write(writer, log, folder.settings());
 
         RecordingMenu reader(log, folder.settings());
         reader.preset(!c.bangou, !c.bgm);
@@ -90,21 +121,26 @@ TEST(WriteSettings, ReadsBackAsWritten) {
 
         EXPECT_EQ(reader.checked(MenuItem::BANGOU), c.bangou);
         EXPECT_EQ(reader.checked(MenuItem::BGM), c.bgm);
+        EXPECT_EQ(chosenLevel(reader), c.level);
+        EXPECT_EQ(reader.checked(MenuItem::KINSYU), c.kinsyu);
     }
 }
 
-// A failing write clears both checks, stops no music and leaves no temporary file; the
+// A failing write clears both checks, stops the music that was checked, sets the strength
+// and the barred-point marks back to their defaults and leaves no temporary file; the
 // default write that follows fails the same way, quietly.
 TEST(WriteSettingsFailure, FolderNamedLikeTheFile) {
     TempFolder folder;
     std::filesystem::create_directory(folder.settings());
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
-    menu.preset(true, true);
+    preset(menu, WRITE_CASES.back());
+    menu.preset(MenuItem::BGM, true);
 
-    EXPECT_NO_THROW(書込_環境設定ファイル(menu, folder.settings()));
+    EXPECT_NO_THROW(write(menu, log, folder.settings()));
 
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
+    EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP, "check SYOKYU 1", "check CHUKYU 0",
+                                             "check JOUKYU 0", "check KINSYU 0"}));
     EXPECT_FALSE(menu.checked(MenuItem::BANGOU));
     EXPECT_FALSE(menu.checked(MenuItem::BGM));
     EXPECT_TRUE(std::filesystem::is_directory(folder.settings()));
@@ -118,7 +154,7 @@ TEST(WriteSettingsFailure, FileInMissingFolder) {
     RecordingMenu menu(log, file);
     menu.preset(true, false);
 
-    EXPECT_NO_THROW(書込_環境設定ファイル(menu, file));
+    EXPECT_NO_THROW(write(menu, log, file));
 
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
     EXPECT_TRUE(folder.names().empty());
@@ -134,9 +170,9 @@ TEST(WriteSettingsFailure, ClearsBeforeDefaultWrite) {
     menu.preset(true, true);
     menu.afterCheck = [&] { std::filesystem::remove(folder.settings()); };
 
-    書込_環境設定ファイル(menu, folder.settings());
+    write(menu, log, folder.settings());
 
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
+    EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP}));
     EXPECT_EQ(menu.fileAtCheck,
               (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
     EXPECT_EQ(fileBytes(folder.settings()), DEFAULT_FILE);
@@ -154,9 +190,9 @@ TEST(WriteSettingsFailure, BreakOffHalfWayKeepsOldFile) {
     {
         FileSizeLimit limit(4);
         ASSERT_TRUE(limit.active());
-        EXPECT_NO_THROW(書込_環境設定ファイル(menu, folder.settings()));
+        EXPECT_NO_THROW(write(menu, log, folder.settings()));
     }
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
+    EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP}));
     EXPECT_EQ(menu.fileAtCheck, (std::vector<std::optional<std::string>>{old, old}));
     EXPECT_EQ(fileBytes(folder.settings()), old);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
@@ -172,10 +208,10 @@ TEST(WriteSettingsFailure, BreakOffHalfWayThenDefaultWritten) {
     ASSERT_TRUE(limit.active());
     menu.afterCheck = [&] { limit.lift(); };
 
-    書込_環境設定ファイル(menu, folder.settings());
+    write(menu, log, folder.settings());
     limit.lift();
 
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
+    EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP}));
     EXPECT_EQ(fileBytes(folder.settings()), DEFAULT_FILE);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
 }
@@ -193,7 +229,7 @@ TEST(WriteSettingsFailure, ReadOnlyFolder) {
         std::vector<std::string> calls;
         RecordingMenu menu(calls, file);
         menu.preset(true, true);
-        書込_環境設定ファイル(menu, file);
+        write(menu, calls, file);
         return calls;
     });
 
@@ -212,8 +248,9 @@ TEST(WriteSettingsDefaultPath, UsesCurrentDirectory) {
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
     menu.preset(false, true);
+    FakeSoundLibrary sound(&log);
 
-    書込_環境設定ファイル(menu);
+    書込_環境設定ファイル({menu, sound}, BGM_BUFFER);
     const auto written = fileBytes(folder.settings());
     const auto names = folder.names();
     std::filesystem::current_path(previous);
@@ -221,6 +258,53 @@ TEST(WriteSettingsDefaultPath, UsesCurrentDirectory) {
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(written, K + "=OFF\r\nBGM=ON\r\n");
     EXPECT_EQ(names, std::vector<std::string>{"Narabe1.ini"});
+}
+
+// Two copies of the game toggling options in one folder while a third reads the file: every
+// read finds one of the files the writers write, never an empty, partial or mixed one, and no
+// write fails. A soak with a deadline: it proves nothing by its timing.
+TEST(WriteSettingsConcurrency, TwoWritersAndAReaderNeverMeetAPartialFile) {
+    TempFolder folder;
+    const auto file = folder.settings();
+    putFileBytes(file, DEFAULT_FILE);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    std::vector<pid_t> writers;
+    for (int w = 0; w < 2; ++w) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            std::vector<std::string> log;
+            RecordingMenu menu(log, {});
+            for (int i = w; std::chrono::steady_clock::now() < deadline; ++i) {
+                menu.preset(i % 2 == 1, i % 4 >= 2);
+                write(menu, log, file);
+            }
+            ::_exit(log.empty() ? 0 : 1); // a failed write clears the checks: a logged call
+        }
+        writers.push_back(pid);
+    }
+    std::set<std::string> whole;
+    for (std::size_t i = 0; i < 4; ++i)
+        whole.insert(WRITE_CASES[i].bytes);
+    int reads = 0;
+    int bad = 0;
+    std::string example;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto got = fileBytes(file);
+        ++reads;
+        if (!got || whole.count(*got) == 0) {
+            ++bad;
+            example = got.value_or("<no file>");
+        }
+    }
+    for (const pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer's write failed";
+    }
+    EXPECT_EQ(bad, 0) << "of " << reads << " reads, e.g. \"" << example << "\"";
+    EXPECT_GT(reads, 100);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "support/help.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -91,6 +92,7 @@ void MainWindow::load() {
 void MainWindow::buildMenus() {
     QMenu* bar = nullptr;
     QMenu* sub = nullptr;
+    QActionGroup* radios = nullptr;
     for (const MenuNode& node : MENU_TREE) {
         QAction* action = nullptr;
         switch (node.level) {
@@ -113,14 +115,27 @@ void MainWindow::buildMenus() {
         action->setObjectName(qs(node.control));
         if (node.check) {
             action->setCheckable(true);
+            action->setChecked(checks_[slotOf(*node.check)]);
             checkActions_[slotOf(*node.check)] = action;
         }
-        connect(action, &QAction::triggered, this, [this, action, node]() {
-            // The game sets check marks itself: undo the toggle Qt made on the click.
-            if (node.check) action->setChecked(checks_[slotOf(*node.check)]);
+        if (node.radio) {
+            // A run of radio items shares one group, which makes the menu draw them as such.
+            if (radios == nullptr) radios = new QActionGroup(this);
+            radios->addAction(action);
+        } else {
+            radios = nullptr;
+        }
+        connect(action, &QAction::triggered, this, [this, node]() {
+            // The game sets check marks itself: undo what Qt changed on the click.
+            if (node.check) showChecks();
             if (node.handler != nullptr) run(node.handler);
         });
     }
+}
+
+void MainWindow::showChecks() {
+    for (std::size_t i = 0; i < MENU_ITEM_COUNT; ++i)
+        if (checkActions_[i] != nullptr) checkActions_[i]->setChecked(checks_[i]);
 }
 
 void MainWindow::run(void (Form1::*handler)()) {

@@ -64,6 +64,8 @@ class MainWindow final : public QMainWindow,
     };
 
     void buildMenus();
+    // Puts the game's check marks back on the menu items.
+    void showChecks();
     void run(void (Form1::*handler)());
 
     void message(std::string_view title, std::string_view text) override;
@@ -83,7 +85,7 @@ class MainWindow final : public QMainWindow,
     std::unique_ptr<Form1> form_;
     SteadyClock sleeper_;
     std::array<QAction*, MENU_ITEM_COUNT> checkActions_{};
-    std::array<bool, MENU_ITEM_COUNT> checks_{}; // the check marks as the game set them
+    std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart(); // as the game set them
     QDialog* about_ = nullptr;                   // the about dialog while it is shown
     bool ended_ = false;
     int busy_ = 0; // game handlers running (nested ones inside a message box count too)

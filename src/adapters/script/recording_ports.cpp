@@ -2,7 +2,8 @@
 // browser request, window placement and the end of the program.
 #include "adapters/script/recording_ports.h"
 
-#include <array>
+#include "game/menu_tree.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,6 @@ std::string num(int v) {
 std::string num(Colour c) {
     return std::to_string(static_cast<int>(c));
 }
-
-// The control names of the two check items, as the transcript prints them.
-constexpr std::array<std::string_view, MENU_ITEM_COUNT> CHECK_NAMES = {"BANGOU", "BGM"};
 } // namespace
 
 void RecordingSurface::copyPicture(Picture picture, double x, double y) {
@@ -56,7 +54,7 @@ bool RecordingMenu::checked(MenuItem item) const {
 
 void RecordingMenu::setChecked(MenuItem item, bool on) {
     checks_[slotOf(item)] = on;
-    t_.line({"check", CHECK_NAMES[slotOf(item)], on ? "1" : "0"});
+    t_.line({"check", controlOf(item), on ? "1" : "0"});
 }
 
 std::string RecordingSound::nameOf(std::int32_t buffer) const {

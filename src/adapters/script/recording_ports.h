@@ -48,7 +48,7 @@ class RecordingMenu final : public MenuChecks {
 
   private:
     Transcript& t_;
-    std::array<bool, MENU_ITEM_COUNT> checks_{};
+    std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart();
 };
 
 // Prints each call with the name of the file its buffer came from, and passes it on.
