@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <sstream>
@@ -295,6 +297,150 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"a_folder", "<folder>", "ファイルを読めません"},
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
+
+// What the record, hint and barred-point commands print, after a setup: each row's command
+// runs after a dump, and the lines after the dump are the command's.
+struct CommandCase {
+    const char* name;
+    std::string settings; // Narabe1.ini, when not the default
+    std::string record;   // rec.sgf, when given; "<folder>" makes a folder of that name
+    std::string setup;
+    std::string command;
+    std::vector<std::string> printed;
+};
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// "禁手表示=ON" in Shift-JIS, after the two lines of the default file.
+const std::string BARRED_MARKS_ON = settingsBytes(false, false) + "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6=ON\r\n";
+
+// The double three's moves before black's barred move: black to move, (10, 10) barred.
+const std::string BEFORE_DOUBLE_THREE =
+    record("GM[4]", std::vector<Pt>(DOUBLE_THREE.begin(), DOUBLE_THREE.end() - 1));
+
+std::string circle(Pt p, int radius, int colour) {
+    return "circle\t" + std::to_string(300 + 315 * p.x + 150) + "\t" +
+           std::to_string(50 + 315 * p.y + 150) + "\t" + std::to_string(radius) + "\t" +
+           std::to_string(colour);
+}
+
+std::string text(Pt at, const std::string& t, int size, int colour) {
+    const auto twips = [](double v) {
+        std::ostringstream o;
+        o << v;
+        return o.str();
+    };
+    return "text\t" + twips(at.x) + "\t" + twips(at.y) + "\t" + std::to_string(size) + "\t" +
+           std::to_string(colour) + "\t" + t;
+}
+
+const std::vector<std::string> REFUSED_NO_GAME = {"dsPlay\t禁止.wav",
+                                                  "msgbox\t開始\t「対局」で始めて下さい"};
+const std::vector<std::string> PLAYER_PANEL = {
+    "fill\t6915\t1940\t1250\t600\t2", "picture\tKUROSOTO\t6915\t1940",
+    "picture\tSIROSOTO\t6915\t2255", "text\t7387.5\t1940\t10\t15\t先手",
+    "text\t7387.5\t2255\t10\t15\t後手"};
+
+std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+std::vector<std::string> moveCount(int n) {
+    return {"fill\t6757.5\t2885\t1000\t300\t2",
+            "text\t" + std::string(n < 10 ? "6915" : "6852") + "\t2885\t11\t15\t " +
+                std::to_string(n) + " ",
+            "text\t7230\t2885\t11\t15\t手目"};
+}
+
+class RecordCommands : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(RecordCommands, PrintWhatTheyDo) {
+    const CommandCase& c = GetParam();
+    ScriptFolder folder;
+    if (!c.settings.empty()) folder.writeFile("Narabe1.ini", c.settings);
+    if (c.record == "<folder>")
+        std::filesystem::create_directory(folder.path() / "rec.sgf");
+    else if (!c.record.empty())
+        folder.writeFile("rec.sgf", c.record);
+    const ScriptRun r = folder.run(c.setup + "dump\n" + c.command);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::size_t dump = 0;
+    for (std::size_t i = 0; i < r.lines.size(); ++i)
+        if (r.lines[i].starts_with("state\t")) dump = i;
+    EXPECT_EQ(after(r, dump + 39), c.printed);
+    // Nothing is left beside a record that was not written.
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files.size(), 6U + (c.record.empty() ? 0U : 1U)) << ::testing::PrintToString(files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcript, RecordCommands,
+    ::testing::Values(
+        CommandCase{"save_with_no_move", "", "", "", "save rec.sgf\n",
+                    {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜がありません"}},
+        CommandCase{"save_menu_with_no_move", "", "", "", "menu KIFU_SAVE\n",
+                    {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜がありません"}},
+        CommandCase{"save_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}),
+                    "menu KIFU_SAVE\n", {}},
+        CommandCase{"open_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}),
+                    "menu KIFU_OPEN\n", {}},
+        CommandCase{"save_over_a_folder", "", "<folder>", "menu TAIMAN\n" + press({3, 3}),
+                    "save rec.sgf\n",
+                    {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜を保存できませんでした"}},
+        CommandCase{"hint_before_a_game", "", "", "", "menu HINT\n", REFUSED_NO_GAME},
+        CommandCase{"hint_after_a_five", "", record("GM[4]", FIVE), "open rec.sgf\n",
+                    "menu HINT\n", REFUSED_NO_GAME},
+        CommandCase{"hint_on_the_empty_board", "", "", "menu TAIMAN\n", "menu HINT\n",
+                    {circle({10, 10}, 60, 12)}},
+        CommandCase{"hint_goes_before_the_next_command", "", "", "menu TAIMAN\nmenu HINT\n",
+                    "menu BGM\n",
+                    {"picture\tKARANAKATEN\t3450\t3200", "check\tBGM\t1",
+                     "dsPlayLooping\tBGM.wav"}},
+        CommandCase{"hint_goes_before_the_next_move", "", "", "menu TAIMAN\nmenu HINT\n",
+                    press({10, 10}),
+                    concat({{"picture\tKARANAKATEN\t3450\t3200", "picture\tKURONAKA\t3450\t3200",
+                             circle({10, 10}, 50, 11), "dsPlay\t石打音.wav"},
+                            moveCount(1)})},
+        CommandCase{"open_draws_the_record_with_its_numbers", settingsBytes(true, false),
+                    record("GM[4]", {{10, 10}, {11, 11}, {9, 11}}), "", "open rec.sgf\n",
+                    concat({{pointLine("KURONAKA", 9, 11), pointLine("KURONAKA", 10, 10),
+                             pointLine("SIRONAKA", 11, 11)},
+                            PLAYER_PANEL,
+                            {circle({9, 11}, 50, 11)},
+                            moveCount(3),
+                            {"dsPlay\t石打音.wav", text({3785, 3535}, " 2 ", 12, 0),
+                             text({3470, 3220}, " 1 ", 12, 15)}})},
+        CommandCase{"open_marks_the_barred_points", BARRED_MARKS_ON, BEFORE_DOUBLE_THREE, "",
+                    "open rec.sgf\n",
+                    concat({{pointLine("SIROUEHIDARI", 1, 1), pointLine("SIROHIDARINAKA", 1, 3),
+                             pointLine("SIROHIDARINAKA", 1, 5), pointLine("SIROHIDARINAKA", 1, 7),
+                             pointLine("KURONAKA", 8, 10), pointLine("KURONAKA", 9, 10),
+                             pointLine("KURONAKA", 10, 8), pointLine("KURONAKA", 10, 9)},
+                            PLAYER_PANEL,
+                            {circle({1, 7}, 50, 11)},
+                            moveCount(8),
+                            {"dsPlay\t石打音.wav", circle({10, 10}, 40, 12)}})},
+        CommandCase{"barred_marks_checked_in_a_game", "", BEFORE_DOUBLE_THREE, "open rec.sgf\n",
+                    "menu KINSYU\n", {"check\tKINSYU\t1", circle({10, 10}, 40, 12)}},
+        CommandCase{"barred_marks_unchecked", BARRED_MARKS_ON, BEFORE_DOUBLE_THREE,
+                    "open rec.sgf\n", "menu KINSYU\n",
+                    {"check\tKINSYU\t0", "picture\tKARANAKATEN\t3450\t3200"}},
+        // With no game no stone can be refused as barred: 最初 takes the marks away.
+        CommandCase{"barred_marks_go_with_the_game", BARRED_MARKS_ON, BEFORE_DOUBLE_THREE,
+                    "open rec.sgf\n", "menu SAISYO\n",
+                    {"fill\t6915\t1940\t1800\t2600\t2", pointLine("KARAUEHIDARI", 1, 1),
+                     pointLine("KARAHIDARINAKA", 1, 3), pointLine("KARAHIDARINAKA", 1, 5),
+                     pointLine("KARAHIDARINAKA", 1, 7), pointLine("KARANAKA", 8, 10),
+                     pointLine("KARANAKA", 9, 10), pointLine("KARANAKA", 10, 8),
+                     pointLine("KARANAKA", 10, 9), "picture\tKARANAKATEN\t3450\t3200"}}),
+    [](const ::testing::TestParamInfo<CommandCase>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace narabe::test
