@@ -493,3 +493,63 @@ TEST(WindowSignals, InsideAHandlerTheShutdownRunsOnceAndTheProcessEndsAtOnce) {
 
 } // namespace
 } // namespace narabe
+
+#include <QFileDialog>
+#include <QStandardPaths>
+
+namespace narabe {
+namespace {
+
+// The record dialogs: the save dialog proposes "棋譜_YYYYMMDD_HHMM.sgf" in the documents
+// folder, and a file of a Japanese name chosen in it is written; the open dialog's choice of
+// that file opens it. Every other box is closed as it comes.
+TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
+    app();
+    GameFolder folder;
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    MainWindow window{sound, startPictures(1)};
+    window.load();
+    window.show();
+    const fs::path chosen = fs::current_path() / "対局の棋譜.sgf";
+    QString proposed;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            modal->close();
+            return;
+        }
+        if (dialog->acceptMode() == QFileDialog::AcceptSave)
+            proposed = dialog->selectedFiles().value(0);
+        dialog->selectFile(QString::fromStdString(chosen.string()));
+        static_cast<QDialog*>(dialog)->accept(); // public as a QDialog
+    });
+    answer.start();
+    const auto trigger = [&](const char* control) {
+        window.findChild<QAction*>(QString::fromLatin1(control))->trigger();
+    };
+
+    trigger("SENTE");
+    window.game().Form_MouseDown(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
+    ASSERT_EQ(window.game().state().MoveCount, 2);
+    trigger("KIFU_SAVE");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_TRUE(proposed.startsWith(documents + "/棋譜_")) << proposed.toStdString();
+    EXPECT_TRUE(proposed.endsWith(".sgf")) << proposed.toStdString();
+    EXPECT_EQ(proposed.size(), documents.size() + QStringLiteral("/棋譜_YYYYMMDD_HHMM.sgf").size());
+    std::ifstream saved(chosen, std::ios::binary);
+    const std::string record((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_NE(record.find(";B[ii]\n;W["), std::string::npos) << record;
+
+    trigger("SAISYO");
+    ASSERT_EQ(window.game().state().MoveCount, 0);
+    trigger("KIFU_OPEN");
+    EXPECT_EQ(window.game().state().MoveCount, 2);
+    EXPECT_EQ(window.game().state().MoveX(0), 9);
+}
+
+} // namespace
+} // namespace narabe
