@@ -118,7 +118,7 @@ class Form1 {
     Ports io_;
     Form2 form2_;
     bool ended_ = false;
-    std::optional<Point> hint_;                // the point the hint marks
+    std::optional<Point> hint_;            // the point the hint marks
     PointTable<bool> barredMarked_{false}; // the empty points that carry a barred mark
 };
 

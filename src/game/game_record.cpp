@@ -169,8 +169,8 @@ std::string recordFaultText(const RecordRead& read) {
 std::string recordText(const State& st, const LocalTime& now) {
     const auto [black, white] = players(st);
     std::string s = "(;FF[4]GM[4]SZ[19]CA[UTF-8]AP[" + sgfEscaped("NarabeⅠ:" NARABE_VERSION) + "]";
-    s += "DT[" + std::to_string(now.year) + "-" + twoDigits(now.month) + "-" +
-         twoDigits(now.day) + "]";
+    s += "DT[" + std::to_string(now.year) + "-" + twoDigits(now.month) + "-" + twoDigits(now.day) +
+         "]";
     s += "PB[" + sgfEscaped(black) + "]PW[" + sgfEscaped(white) + "]RE[";
     s.append(result(st)).append("]\n");
     for (int k = 0; k < st.MoveTotal; ++k) {

@@ -80,9 +80,7 @@ void Form1::SUSUMU_Click() {
 }
 
 void Form1::SAISYO_Click() {
-    command([this] {
-        初期設定();
-    });
+    command([this] { 初期設定(); });
 }
 
 void Form1::BANGOU_Click() {

@@ -43,9 +43,9 @@ class MainLineReader {
   private:
     // Reads up to the end of the first game tree; nothing when it is well formed.
     std::optional<SgfFault> readFirstGameTree() {
-        int open = 0;          // game trees open
-        int mainDepth = 0;     // the main line runs through the open trees 1..mainDepth
-        bool mainDone = false; // the main line's last tree has ended: the rest are variations
+        int open = 0;            // game trees open
+        int mainDepth = 0;       // the main line runs through the open trees 1..mainDepth
+        bool mainDone = false;   // the main line's last tree has ended: the rest are variations
         bool treeStarts = false; // a "(" was just read: a node must follow
         bool afterTrees = false; // the open tree has had trees inside it: no more nodes
         for (;;) {
@@ -68,8 +68,7 @@ class MainLineReader {
                 treeStarts = false;
                 const bool kept = open == mainDepth && !mainDone;
                 if (kept) line_.nodes.emplace_back();
-                if (!readProperties(kept ? &line_.nodes.back() : nullptr))
-                    return SgfFault::SYNTAX;
+                if (!readProperties(kept ? &line_.nodes.back() : nullptr)) return SgfFault::SYNTAX;
             } else {
                 return SgfFault::SYNTAX;
             }
@@ -92,7 +91,8 @@ class MainLineReader {
             skipBlanks();
             if (at_ == text_.size() || text_[at_] != '[') return false; // no value
             while (at_ < text_.size() && text_[at_] == '[') {
-                std::string* value = property != nullptr ? &property->values.emplace_back() : nullptr;
+                std::string* value =
+                    property != nullptr ? &property->values.emplace_back() : nullptr;
                 if (!readValue(value)) return false;
                 skipBlanks();
             }

@@ -145,7 +145,8 @@ Seen look(const QImage& shot, const std::vector<Expected>& expected) {
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: narabe-screen-check OUT.png [SECONDS [X,Y,DX,DY=#RRGGBB ...]]\n");
+        std::fprintf(stderr,
+                     "usage: narabe-screen-check OUT.png [SECONDS [X,Y,DX,DY=#RRGGBB ...]]\n");
         return 2;
     }
     const std::vector<Expected> expected = expectations(argc, argv);

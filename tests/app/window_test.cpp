@@ -132,14 +132,20 @@ TEST(Window, MenuBarHoldsTheMenusAndCommandsInOrder) {
     for (QAction* a : f.window.menuBar()->actions())
         bar << a->text();
     EXPECT_EQ(bar, (QStringList{"対局", "局面", "戻", "進", "ｵﾌﾟｼｮﾝ", "その他"}));
-    const std::vector<std::pair<const char*, const char*>> items = {
-        {"TAIMAN", "対MAN"},         {"SENTE", "先手"},
-        {"GOTE", "後手"},            {"SYURYOU", "終了"},
-        {"SAISYO", "最初"},          {"KIFU_OPEN", "棋譜を開く…"},
-        {"KIFU_SAVE", "棋譜を保存…"}, {"HINT", "ヒント"},
-        {"MODORU", "戻"},            {"SUSUMU", "進"},
-        {"BANGOU", "手順番号表示"},  {"BGM", "BGM"},
-        {"KAISETU", "解説"},         {"VER", "バージョン情報"}};
+    const std::vector<std::pair<const char*, const char*>> items = {{"TAIMAN", "対MAN"},
+                                                                    {"SENTE", "先手"},
+                                                                    {"GOTE", "後手"},
+                                                                    {"SYURYOU", "終了"},
+                                                                    {"SAISYO", "最初"},
+                                                                    {"KIFU_OPEN", "棋譜を開く…"},
+                                                                    {"KIFU_SAVE", "棋譜を保存…"},
+                                                                    {"HINT", "ヒント"},
+                                                                    {"MODORU", "戻"},
+                                                                    {"SUSUMU", "進"},
+                                                                    {"BANGOU", "手順番号表示"},
+                                                                    {"BGM", "BGM"},
+                                                                    {"KAISETU", "解説"},
+                                                                    {"VER", "バージョン情報"}};
     for (const auto& [control, text] : items) {
         QAction* a = f.action(control);
         ASSERT_NE(a, nullptr) << control;

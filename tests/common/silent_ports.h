@@ -42,7 +42,17 @@ struct SilentPorts final : Surface,
     }
 
     Ports ports() {
-        return Ports{*this, *this, *this, sound, *this, *this, *this, *this, *this, *this, 0, "home"};
+        return Ports{.surface = *this,
+                     .boxes = *this,
+                     .menu = *this,
+                     .sound = sound,
+                     .clock = *this,
+                     .browser = *this,
+                     .frame = *this,
+                     .program = *this,
+                     .about = *this,
+                     .dialogs = *this,
+                     .homePage = "home"};
     }
 
     FakeSoundLibrary sound;

@@ -45,7 +45,18 @@ class MarkedPoints final : public Surface {
 TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
     SilentPorts io;
     MarkedPoints board;
-    Form1 game(Ports{board, io, io, io.sound, io, io, io, io, io, io, 0, "home"});
+    Ports ports = io.ports();
+    Form1 game(Ports{.surface = board,
+                     .boxes = ports.boxes,
+                     .menu = ports.menu,
+                     .sound = ports.sound,
+                     .clock = ports.clock,
+                     .browser = ports.browser,
+                     .frame = ports.frame,
+                     .program = ports.program,
+                     .about = ports.about,
+                     .dialogs = ports.dialogs,
+                     .homePage = ports.homePage});
     game.Form_Load();
     game.KINSYU_Click();
     std::mt19937 rng(17);

@@ -35,7 +35,8 @@ std::vector<std::string> positions(const ScriptRun& r) {
 // The moves of a record file in order, as "B jj".
 std::vector<std::string> movesIn(const std::string& record) {
     std::vector<std::string> moves;
-    for (std::size_t at = record.find(';'); at != std::string::npos; at = record.find(';', at + 1)) {
+    for (std::size_t at = record.find(';'); at != std::string::npos;
+         at = record.find(';', at + 1)) {
         const std::string node = record.substr(at + 1, 5);
         if ((node[0] == 'B' || node[0] == 'W') && node[1] == '[' && node[4] == ']')
             moves.push_back(node.substr(0, 1) + " " + node.substr(2, 2));
@@ -68,18 +69,20 @@ TEST(RecordRoundTrip, RandomGamesSavedAndOpenedShowTheSamePositionsAtEveryStep) 
     constexpr int GAMES = 24;
     constexpr int PRESSES = 30;
     constexpr int STEPS = 2 * PRESSES + 1; // more than a game's moves
-    const std::array<GameKind, 3> kinds = {{{"TAIMAN", "PB[先手]PW[後手]"},
-                                            {"SENTE", "PB[MAN]PW[COM]"},
-                                            {"GOTE", "PB[COM]PW[MAN]"}}};
+    const std::array<GameKind, 3> kinds = {
+        {{"TAIMAN", "PB[先手]PW[後手]"}, {"SENTE", "PB[MAN]PW[COM]"}, {"GOTE", "PB[COM]PW[MAN]"}}};
     std::mt19937 rng(16);
     std::normal_distribution<double> near(10, 3);
-    const auto coordinate = [&] { return std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19); };
+    const auto coordinate = [&] {
+        return std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19);
+    };
     std::string script;
     std::string walkBack = "dump\n";
     for (int s = 0; s < STEPS; ++s)
         walkBack += "menu MODORU\ndump\n";
     for (int g = 0; g < GAMES; ++g) {
-        script += std::string("menu SAISYO\nmenu ") + kinds[static_cast<std::size_t>(g % 3)].start + "\n";
+        script +=
+            std::string("menu SAISYO\nmenu ") + kinds[static_cast<std::size_t>(g % 3)].start + "\n";
         for (int p = 0; p < PRESSES; ++p)
             script += press({coordinate(), coordinate()});
         const std::string file = "g" + std::to_string(g) + ".sgf";
@@ -121,8 +124,9 @@ TEST(RecordRoundTrip, RandomGamesSavedAndOpenedShowTheSamePositionsAtEveryStep) 
         const std::string& end = states[played];
         const bool over = field(end, "GameState") == "9";
         won += over ? 1 : 0;
-        const std::string result =
-            !over ? "RE[?]" : field(end, "LastStone") == "0" ? "RE[B+]" : "RE[W+]";
+        const std::string result = !over                            ? "RE[?]"
+                                   : field(end, "LastStone") == "0" ? "RE[B+]"
+                                                                    : "RE[W+]";
         const std::string head = "(;FF[4]GM[4]SZ[19]CA[UTF-8]AP[NarabeⅠ:" NARABE_VERSION "]DT[";
         const std::string date = record.substr(head.size(), 10);
         EXPECT_EQ(record.substr(0, head.size()), head);
@@ -192,9 +196,9 @@ TEST(Hint, MarksThePointTheComputerPlaysForTheSideToMove) {
 struct FileCase {
     const char* name;
     std::string bytes;
-    std::string refusal;      // the message, or empty when the record opens
-    std::vector<Pt> moves{};  // the moves it opens with, black first
-    bool won = false;         // its last move makes five
+    std::string refusal;     // the message, or empty when the record opens
+    std::vector<Pt> moves{}; // the moves it opens with, black first
+    bool won = false;        // its last move makes five
 };
 void PrintTo(const FileCase& c, std::ostream* os) {
     *os << c.name;
@@ -211,14 +215,14 @@ std::string record(const std::string& root, const std::vector<Pt>& moves) {
 
 // Black's row (8, 10), (9, 10) and column (10, 8), (10, 9): (10, 10) makes two threes. White
 // plays down the left edge.
-const std::vector<Pt> DOUBLE_THREE = {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8},
-                                      {1, 5},  {10, 9}, {1, 7}, {10, 10}};
+const std::vector<Pt> DOUBLE_THREE = {{8, 10}, {1, 1},  {9, 10}, {1, 3},  {10, 8},
+                                      {1, 5},  {10, 9}, {1, 7},  {10, 10}};
 // Black's row (7..9, 10) and column (10, 7..9): (10, 10) makes two fours.
-const std::vector<Pt> DOUBLE_FOUR = {{7, 10}, {1, 1}, {8, 10}, {1, 3},  {9, 10}, {1, 5}, {10, 7},
-                                     {1, 7},  {10, 8}, {1, 9}, {10, 9}, {1, 11}, {10, 10}};
+const std::vector<Pt> DOUBLE_FOUR = {{7, 10}, {1, 1},  {8, 10}, {1, 3},  {9, 10}, {1, 5},  {10, 7},
+                                     {1, 7},  {10, 8}, {1, 9},  {10, 9}, {1, 11}, {10, 10}};
 // Black's five down the left edge; white's four down column 11.
-const std::vector<Pt> FIVE = {{1, 1}, {11, 1}, {1, 2}, {11, 2}, {1, 3},
-                              {11, 3}, {1, 4}, {11, 4}, {1, 5}};
+const std::vector<Pt> FIVE = {{1, 1},  {11, 1}, {1, 2},  {11, 2}, {1, 3},
+                              {11, 3}, {1, 4},  {11, 4}, {1, 5}};
 
 std::string binaryBytes() {
     std::string b;
@@ -269,8 +273,8 @@ TEST_P(RecordFiles, OpenWithTheirMainLineOrAreRefusedChangingNothing) {
     else if (c.bytes != "<missing>")
         folder.writeFile("rec.sgf", c.bytes);
     // A game between two people is on the board before: (3, 3) and (4, 4).
-    const ScriptRun r = folder.run("menu TAIMAN\n" + alternate({{3, 3}}, {{4, 4}}) +
-                                   "dump\nopen rec.sgf\ndump\n");
+    const ScriptRun r =
+        folder.run("menu TAIMAN\n" + alternate({{3, 3}}, {{4, 4}}) + "dump\nopen rec.sgf\ndump\n");
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<long> dumps;
     for (std::size_t i = 0; i < r.lines.size(); ++i)
@@ -282,15 +286,15 @@ TEST_P(RecordFiles, OpenWithTheirMainLineOrAreRefusedChangingNothing) {
     const std::vector<std::string> after(r.lines.begin() + second, r.lines.begin() + second + 39);
     const std::vector<std::string> printed(r.lines.begin() + first + 39, r.lines.begin() + second);
     if (!c.refusal.empty()) {
-        EXPECT_EQ(printed, (std::vector<std::string>{"dsPlay\t禁止.wav",
-                                                     "msgbox\t棋譜\t" + c.refusal}));
+        EXPECT_EQ(printed,
+                  (std::vector<std::string>{"dsPlay\t禁止.wav", "msgbox\t棋譜\t" + c.refusal}));
         EXPECT_EQ(after, before);
         return;
     }
     std::vector<std::string> board(19, std::string(19, '.'));
     for (std::size_t i = 0; i < c.moves.size(); ++i)
-        board[static_cast<std::size_t>(c.moves[i].y - 1)][static_cast<std::size_t>(c.moves[i].x - 1)] =
-            i % 2 == 0 ? 'X' : 'O';
+        board[static_cast<std::size_t>(c.moves[i].y - 1)]
+             [static_cast<std::size_t>(c.moves[i].x - 1)] = i % 2 == 0 ? 'X' : 'O';
     for (std::size_t y = 0; y < 19; ++y)
         EXPECT_EQ(after[1 + y], "board\t" + board[y]) << "row " << y + 1;
     const std::string count = std::to_string(c.moves.size());
@@ -333,11 +337,13 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"off_the_board", "(;;B[jj];W[tj])", "2 手目：盤の外です"},
         FileCase{"double_three", record("", DOUBLE_THREE), "9 手目：3 * 3 です！打てません"},
         FileCase{"double_four", record("", DOUBLE_FOUR), "13 手目：4 * 4 です！打てません"},
-        FileCase{"move_after_a_five", record("", [] {
-                     std::vector<Pt> m = FIVE;
-                     m.push_back({11, 5});
-                     return m;
-                 }()),
+        FileCase{"move_after_a_five",
+                 record("",
+                        [] {
+                            std::vector<Pt> m = FIVE;
+                            m.push_back({11, 5});
+                            return m;
+                        }()),
                  "10 手目：五つ並んだあとの手です"},
         FileCase{"white_first", "(;;W[jj])", "1 手目：手番が違います"},
         FileCase{"a_pass", "(;;B[jj];W[])", "2 手目：点が読めません"},
@@ -365,7 +371,8 @@ void PrintTo(const CommandCase& c, std::ostream* os) {
 }
 
 // "禁手表示=ON" in Shift-JIS, after the two lines of the default file.
-const std::string BARRED_MARKS_ON = settingsBytes(false, false) + "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6=ON\r\n";
+const std::string BARRED_MARKS_ON =
+    settingsBytes(false, false) + "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6=ON\r\n";
 
 // The double three's moves before black's barred move: black to move, (10, 10) barred.
 const std::string BEFORE_DOUBLE_THREE =
@@ -435,26 +442,44 @@ TEST_P(RecordCommands, PrintWhatTheyDo) {
 INSTANTIATE_TEST_SUITE_P(
     Transcript, RecordCommands,
     ::testing::Values(
-        CommandCase{"save_with_no_move", "", "", "", "save rec.sgf\n",
+        CommandCase{"save_with_no_move",
+                    "",
+                    "",
+                    "",
+                    "save rec.sgf\n",
                     {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜がありません"}},
-        CommandCase{"save_menu_with_no_move", "", "", "", "menu KIFU_SAVE\n",
+        CommandCase{"save_menu_with_no_move",
+                    "",
+                    "",
+                    "",
+                    "menu KIFU_SAVE\n",
                     {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜がありません"}},
-        CommandCase{"save_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}),
-                    "menu KIFU_SAVE\n", {}},
-        CommandCase{"open_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}),
-                    "menu KIFU_OPEN\n", {}},
-        CommandCase{"save_over_a_folder", "", "<folder>", "menu TAIMAN\n" + press({3, 3}),
+        CommandCase{
+            "save_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}), "menu KIFU_SAVE\n", {}},
+        CommandCase{
+            "open_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}), "menu KIFU_OPEN\n", {}},
+        CommandCase{"save_over_a_folder",
+                    "",
+                    "<folder>",
+                    "menu TAIMAN\n" + press({3, 3}),
                     "save rec.sgf\n",
                     {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜を保存できませんでした"}},
         CommandCase{"hint_before_a_game", "", "", "", "menu HINT\n", REFUSED_NO_GAME},
-        CommandCase{"hint_after_a_five", "", record("GM[4]", FIVE), "open rec.sgf\n",
-                    "menu HINT\n", REFUSED_NO_GAME},
-        CommandCase{"hint_on_the_empty_board", "", "", "menu TAIMAN\n", "menu HINT\n",
+        CommandCase{"hint_after_a_five", "", record("GM[4]", FIVE), "open rec.sgf\n", "menu HINT\n",
+                    REFUSED_NO_GAME},
+        CommandCase{"hint_on_the_empty_board",
+                    "",
+                    "",
+                    "menu TAIMAN\n",
+                    "menu HINT\n",
                     {circle({10, 10}, 60, 12)}},
-        CommandCase{"hint_goes_before_the_next_command", "", "", "menu TAIMAN\nmenu HINT\n",
-                    "menu BGM\n",
-                    {"picture\tKARANAKATEN\t3450\t3200", "check\tBGM\t1",
-                     "dsPlayLooping\tBGM.wav"}},
+        CommandCase{
+            "hint_goes_before_the_next_command",
+            "",
+            "",
+            "menu TAIMAN\nmenu HINT\n",
+            "menu BGM\n",
+            {"picture\tKARANAKATEN\t3450\t3200", "check\tBGM\t1", "dsPlayLooping\tBGM.wav"}},
         CommandCase{"hint_goes_before_the_next_move", "", "", "menu TAIMAN\nmenu HINT\n",
                     press({10, 10}),
                     concat({{"picture\tKARANAKATEN\t3450\t3200", "picture\tKURONAKA\t3450\t3200",
@@ -479,14 +504,24 @@ INSTANTIATE_TEST_SUITE_P(
                             {circle({1, 7}, 50, 11)},
                             moveCount(8),
                             {"dsPlay\t石打音.wav", circle({10, 10}, 40, 12)}})},
-        CommandCase{"barred_marks_checked_in_a_game", "", BEFORE_DOUBLE_THREE, "open rec.sgf\n",
-                    "menu KINSYU\n", {"check\tKINSYU\t1", circle({10, 10}, 40, 12)}},
-        CommandCase{"barred_marks_unchecked", BARRED_MARKS_ON, BEFORE_DOUBLE_THREE,
-                    "open rec.sgf\n", "menu KINSYU\n",
+        CommandCase{"barred_marks_checked_in_a_game",
+                    "",
+                    BEFORE_DOUBLE_THREE,
+                    "open rec.sgf\n",
+                    "menu KINSYU\n",
+                    {"check\tKINSYU\t1", circle({10, 10}, 40, 12)}},
+        CommandCase{"barred_marks_unchecked",
+                    BARRED_MARKS_ON,
+                    BEFORE_DOUBLE_THREE,
+                    "open rec.sgf\n",
+                    "menu KINSYU\n",
                     {"check\tKINSYU\t0", "picture\tKARANAKATEN\t3450\t3200"}},
         // With no game no stone can be refused as barred: 最初 takes the marks away.
-        CommandCase{"barred_marks_go_with_the_game", BARRED_MARKS_ON, BEFORE_DOUBLE_THREE,
-                    "open rec.sgf\n", "menu SAISYO\n",
+        CommandCase{"barred_marks_go_with_the_game",
+                    BARRED_MARKS_ON,
+                    BEFORE_DOUBLE_THREE,
+                    "open rec.sgf\n",
+                    "menu SAISYO\n",
                     {"fill\t6915\t1940\t1800\t2600\t2", pointLine("KARAUEHIDARI", 1, 1),
                      pointLine("KARAHIDARINAKA", 1, 3), pointLine("KARAHIDARINAKA", 1, 5),
                      pointLine("KARAHIDARINAKA", 1, 7), pointLine("KARANAKA", 8, 10),

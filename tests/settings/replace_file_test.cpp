@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 
 struct ReplaceCase {
     const char* name;
-    fs::perms before;         // the old file's bits
-    rlim_t sizeLimit;         // a write past this many bytes fails; 0 for none
-    bool replaced;            // what replaceFile gives
+    fs::perms before; // the old file's bits
+    rlim_t sizeLimit; // a write past this many bytes fails; 0 for none
+    bool replaced;    // what replaceFile gives
 };
 
 TEST(ReplaceFile, WholeOrNotAtAllKeepingThePermissionBits) {

@@ -14,10 +14,10 @@ namespace narabe::help {
 
 // What the rules say about the point in question.
 enum class Verdict {
-    Wins,                // the stone makes exactly five: the game is won
-    NoWin,               // the stone makes six or more in a line: allowed, but no win
-    RefusedDoubleThree,  // refused as "3 * 3": two threes at once
-    RefusedDoubleFour,   // refused as "4 * 4": two fours at once (and no double three)
+    Wins,                 // the stone makes exactly five: the game is won
+    NoWin,                // the stone makes six or more in a line: allowed, but no win
+    RefusedDoubleThree,   // refused as "3 * 3": two threes at once
+    RefusedDoubleFour,    // refused as "4 * 4": two fours at once (and no double three)
     AllowedFiveWithFours, // makes five and two fours besides: allowed, and it wins
     BarredPointsMarked,   // no point in question: every point barred for the side to move,
                           // and no other, carries the barred points' mark

@@ -41,8 +41,7 @@ const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)"
 
 // Where the record dialogs start: the user's documents folder, else the home folder.
 QString recordFolder() {
-    const QString documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
@@ -50,7 +49,8 @@ QString recordFolder() {
 // cancelled.
 std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+    return std::filesystem::path(
+        QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
 } // namespace

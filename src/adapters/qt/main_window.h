@@ -86,7 +86,7 @@ class MainWindow final : public QMainWindow,
     SteadyClock sleeper_;
     std::array<QAction*, MENU_ITEM_COUNT> checkActions_{};
     std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart(); // as the game set them
-    QDialog* about_ = nullptr;                   // the about dialog while it is shown
+    QDialog* about_ = nullptr; // the about dialog while it is shown
     bool ended_ = false;
     int busy_ = 0; // game handlers running (nested ones inside a message box count too)
 };
