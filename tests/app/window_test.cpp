@@ -500,24 +500,53 @@ TEST(WindowSignals, InsideAHandlerTheShutdownRunsOnceAndTheProcessEndsAtOnce) {
 } // namespace
 } // namespace narabe
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QStandardPaths>
 
 namespace narabe {
 namespace {
 
+// An environment variable set for as long as the object lives.
+class Setting {
+  public:
+    Setting(const char* name, const QByteArray& value)
+        : name_(name), was_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~Setting() {
+        if (was_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+    Setting(const Setting&) = delete;
+    Setting& operator=(const Setting&) = delete;
+
+  private:
+    const char* name_;
+    bool was_;
+    QByteArray old_;
+};
+
 // The record dialogs: the save dialog proposes "棋譜_YYYYMMDD_HHMM.sgf" in the documents
 // folder, and a file of a Japanese name chosen in it is written; the open dialog's choice of
-// that file opens it. Every other box is closed as it comes.
+// that file opens it. Each file dialog is answered once; a box the dialog itself shows (a
+// file that exists, or is missing) is a failure, and cancels it. Every other box is closed
+// as it comes. The dialogs keep their history in the folder of the test.
 TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     app();
     GameFolder folder;
+    const Setting home("HOME", QFile::encodeName(QDir::currentPath()));
+    const Setting config("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + "/.config"));
+    fs::create_directory("Documents");
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     MainWindow window{sound, startPictures(1)};
     window.load();
     window.show();
     const fs::path chosen = fs::current_path() / "対局の棋譜.sgf";
     QString proposed;
+    QStringList unexpected;
     QTimer answer;
     answer.setInterval(20);
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -525,9 +554,17 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
         if (modal == nullptr) return;
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog == nullptr) {
+            if (auto* owner = qobject_cast<QFileDialog*>(modal->parentWidget())) {
+                unexpected << modal->windowTitle();
+                modal->close();
+                owner->reject();
+                return;
+            }
             modal->close();
             return;
         }
+        if (dialog->property("answered").toBool()) return;
+        dialog->setProperty("answered", true);
         if (dialog->acceptMode() == QFileDialog::AcceptSave)
             proposed = dialog->selectedFiles().value(0);
         dialog->selectFile(QString::fromStdString(chosen.string()));
@@ -542,7 +579,7 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     window.game().Form_MouseDown(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
     ASSERT_EQ(window.game().state().MoveCount, 2);
     trigger("KIFU_SAVE");
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QDir::currentPath() + "/Documents";
     EXPECT_TRUE(proposed.startsWith(documents + "/棋譜_")) << proposed.toStdString();
     EXPECT_TRUE(proposed.endsWith(".sgf")) << proposed.toStdString();
     EXPECT_EQ(proposed.size(), documents.size() + QStringLiteral("/棋譜_YYYYMMDD_HHMM.sgf").size());
@@ -555,6 +592,7 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     trigger("KIFU_OPEN");
     EXPECT_EQ(window.game().state().MoveCount, 2);
     EXPECT_EQ(window.game().state().MoveX(0), 9);
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
 }
 
 } // namespace
