@@ -8,19 +8,44 @@ set(NARABE_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/narabe)
 # component, which both the install and the package take.
 install(TARGETS narabe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS narabe RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
-# The sound module, which the program finds at ../LIBDIR/narabe1 from its own folder.
-install(TARGETS narabe_sound_module LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/narabe1)
+# The desktop entry. Debian puts /usr/games on its users' PATH, so the package's entry names
+# the program `narabe`, as the entry in packaging/ does. The bin folder of another prefix may
+# not be on the desktop session's PATH (~/.local/bin is not, by default): an install names the
+# program by its absolute path, written when it installs, so that any --prefix gets its own.
+set(desktop_entry ${NARABE_PACKAGING}/${NARABE_APP_ID}.desktop)
+install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        COMPONENT debian_program EXCLUDE_FROM_ALL)
+install(CODE "set(NARABE_DESKTOP_ENTRY [[${desktop_entry}]])
+              set(NARABE_ENTRY_DIR [[${CMAKE_INSTALL_DATADIR}/applications]])
+              set(NARABE_PROGRAM [[${CMAKE_INSTALL_BINDIR}/narabe]])
+              set(NARABE_STAGING [[${CMAKE_BINARY_DIR}/packaging/installed]])
+              include([[${PROJECT_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake]])"
+        COMPONENT program)
+
+# The sound module, in a folder of the game's own that the program finds from its own folder.
+install(TARGETS narabe_sound_module LIBRARY DESTINATION ${NARABE_INSTALL_MODULEDIR})
 install(FILES ${NARABE_ASSETS} DESTINATION ${NARABE_INSTALL_DATADIR})
-install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${NARABE_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The project's home page, where it has one on the web: the package's Homepage, the licence's
+# Source and the AppStream metadata take nothing else.
+set(packed ${CMAKE_BINARY_DIR}/packaging)
+if(NARABE_HOME_PAGE MATCHES "^https?://")
+    set(web_home_page ${NARABE_HOME_PAGE})
+endif()
+file(READ ${NARABE_PACKAGING}/${NARABE_APP_ID}.metainfo.xml metainfo)
+if(DEFINED web_home_page)
+    string(REPLACE "&" "&amp;" address "${web_home_page}")
+    string(REPLACE "<" "&lt;" address "${address}")
+    string(REPLACE "</launchable>\n" "</launchable>\n  <url type=\"homepage\">${address}</url>\n"
+           metainfo "${metainfo}")
+endif()
+file(WRITE ${packed}/${NARABE_APP_ID}.metainfo.xml "${metainfo}")
+install(FILES ${packed}/${NARABE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The manual page and the change log, compressed without a time stamp, so that the same
 # sources give the same bytes.
 find_program(GZIP gzip REQUIRED)
-set(packed ${CMAKE_BINARY_DIR}/packaging)
 foreach(name narabe.6 changelog)
     add_custom_command(OUTPUT ${packed}/${name}.gz
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${packed}
@@ -37,10 +62,14 @@ file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
 string(REGEX REPLACE "\n$" "" licence "${licence}")
 string(REGEX REPLACE "\n\n" "\n.\n" licence "${licence}")
 string(REGEX REPLACE "\n" "\n " licence "${licence}")
+set(source "")
+if(DEFINED web_home_page)
+    set(source "Source: ${web_home_page}\n")
+endif()
 file(WRITE ${packed}/copyright
      "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
      "Upstream-Name: NarabeI\n"
-     "Source: https://narabe1.example.org/\n\n"
+     "${source}\n"
      "Files: *\n"
      "Copyright: 2026 The NarabeI developers\n"
      "License: Expat\n"
@@ -61,10 +90,14 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://narabe1.example.org/)
-# The libraries' packages come from dpkg-shlibdeps; the window's serif face is a font.
+if(DEFINED web_home_page)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${web_home_page})
+endif()
+# The libraries' packages come from dpkg-shlibdeps; the window's serif face is a font. 解説
+# opens the help page with xdg-open, which finds the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-mincho)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "five in a row on a 19 x 19 board, with a Japanese interface

@@ -20,7 +20,7 @@ namespace narabe {
 
 class Form1 {
   public:
-    explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage) {}
+    explicit Form1(Ports io) : io_(io), form2_(io.browser, io.about, io.homePage, st_.StartDir) {}
 
     // Window events.
     void Form_Load();

@@ -5,17 +5,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string_view>
 
 namespace narabe {
 
-// The largest WAV file image a buffer is made from: the library measures memory in 32-bit
-// signed sizes. A larger image never decodes, so the sound module does not even read a
-// larger file and hands over an empty image instead.
-inline constexpr std::size_t MAX_SOUND_IMAGE_BYTES =
-    static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+// The largest WAV file image a buffer is made from: 4 MiB. The game's largest sound, the
+// music, is 1.2 MB (27 s at 22,050 Hz, mono, 16-bit); the bound leaves room for a sound file
+// replaced by a user's three times as large, and keeps what five sounds may cost in memory
+// (the image, its decoded samples and a conversion) to tens of MB. A larger image never
+// decodes, so the sound module does not even read a larger file, or allocate for it, and
+// hands over an empty image instead.
+inline constexpr std::size_t MAX_SOUND_IMAGE_BYTES = std::size_t{4} * 1024 * 1024;
 
 class SoundLibrary {
   public:

@@ -46,12 +46,4 @@ inline constexpr std::array<Axis, 4> AXES = {{
     {Dir::左下, Dir::右上},
 }};
 
-// The four axes in the order the double-four and double-three checks take them.
-inline constexpr std::array<Axis, 4> RULE_AXES = {{
-    {Dir::左, Dir::右},
-    {Dir::上, Dir::下},
-    {Dir::左上, Dir::右下},
-    {Dir::左下, Dir::右上},
-}};
-
 } // namespace narabe

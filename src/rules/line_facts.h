@@ -6,7 +6,7 @@
 // further than five cells is too long for any shape the game looks for). So each line is
 // read as ten cells, each of them the side's own stone, an empty point, or neither (the other
 // side's stone, or no point of the board), and the facts of all 3^10 such lines are worked
-// out once, by walking the line exactly as the probes do, into a table.
+// out into a table on first use.
 #pragma once
 
 #include "state/types.h"

@@ -1,5 +1,7 @@
-// The sixteen line probes every rule is built on. A run-length probe counts the stones of
-// a code next to a point in one direction, not counting the point itself. An end-cell probe
+// The sixteen line probes: the five check and the winning-line blink walk the board with
+// them, and the tests hold the line facts behind the other checks against them. A
+// run-length probe counts the stones of a code next to a point in one direction, not
+// counting the point itself. An end-cell probe
 // walks from the point itself while the cells hold the code and returns the code of the
 // cell where it stops; reaching the board edge stops it on the edge cell, so a result equal
 // to EMPTY always means an open end. All take (code, x, y) with x, y in 1..19, and only read.

@@ -1,9 +1,11 @@
-// The help page's path.
+// The home page and the help page's path.
 #include "support/help.h"
 
 #include <filesystem>
 
 namespace narabe {
+
+const std::string_view HOME_PAGE = NARABE_HOME_PAGE;
 
 std::string helpPagePath(std::string_view startDir) {
     std::string path(startDir);

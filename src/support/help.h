@@ -6,8 +6,9 @@
 
 namespace narabe {
 
-// The maker's home page, opened from the about dialog.
-inline constexpr std::string_view HOME_PAGE = "https://narabe1.example.org/";
+// The maker's home page, opened from the about dialog, as the build sets it; empty while the
+// project has no site of its own, and the dialog then opens the help page.
+extern const std::string_view HOME_PAGE;
 
 // The help page: the start-up folder, the platform's path separator, "Narabe1.htm".
 std::string helpPagePath(std::string_view startDir);

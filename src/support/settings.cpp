@@ -164,7 +164,7 @@ std::optional<fs::path> linkTarget(fs::path file) {
 std::optional<fs::path> writableDestination(const fs::path& file) {
     std::error_code error;
     if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-    auto target = linkTarget(file); // not const: it is moved out
+    auto target = linkTarget(file);
     if (!target) return std::nullopt;
     const RegularFile found = openRegular(*target, FileAccess::READ, Links::REFUSE);
     if (!found.file || !found.ownedByUser || !readLines(found, hasEquals)) return std::nullopt;

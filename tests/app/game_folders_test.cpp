@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QUrl>
+
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -130,6 +133,24 @@ TEST(GameFolders, SettingsFolderIsMadeForTheUserAloneAndOnlyWhereMissing) {
     makeSettingsFolder({});
     fs::current_path(before);
     EXPECT_EQ(std::distance(fs::directory_iterator(existing), fs::directory_iterator()), 1);
+}
+
+// The help page's URL keeps every byte of its folder's name, and Qt hands it on unchanged.
+TEST(GameFolders, FileUrlIsMadeFromThePathsBytes) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/home/user/narabe/Narabe1.htm", "file:///home/user/narabe/Narabe1.htm"},
+        // A folder name in Latin-1, which is not UTF-8.
+        {"/tmp/caf\xe9 dir/Narabe1.htm", "file:///tmp/caf%E9%20dir/Narabe1.htm"},
+        {"/home/\xe3\x83\xa6/Narabe1.htm", "file:///home/%E3%83%A6/Narabe1.htm"},
+        {"/a/100%/#1?x=y;z/Narabe1.htm", "file:///a/100%25/%231%3Fx%3Dy%3Bz/Narabe1.htm"},
+    };
+    for (const auto& [path, url] : cases) {
+        EXPECT_EQ(fileUrl(path), url) << path;
+        EXPECT_EQ(
+            QUrl::fromEncoded(QByteArray::fromStdString(fileUrl(path))).toEncoded().toStdString(),
+            url)
+            << path;
+    }
 }
 
 } // namespace

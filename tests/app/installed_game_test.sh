@@ -36,6 +36,10 @@ sounds=("その他.wav" "禁止.wav" "石打音.wav" "終局.wav" "BGM.wav")
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+# No session bus: without an address the D-Bus library starts one of its own (dbus-launch,
+# where dbus-x11 is installed) that outlives the game, and strace -f, following it, would
+# never end. An address where nothing listens makes every connection fail at once.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 mkdir -p "$HOME"
 start_xvfb "$work/xvfb.log"
 printf '\x8e\xe8\x8f\x87\x94\xd4\x8d\x86\x95\x5c\x8e\xa6=OFF\r\nBGM=OFF\r\n' >"$work/default.ini"
@@ -102,6 +106,7 @@ installed)
     for s in "${sounds[@]}"; do
         awaitOpened "$data/$s" || fail "$s was not read from $data"
     done
+    awaitOpened "$prefix/libexec/narabe1/narabe-sound.so" || fail "no sound module from the prefix"
     class=$(sed -n 's/^StartupWMClass=//p' "$prefix"/share/applications/*.desktop)
     xprop -id "$window" WM_CLASS | grep -qF "\"$class\"" ||
         fail "the window's class is not the desktop entry's $class"

@@ -42,9 +42,12 @@ export DISPLAY=:$number
 await "the X server" xdotool getmouselocation
 
 # Runs the program with the given arguments until the board on the screen passes the
-# screen check with the expectations in $expect, then ends it with Esc.
+# screen check with the expectations in $expect, then ends it with Esc. No session bus (an
+# address where nothing listens): without one the D-Bus library would start a bus of its
+# own, where dbus-x11 is installed, that outlives the test.
 run_window() {
-    SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$narabe" "$@" >narabe.log 2>&1 &
+    DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus SDL_AUDIODRIVER=dummy \
+        QT_QPA_PLATFORM=xcb "$narabe" "$@" >narabe.log 2>&1 &
     npid=$!
     window=$(timeout "$deadline" xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1) || true
     [ -n "$window" ] || { echo "FAIL no window was mapped"; cat narabe.log; exit 1; }

@@ -5,21 +5,26 @@
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/window_style.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "render/layout.h"
 #include "render/palette.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QTimer>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -108,7 +113,7 @@ struct Fixture {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     Fixture() {
         window.load();
         window.show();
@@ -237,6 +242,114 @@ TEST(Window, CheckMarksFollowTheGameNotTheClick) {
     EXPECT_FALSE(numbers->isChecked());
 }
 
+// Each drawing call changes exactly its rectangle of the image: a filled rectangle with both
+// corner pixels, a picture to its last row and column. A refresh shows on the screen, at
+// once and without the event loop (as during the computer's pause), everything drawn since
+// the last one. Each row draws what differs from what is there, so that a pixel not drawn,
+// or drawn but not shown, stays visibly old.
+TEST(Window, DrawingReachesTheEdgesOfItsRectangleAndRefreshShowsIt) {
+    app();
+    Fixture f;
+    BoardView& view = f.window.view();
+    const struct {
+        const char* name;
+        std::function<void(BoardView&)> draw;
+        QRect filled;                   // the logical pixels a fill covers, or where a picture goes
+        std::optional<Colour> colour;   // of the fill
+        std::optional<Picture> picture; // copied
+    } rows[] = {
+        {"fill",
+         [](BoardView& v) { v.fillRect(6915, 1940, 1500, 300, Colour{12}); },
+         QRect(QPoint(461, 129), QPoint(561, 149)),
+         Colour{12},
+         {}},
+        {"fill at the image's corner",
+         [](BoardView& v) { v.fillRect(8430, 7020, 600, 600, Colour{9}); },
+         QRect(QPoint(562, 468), QPoint(591, 487)),
+         Colour{9},
+         {}},
+        {"a cell on the side panel",
+         [](BoardView& v) { v.copyPicture(Picture::KARANAKATEN, 7500, 4200); },
+         QRect(500, 280, 21, 21),
+         {},
+         Picture::KARANAKATEN},
+        {"the title past the image's edge",
+         [](BoardView& v) { v.copyPicture(Picture::PG_NAME, 8100, 7000); },
+         {},
+         {},
+         {}},
+        // The column letters at a whole pixel put antialiased ink a pixel beyond their box.
+        {"a text and a circle, one refresh",
+         [](BoardView& v) {
+             v.drawText(300, 4500, COLUMN_LETTERS_TEXT.size, Colour{14}, COLUMN_LETTERS);
+             v.fillCircle(4500, 4500, 120, Colour{13});
+         },
+         {},
+         {},
+         {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.draw(view);
+        const QImage& image = view.image();
+        const QRect& r = row.filled;
+        if (row.colour) {
+            for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+                EXPECT_EQ(pixelAt(image, corner), rgb(*row.colour))
+                    << corner.x() << "," << corner.y();
+            for (const QPoint beyond :
+                 {r.topRight() + QPoint(1, 0), r.bottomLeft() + QPoint(0, 1)}) {
+                if (image.rect().contains(beyond)) {
+                    EXPECT_NE(pixelAt(image, beyond), rgb(*row.colour))
+                        << beyond.x() << "," << beyond.y();
+                }
+            }
+        }
+        if (row.picture) {
+            const QImage picture =
+                drawPicture(*row.picture, 1).convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(picture.size(), r.size());
+            EXPECT_EQ(image.copy(r), picture);
+        }
+        view.refresh();
+        const QImage shown = view.screen()
+                                 ->grabWindow(f.window.winId())
+                                 .toImage()
+                                 .copy(QRect(view.mapTo(&f.window, QPoint(0, 0)), view.size()))
+                                 .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), image.size());
+        int differing = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                differing += shown.pixel(x, y) != image.pixel(x, y) ? 1 : 0;
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+// Esc ends the game, and no other key does; a key's text reaches the game as its character
+// code, which for Esc is 27 as well.
+TEST(Window, OnlyEscEndsTheGame) {
+    app();
+    const struct {
+        Qt::Key key;
+        const char* text;
+        bool ends;
+    } keys[] = {
+        {Qt::Key_Escape, "\x1b", true}, {Qt::Key_Escape, "", true},  {Qt::Key_Return, "\r", false},
+        {Qt::Key_Enter, "\r", false},   {Qt::Key_Space, " ", false}, {Qt::Key_Q, "q", false},
+    };
+    for (const auto& k : keys) {
+        Fixture f;
+        QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier, QString::fromLatin1(k.text));
+        QApplication::sendEvent(&f.window, &press);
+        EXPECT_EQ(f.window.ended(), k.ends) << "key " << k.key;
+    }
+    // The window that ended asked the application to quit, which Qt keeps until its event
+    // loop runs next: run it once, so that the later tests' dialogs and loops run.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 #ifdef __linux__
 // Whether a library whose path holds `part` is loaded in this process.
 bool libraryLoaded(std::string_view part) {
@@ -282,7 +395,7 @@ TEST(Window, AtTwiceTheDensityEveryPictureIsDrawnAtThatResolution) {
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
     BoxCloser boxes;
-    MainWindow window{sound, startPictures(2)};
+    MainWindow window{sound, PictureSet(2)};
     window.load();
     const QImage& img = window.view().image();
     EXPECT_EQ(img.devicePixelRatio(), 2.0);
@@ -320,15 +433,19 @@ TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
     app();
     GameFolder folder;
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     window.load();
     window.show();
     QString title;
     QStringList buttons;
     QSize size;
-    QTimer::singleShot(100, [&] {
+    // Looks for the dialog until it is shown, however long that takes.
+    QTimer look;
+    look.setInterval(20);
+    QObject::connect(&look, &QTimer::timeout, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (dialog == nullptr) return;
+        look.stop();
         title = dialog->windowTitle();
         size = dialog->size();
         for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
@@ -336,6 +453,7 @@ TEST(Window, AboutDialogIsModalAndItsOkButtonClosesIt) {
             if (b->text() == QStringLiteral("O K")) b->click();
         }
     });
+    look.start();
     QAction* ver = window.findChild<QAction*>(QStringLiteral("VER"));
     ASSERT_NE(ver, nullptr);
     ver->trigger(); // returns once the dialog has been closed
@@ -420,7 +538,7 @@ constexpr std::string_view SHUTDOWN =
 struct WatchedGame {
     GameFolder folder;
     SignallingSound sound;
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     SignalWatch watch{[this] { window.endOnSignal(); }};
     WatchedGame(int signal, std::int32_t raiseOnPlay) : sound(signal, raiseOnPlay) {
         window.load();
@@ -449,6 +567,31 @@ TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
         EXPECT_THAT(game.sound.record, ::testing::EndsWith(SHUTDOWN)) << "signal " << signal;
         EXPECT_EQ(game.sound.record.find("dsFree"), game.sound.record.size() - SHUTDOWN.size())
             << "the shutdown runs once";
+    }
+    // The watch left the signals ignored, as a program that ends does; this one goes on.
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(signal, SIG_DFL);
+}
+
+// Once the shutdown has begun, a second signal is absorbed: the watch goes with the window,
+// and what is left of the shutdown after it still ends with status 0.
+TEST(WindowSignals, ASecondSignalDuringTheShutdownIsAbsorbed) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        EXPECT_EXIT(
+            {
+                app();
+                {
+                    WatchedGame game(signal, 0);
+                    std::raise(signal);
+                    for (int i = 0; i < 100 && !game.window.ended(); ++i)
+                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                }
+                std::raise(signal);
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << "signal " << signal;
     }
 }
 

@@ -12,8 +12,12 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace narabe {
 namespace {
@@ -38,9 +42,58 @@ TEST(Icon, EverySizeShowsBothStonesOnTheWoodWithTransparentCorners) {
         EXPECT_TRUE(wood.red() > 200 && wood.green() > 180 && wood.blue() < 150)
             << size << " " << wood.name().toStdString();
         EXPECT_EQ(wood.alpha(), 255) << size;
-        EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << size;
-        EXPECT_EQ(icon.pixelColor(size - 1, size - 1).alpha(), 0) << size;
-        EXPECT_EQ(icon.pixelColor(size / 2, 0).alpha(), 0) << size; // the margin
+        // The rounded corners; at 16 pixels the board fills the icon and its corners are
+        // cut by less than a pixel.
+        EXPECT_LT(icon.pixelColor(0, 0).alpha(), size == 16 ? 128 : 1) << size;
+        EXPECT_LT(icon.pixelColor(size - 1, size - 1).alpha(), size == 16 ? 128 : 1) << size;
+        if (size > 16) {
+            EXPECT_EQ(icon.pixelColor(size / 2, 0).alpha(), 0) << size; // the margin
+        }
+    }
+}
+
+// How far a colour is from grey: the wood is 110 levels from it, the stones and lines 0.
+int chroma(QColor c) {
+    return std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+}
+
+// At 16 and 32 pixels the icon is drawn for its size, not scaled down: each edge of the board
+// crosses the two grid lines as two pixels of the lines' own black, one pixel wide, and no
+// stone reaches the edge (a pixel that is not mostly wood is a line's); on the diagonal from
+// the board's upper-left corner the first pixel that is not mostly wood is the black stone's
+// dark rim, not its highlight faded into the wood.
+TEST(Icon, SmallSizesHaveWholePixelLinesAndStonesInsideTheBoard) {
+    constexpr int MOSTLY_WOOD = 90; // chroma
+    for (int size : {16, 32}) {
+        const QImage icon = drawIcon(size);
+        int edge = 0; // the first row whose middle is wholly on the board
+        while (icon.pixelColor(size / 2, edge).alpha() < 255)
+            ++edge;
+        const int far = size - 1 - edge;
+        const std::array<std::function<QPoint(int)>, 4> edges = {
+            [&](int i) { return QPoint(i, edge); }, [&](int i) { return QPoint(i, far); },
+            [&](int i) { return QPoint(edge, i); }, [&](int i) { return QPoint(far, i); }};
+        for (std::size_t e = 0; e < edges.size(); ++e) {
+            std::vector<int> notWood;
+            for (int i = 0; i < size; ++i) {
+                const QColor c = icon.pixelColor(edges[e](i));
+                if (c.alpha() < 255 || chroma(c) >= MOSTLY_WOOD) continue;
+                notWood.push_back(i);
+                EXPECT_EQ(c.name(QColor::HexArgb).toStdString(), "#ff000000")
+                    << size << " px, edge " << e << ", pixel " << i;
+            }
+            EXPECT_EQ(notWood.size(), 2u) << size << " px, edge " << e;
+            if (notWood.size() == 2) {
+                EXPECT_GT(notWood[1] - notWood[0], 1) << size;
+            }
+        }
+        for (int k = edge;; ++k) {
+            ASSERT_LT(k, size / 2) << size << " px: no black stone on the diagonal";
+            const QColor c = icon.pixelColor(k, k);
+            if (c.alpha() < 255 || chroma(c) >= MOSTLY_WOOD) continue;
+            EXPECT_LT(c.lightness(), 100) << size << " px, pixel " << k << " " << c.name().toStdString();
+            break;
+        }
     }
 }
 

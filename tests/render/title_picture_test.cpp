@@ -133,13 +133,11 @@ TEST_P(TitlePicture, EndsWithTheNumeralStandingApart) {
 INSTANTIATE_TEST_SUITE_P(Scales, TitlePicture, ::testing::Values(1, 2, 3),
                          [](const auto& p) { return "x" + std::to_string(p.param); });
 
-// With or without the start-up's pictures drawn ahead on another thread, the set gives each
-// picture at its own place, as drawn on this thread.
+// The set gives each picture at its own place, as drawn at its scale.
 TEST(PictureSet, HoldsEveryPictureDrawnAtItsScale) {
     ensureGuiApp();
-    for (const auto& [scale, ahead] : {std::pair{1, false}, {2, false}, {1, true}, {2, true}}) {
+    for (const int scale : {1, 2}) {
         PictureSet set(scale);
-        if (ahead) set.drawAhead(START_PICTURES);
         EXPECT_EQ(set.scale(), scale);
         for (int i = 0; i < PICTURE_COUNT; ++i) {
             const auto p = static_cast<Picture>(i);

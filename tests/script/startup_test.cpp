@@ -166,6 +166,9 @@ TEST(ScriptInput, UnparsableLineEndsTheRunWithStatusTwoAfterTheTranscriptSoFar) 
         {"press 1e3 5\n", 1},
         {"menu NOSUCH\n", 1},
         {"key x\n", 1},
+        // A key code beyond 32 bits is refused, not wrapped around to Esc (27).
+        {"key 4294967323\n", 1},
+        {"key -4294967269\n", 1},
         {"button Command3\n", 1},
         {"# c\n\n  dump extra\n", 3},
         // A line longer than 1 MiB is refused however well it would parse.
@@ -225,13 +228,17 @@ TEST(ScriptInput, ReadsRegularFilesAndPipesAndRefusesDevices) {
     ScriptFolder folder;
     folder.writeFile("s", "dump\n");
     folder.writeFile("mib", "dump" + std::string(1024 * 1024 - 4, ' ') + "\r\n");
+    folder.writeFile("mib-lf", "dump" + std::string(1024 * 1024 - 4, ' ') + "\n");
+    folder.writeFile("mib-last", "dump\ndump" + std::string(1024 * 1024 - 4, ' '));
     ASSERT_EQ(::mkfifo((folder.path() / "p").c_str(), 0600), 0);
     // The runner in the background reads the pipe that cat then writes.
     const std::string catIntoPipe = " & cat '" + (folder.path() / "s").string() + "' > '" +
                                     (folder.path() / "p").string() + "'; wait $!";
     const std::vector<std::pair<std::string, int>> runs = {
         {"s >/dev/null", 0},
-        {"mib >/dev/null", 0}, // a line of 1 MiB and a CR
+        {"mib >/dev/null", 0},      // a line of 1 MiB and a CR
+        {"mib-lf >/dev/null", 0},   // a line of 1 MiB
+        {"mib-last >/dev/null", 0}, // a last line of 1 MiB without a line end
         {"- < mib >/dev/null", 0},
         {"- < s >/dev/null", 0},
         {"p >/dev/null" + catIntoPipe, 0},

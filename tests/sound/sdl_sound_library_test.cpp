@@ -256,8 +256,8 @@ TEST(SdlSoundLibraryOutput, ClosesByItselfWhenNothingPlaysAndOpensForTheNextPlay
 }
 
 TEST_F(SdlSoundLibraryTest, APlayWhileTheOutputIsBeingClosedStillPlays) {
-    // The dummy driver has a single output, which cannot be opened again until the closer
-    // thread has finished closing it: the play must wait for that, not fail.
+    // The dummy driver has a single output, which cannot be opened again until it has been
+    // closed: a play right after the close must wait for it, not fail.
     const std::int32_t blip = library.dsCreateDSB(device, toneWave(0.01), EFFECT, "blip");
     const std::int32_t tone = longTone();
     for (int i = 0; i < 3; ++i) {
@@ -265,7 +265,7 @@ TEST_F(SdlSoundLibraryTest, APlayWhileTheOutputIsBeingClosedStillPlays) {
         for (int wait = 0; wait < 10000 && library.isOutputOpen(); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         ASSERT_FALSE(library.isOutputOpen()) << "round " << i;
-        library.dsPlay(tone); // the closing has only begun
+        library.dsPlay(tone); // the output was closed just now
         EXPECT_TRUE(library.isOutputOpen()) << "round " << i;
         EXPECT_EQ(library.playingChannels(tone), 1) << "round " << i;
         library.dsStop(tone);
@@ -283,7 +283,8 @@ TEST_F(SdlSoundLibraryTest, ALoopKeepsTheOutputOpen) {
 
 TEST_F(SdlSoundLibraryTest, SoundsEndingWhileOthersStartNeverStopTheLibrary) {
     // Sounds shorter than one buffer of the output end while the next calls come, so the
-    // closing thread and the calls keep meeting; every call must still return.
+    // closes the output's callback asks for and the calls keep meeting; every call must
+    // still return.
     const std::int32_t blip = library.dsCreateDSB(device, toneWave(0.001), EFFECT, "blip");
     const std::int32_t tone = longTone();
     for (int i = 0; i < 400; ++i) {

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -146,6 +147,11 @@ TEST_F(SoundModuleTest, AnEmptyOrLargeFileIsReadWhole) {
     for (std::size_t i = 0; i < large.size(); ++i)
         large[i] = static_cast<std::byte>(i * 7 + i / 256);
     write("large.wav", large);
+    // The largest file a buffer is made from.
+    std::vector<std::byte> largest(MAX_SOUND_IMAGE_BYTES);
+    for (std::size_t i = 0; i < largest.size(); ++i)
+        largest[i] = static_cast<std::byte>(i * 13 + i / 4096);
+    write("largest.wav", largest);
     // A file that reports a size of 0 but has bytes: it is read to its end all the same.
     fs::create_symlink("/proc/self/environ", "proc.wav");
     std::ifstream environ("/proc/self/environ", std::ios::binary);
@@ -157,24 +163,74 @@ TEST_F(SoundModuleTest, AnEmptyOrLargeFileIsReadWhole) {
     load("empty.wav");
     load("large.wav");
     load("proc.wav");
-    ASSERT_EQ(library.creates.size(), 3u);
+    load("largest.wav");
+    ASSERT_EQ(library.creates.size(), 4u);
     EXPECT_TRUE(library.creates[0].image.empty());
     EXPECT_EQ(library.creates[1].image, large);
     EXPECT_EQ(library.creates[2].image, environBytes);
+    EXPECT_EQ(library.creates[3].image, largest);
 }
 
-// A file larger than any buffer is not read: the library gets an empty image, which decodes
-// to nothing, and nobody is warned. The file is sparse, so it takes no room on the disk.
+// How many bytes this process has read from files so far.
+std::uint64_t bytesRead() {
+    std::ifstream io("/proc/self/io");
+    for (std::string field; io >> field;) {
+        std::uint64_t value = 0;
+        io >> value;
+        if (field == "rchar:") return value;
+    }
+    return 0;
+}
+
+// A WAV header declaring `dataBytes` of samples, followed by nothing.
+std::vector<std::byte> headerDeclaring(std::uint32_t dataBytes) {
+    std::vector<std::byte> header;
+    const auto put = [&header](std::string_view tag, std::uint32_t value) {
+        for (char c : tag)
+            header.push_back(static_cast<std::byte>(c));
+        for (int shift = 0; shift < 32; shift += 8)
+            header.push_back(static_cast<std::byte>(value >> shift));
+    };
+    put("RIFF", 36 + dataBytes);
+    for (char c : std::string_view("WAVE"))
+        header.push_back(static_cast<std::byte>(c));
+    put("fmt ", 16);
+    for (std::uint32_t field : {0x00010001u, 22050u, 44100u, 0x00100002u}) // PCM, mono, 16-bit
+        for (int shift = 0; shift < 32; shift += 8)
+            header.push_back(static_cast<std::byte>(field >> shift));
+    put("data", dataBytes);
+    return header;
+}
+
+// A file larger than any buffer is neither read nor allocated for: the library gets an empty
+// image, which decodes to nothing, and nobody is warned. The files are sparse, so they take
+// no room on the disk, and the one whose header declares 1.5 GiB of samples would take
+// seconds and gigabytes to read.
 TEST_F(SoundModuleTest, AFileTooLargeForABufferGoesOverAsAnEmptyImage) {
-    write("BGM.wav", everyByte());
-    fs::resize_file("BGM.wav", MAX_SOUND_IMAGE_BYTES + 1);
-    library.buffer = 0;
-    EXPECT_EQ(load("BGM.wav", 1), 0);
-    ASSERT_EQ(library.creates.size(), 1u);
-    EXPECT_TRUE(library.creates[0].image.empty());
-    EXPECT_EQ(library.creates[0].mode, 1);
-    EXPECT_EQ(library.creates[0].source, "BGM.wav");
-    EXPECT_TRUE(boxes.warnings.empty());
+    constexpr std::uint32_t HUGE_DATA = 1536u * 1024 * 1024;
+    const struct {
+        const char* name;
+        std::vector<std::byte> start;
+        std::uintmax_t size;
+    } files[] = {
+        {"one byte more than the largest buffer", everyByte(), MAX_SOUND_IMAGE_BYTES + 1},
+        {"a header declaring 1.5 GiB", headerDeclaring(HUGE_DATA), 44 + std::uintmax_t{HUGE_DATA}},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        write("BGM.wav", file.start);
+        fs::resize_file("BGM.wav", file.size);
+        library.creates.clear();
+        library.buffer = 0;
+        const std::uint64_t before = bytesRead();
+        EXPECT_EQ(load("BGM.wav", 1), 0);
+        EXPECT_LT(bytesRead() - before, 65536u);
+        ASSERT_EQ(library.creates.size(), 1u);
+        EXPECT_TRUE(library.creates[0].image.empty());
+        EXPECT_EQ(library.creates[0].mode, 1);
+        EXPECT_EQ(library.creates[0].source, "BGM.wav");
+        EXPECT_TRUE(boxes.warnings.empty());
+    }
 }
 
 TEST_F(SoundModuleTest, ALinkToAFileCountsAsTheFile) {

@@ -121,6 +121,8 @@ std::vector<BadWave> badWaves() {
         badFormat("0 bits", with([](FormatFields& f) { f.bits = 0; })),
         badFormat("rate 0", with([](FormatFields& f) { f.rate = 0; })),
         badFormat("rate 4000", with([](FormatFields& f) { f.rate = 4000; })),
+        badFormat("rate 7999", with([](FormatFields& f) { f.rate = 7999; })),
+        badFormat("rate 96001", with([](FormatFields& f) { f.rate = 96001; })),
         badFormat("rate 192000", with([](FormatFields& f) { f.rate = 192000; })),
         badFormat("rate 0xFFFFFFFF", with([](FormatFields& f) { f.rate = 0xFFFFFFFFu; })),
         badFormat("block size wrong", with([](FormatFields& f) { f.blockAlign = 4; })),
@@ -141,12 +143,22 @@ std::vector<GoodWave> goodWaves() {
         f.rate = 44100;
     });
     const FormatFields mono8 = with([](FormatFields& f) { f.bits = 8; });
+    // The lowest and the highest rate accepted.
+    const FormatFields slowest = with([](FormatFields& f) { f.rate = 8000; });
+    const FormatFields fastest = with([](FormatFields& f) {
+        f.channels = 2;
+        f.rate = 96000;
+    });
     const FormatFields cbSize = with([](FormatFields& f) { f.extraBytes = 2; });
     return {
         {"16-bit mono 22050", riff(goodBody()), 1, 22050, 16, FRAMES},
         {"8-bit stereo 11025", riff(join({fmtChunk(stereo8), dataChunk(stereo8)})), 2, 11025, 8,
          FRAMES},
         {"16-bit stereo 44100", riff(join({fmtChunk(stereo16), dataChunk(stereo16)})), 2, 44100, 16,
+         FRAMES},
+        {"16-bit mono 8000", riff(join({fmtChunk(slowest), dataChunk(slowest)})), 1, 8000, 16,
+         FRAMES},
+        {"16-bit stereo 96000", riff(join({fmtChunk(fastest), dataChunk(fastest)})), 2, 96000, 16,
          FRAMES},
         {"fmt with extension size", riff(join({fmtChunk(cbSize), dataChunk()})), 1, 22050, 16,
          FRAMES},

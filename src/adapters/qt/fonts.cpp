@@ -2,9 +2,6 @@
 #include "adapters/qt/fonts.h"
 
 #include "adapters/qt/pictures/serif_font.h"
-#include "render/layout.h"
-
-#include <QFontMetrics>
 
 namespace narabe {
 
@@ -27,11 +24,6 @@ QFont windowFont(int points) {
     f.setStyleHint(QFont::Serif);
     f.setPixelSize(qMax(1, qRound(points * PIXELS_PER_POINT)));
     return f;
-}
-
-void prepareWindowFont() {
-    const QFontMetrics metrics(windowFont(ROW_NUMBER_SIZE));
-    static_cast<void>(metrics.horizontalAdvance(QStringLiteral("Ａ１")));
 }
 
 } // namespace narabe

@@ -98,4 +98,22 @@ void makeSettingsFolder(const GameFolders& folders) {
         if (::mkdir(dir.c_str(), S_IRWXU) != 0) return;
 }
 
+std::string fileUrl(std::string_view path) {
+    constexpr std::string_view HEX = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+            (byte >= '0' && byte <= '9') ||
+            std::string_view("-._~/").find(c) != std::string_view::npos) {
+            url += c;
+        } else {
+            url += '%';
+            url += HEX[byte >> 4];
+            url += HEX[byte & 15];
+        }
+    }
+    return url;
+}
+
 } // namespace narabe

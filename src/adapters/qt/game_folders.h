@@ -6,6 +6,8 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace narabe {
 
@@ -45,5 +47,10 @@ FolderFacts processFolderFacts();
 // user alone (mode 0700). Does nothing when the settings stay in the current directory.
 // A folder that cannot be made is left to the settings file's own failure handling.
 void makeSettingsFolder(const GameFolders& folders);
+
+// The file URL of an absolute path, made from the path's bytes: every byte other than a
+// letter, a digit, "-", ".", "_", "~" and "/" is percent-encoded, so that a folder named in
+// any encoding, UTF-8 or not, reaches the browser as it is on the disk.
+std::string fileUrl(std::string_view path);
 
 } // namespace narabe

@@ -19,14 +19,13 @@
 #include <QTimer>
 
 #include <cmath>
-#include <future>
 #include <iostream>
 #include <utility>
 
 namespace {
 
 // The sound module, without its suffix: beside the program (a build folder, a portable copy),
-// else in the game's folder of the installed libraries.
+// else in the game's own folder of the installed prefix.
 QString soundModulePath() {
     const QString dir = QCoreApplication::applicationDirPath();
     QString beside = dir + QStringLiteral("/narabe-sound");
@@ -50,17 +49,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(narabe::windowIcon());
     narabe::installFontSubstitutes();
 
-    // Three helper threads work while the window is built: the window font's lookup, the
-    // drawing of the empty board's pictures and the sound module's load. The module's
-    // libraries come last: while a library loads, starting a thread waits for it to finish.
-    // The wait for the font, if any, comes when the program ends.
-    const std::future<void> font =
-        std::async(std::launch::async | std::launch::deferred, narabe::prepareWindowFont);
+    // The sound module loads and opens its device on a thread of its own while the window is
+    // built.
+    narabe::ModuleSoundLibrary sound(soundModulePath());
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    narabe::PictureSet pictures =
-        narabe::startPictures(std::max(1, static_cast<int>(std::lround(ratio))));
-    narabe::ModuleSoundLibrary sound(soundModulePath());
+    narabe::PictureSet pictures(std::max(1, static_cast<int>(std::lround(ratio))));
 
     const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
     narabe::makeSettingsFolder(folders);

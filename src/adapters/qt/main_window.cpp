@@ -16,14 +16,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -199,15 +203,54 @@ void MainWindow::wait(double seconds) {
 }
 
 bool MainWindow::open(std::string_view address) {
-    const QString a = qs(address);
-    const QUrl url =
-        std::filesystem::path(address).is_absolute() ? QUrl::fromLocalFile(a) : QUrl(a);
+    // A path's name may be in any encoding: its URL is made from its bytes, not its text.
+    const QUrl url = std::filesystem::path(address).is_absolute()
+                         ? QUrl::fromEncoded(QByteArray::fromStdString(fileUrl(address)))
+                         : QUrl(qs(address));
     return QDesktopServices::openUrl(url);
 }
 
 void MainWindow::place(double left, double top, double /*width*/, double /*height*/) {
+    // Under Wayland a window cannot place itself: the compositor does.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     // The frame's outer corner; the client area keeps the fixed size of the board view.
-    move(static_cast<int>(left / TWIPS_PER_PIXEL), static_cast<int>(top / TWIPS_PER_PIXEL));
+    askedCorner_ = QPoint(static_cast<int>(left / TWIPS_PER_PIXEL),
+                          static_cast<int>(top / TWIPS_PER_PIXEL));
+    move(askedCorner_);
+    fitWhenShown_ = true;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame is known once the window is on the screen, at its first exposure.
+    if (fitWhenShown_) windowHandle()->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        fitWhenShown_ = false;
+        fitToFrame();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The corner asked for lies just beyond the screen's: on the desktop the game was made for,
+// that hid the window's outer border and put its title bar at the screen's top edge. Here a
+// window manager draws a frame of its own, whose extents are known once it has framed the
+// window: the frame's left border goes off the screen's free area, as far as the game asked
+// and no further than that border is wide, and its top edge stays on it, since the frame's
+// top extent is mostly the title bar, whose own part of it is not known. Without a window
+// manager there is no frame and the window stays where the game put it.
+void MainWindow::fitToFrame() {
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) return;
+    const QRect free = screen()->availableGeometry();
+    const QPoint corner(free.left() + std::max(askedCorner_.x(), -frame.left()),
+                        free.top() + std::max(askedCorner_.y(), 0));
+    // The client area's place from the frame's: the widget may not know the frame yet.
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), geometry().size()));
 }
 
 void MainWindow::showModal() {

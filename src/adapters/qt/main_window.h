@@ -9,6 +9,7 @@
 #include "ports/ports.h"
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
 #include <filesystem>
@@ -49,6 +50,8 @@ class MainWindow final : public QMainWindow,
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Counts the game handlers running, for the whole of each one's run.
@@ -67,6 +70,7 @@ class MainWindow final : public QMainWindow,
     // Puts the game's check marks back on the menu items.
     void showChecks();
     void run(void (Form1::*handler)());
+    void fitToFrame();
 
     void message(std::string_view title, std::string_view text) override;
     void warning(std::string_view title, std::string_view text) override;
@@ -86,7 +90,9 @@ class MainWindow final : public QMainWindow,
     SteadyClock sleeper_;
     std::array<QAction*, MENU_ITEM_COUNT> checkActions_{};
     std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart(); // as the game set them
-    QDialog* about_ = nullptr; // the about dialog while it is shown
+    QDialog* about_ = nullptr;                   // the about dialog while it is shown
+    QPoint askedCorner_;        // the frame's corner as the game placed it, in pixels
+    bool fitWhenShown_ = false; // the frame is yet to be fitted, when the window is first shown
     bool ended_ = false;
     int busy_ = 0; // game handlers running (nested ones inside a message box count too)
 };

@@ -12,9 +12,8 @@ namespace narabe {
 namespace {
 
 using Factory = SoundLibrary* (*)();
-using ThreadDone = void (*)();
 
-// Loads the module and opens its device; the module then forgets this thread, which ends.
+// Loads the module and opens its device.
 ModuleSoundLibrary::Opened openModule(const QString& path) {
     ModuleSoundLibrary::Opened opened;
     QLibrary module(path);
@@ -22,8 +21,6 @@ ModuleSoundLibrary::Opened openModule(const QString& path) {
         opened.library.reset(make());
         opened.device = opened.library->dsInitialize(0);
     }
-    if (const auto done = reinterpret_cast<ThreadDone>(module.resolve("narabe_sound_thread_done")))
-        done();
     return opened;
 }
 

@@ -53,8 +53,11 @@ SignalWatch::SignalWatch(std::function<void()> onSignal, QObject* parent)
 }
 
 SignalWatch::~SignalWatch() {
+    // The watch ends with the program: from here on the shutdown runs on (the window and
+    // the sound device closed, the libraries' own exit handlers), and a second signal must
+    // not end it with the signal's status. The signals are ignored until the process ends.
     struct sigaction action {};
-    action.sa_handler = SIG_DFL;
+    action.sa_handler = SIG_IGN;
     sigemptyset(&action.sa_mask);
     for (int signal : WATCHED)
         ::sigaction(signal, &action, nullptr);

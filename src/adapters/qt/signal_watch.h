@@ -17,6 +17,8 @@ class SignalWatch final : public QObject {
     // Installs the handlers; `onSignal` runs on the event loop's thread after a signal.
     // One watch at a time.
     explicit SignalWatch(std::function<void()> onSignal, QObject* parent = nullptr);
+    // Leaves the signals ignored: the watch lives until the program ends, and what the
+    // program still does after it is the end of its shutdown.
     ~SignalWatch() override;
     SignalWatch(const SignalWatch&) = delete;
     SignalWatch& operator=(const SignalWatch&) = delete;

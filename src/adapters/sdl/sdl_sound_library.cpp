@@ -4,11 +4,9 @@
 // converted to another rate; SDL converts the mix to what the sound card wants as it plays.
 //
 // The output is opened by dsInitialize, which must find out whether there is one, and by
-// the first play after it was closed. It is closed once nothing has played for a second,
-// by a thread of the library's own that sleeps until the output's callback asks for it:
-// closing waits for the output's thread to end, which the callback itself cannot do, and
-// which the caller's thread need not wait for. The second of grace keeps the output open
-// between the sounds of a game in progress.
+// the first play after it was closed. It is closed by the owner thread once nothing has
+// played for a second, when the output's callback asks for it. The second of grace keeps the
+// output open between the sounds of a game in progress.
 #include "adapters/sdl/sdl_sound_library.h"
 
 #include "adapters/sdl/wav_check.h"
@@ -18,6 +16,8 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <span>
+#include <system_error>
 #include <utility>
 
 namespace narabe {
@@ -110,9 +110,180 @@ SdlSoundLibrary::~SdlSoundLibrary() {
 }
 
 std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
-    if (open_) return DEVICE;
+    const std::lock_guard turn(turn_);
+    if (owner_.joinable()) return DEVICE;
     if (options_.failDevice) return 0;
+    {
+        const std::lock_guard guard(handOver_);
+        closeAsked_ = false;
+        quit_ = false;
+    }
+    try {
+        owner_ = std::thread(&SdlSoundLibrary::own, this);
+    } catch (const std::system_error&) {
+        return 0; // no thread to own the device: the game runs without sound
+    }
+    bool started = false;
+    handOver([&] { started = start(); });
+    if (started) return DEVICE;
+    stopOwner();
+    return 0;
+}
 
+std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
+                                          std::int32_t /*mode*/, std::string_view /*source*/) {
+    // The mode does not change how a buffer is kept: each call says how it plays.
+    if (device != DEVICE) return 0;
+    const std::optional<WaveImage> wave = parseWave(image);
+    if (!wave) return 0;
+    std::int32_t handle = 0;
+    ask([&] {
+        if (nextHandle_ == std::numeric_limits<std::int32_t>::max()) return;
+        auto decoded = decode(image.first(wave->extent));
+        if (!decoded) return;
+        auto samples = std::make_unique<Samples>();
+        samples->bytes = SampleBytes(decoded->first.get(), decoded->second);
+        samples->data = std::move(decoded->first);
+        handle = nextHandle_++;
+        buffers_.emplace(handle, Buffer{std::move(samples), -1});
+    });
+    return handle;
+}
+
+void SdlSoundLibrary::dsPlay(std::int32_t buffer) {
+    ask([&] {
+        const Buffer* b = find(buffer);
+        if (b == nullptr || b->samples->bytes.empty() || !openOutput()) return;
+        withOutputLocked(output_, [&] {
+            mixer_.playOnce(&b->samples->bytes);
+            silentBuffers_ = 0;
+        });
+    });
+}
+
+void SdlSoundLibrary::dsPlayLooping(std::int32_t buffer) {
+    ask([&] {
+        Buffer* b = find(buffer);
+        if (b == nullptr) return;
+        const SampleBytes* sound = &b->samples->bytes;
+        // Looping a buffer that already loops leaves it playing where it is.
+        if (withOutputLocked(
+                output_, [&] { return output_ != 0 && mixer_.isPlaying(b->loopChannel, sound); }))
+            return;
+        b->loopChannel = -1;
+        if (sound->empty() || !openOutput()) return;
+        b->loopChannel = withOutputLocked(output_, [&] {
+            silentBuffers_ = 0;
+            return mixer_.playLoop(sound);
+        });
+    });
+}
+
+void SdlSoundLibrary::dsStop(std::int32_t buffer) {
+    ask([&] {
+        Buffer* b = find(buffer);
+        if (b == nullptr) return;
+        withOutputLocked(output_, [&] { mixer_.stop(&b->samples->bytes); });
+        b->loopChannel = -1;
+    });
+}
+
+void SdlSoundLibrary::dsFree(std::int32_t buffer) {
+    ask([&] {
+        const auto it = buffers_.find(buffer);
+        if (it == buffers_.end()) return;
+        withOutputLocked(output_, [&] { mixer_.stop(&it->second.samples->bytes); });
+        buffers_.erase(it);
+    });
+}
+
+void SdlSoundLibrary::dsTerminate(std::int32_t device) {
+    const std::lock_guard turn(turn_);
+    if (device != DEVICE || !owner_.joinable()) return;
+    stopOwner();
+}
+
+bool SdlSoundLibrary::isOpen() const {
+    const std::lock_guard turn(turn_);
+    return owner_.joinable();
+}
+
+std::size_t SdlSoundLibrary::bufferCount() const {
+    std::size_t count = 0;
+    ask([&] { count = buffers_.size(); });
+    return count;
+}
+
+int SdlSoundLibrary::playingChannels(std::int32_t buffer) const {
+    int playing = 0;
+    ask([&] {
+        const auto it = buffers_.find(buffer);
+        if (it == buffers_.end()) return;
+        playing =
+            withOutputLocked(output_, [&] { return mixer_.playing(&it->second.samples->bytes); });
+    });
+    return playing;
+}
+
+bool SdlSoundLibrary::isOutputOpen() const {
+    bool open = false;
+    ask([&] { open = output_ != 0; });
+    return open;
+}
+
+bool SdlSoundLibrary::ask(const std::function<void()>& work) const {
+    const std::lock_guard turn(turn_);
+    if (!owner_.joinable()) return false;
+    handOver(work);
+    return true;
+}
+
+void SdlSoundLibrary::handOver(const std::function<void()>& work) const {
+    std::unique_lock guard(handOver_);
+    work_ = &work;
+    asked_.notify_one();
+    answered_.wait(guard, [&] { return work_ == nullptr; });
+}
+
+void SdlSoundLibrary::stopOwner() {
+    {
+        const std::lock_guard guard(handOver_);
+        quit_ = true;
+    }
+    asked_.notify_one();
+    owner_.join();
+}
+
+void SdlSoundLibrary::own() {
+    std::unique_lock guard(handOver_);
+    for (;;) {
+        asked_.wait(guard, [&] { return work_ != nullptr || closeAsked_ || quit_; });
+        if (const std::function<void()>* work = work_) {
+            guard.unlock();
+            (*work)();
+            guard.lock();
+            work_ = nullptr;
+            answered_.notify_one();
+        } else if (quit_) {
+            break;
+        } else {
+            closeAsked_ = false;
+            guard.unlock();
+            closeIfSilent();
+            guard.lock();
+        }
+    }
+    guard.unlock();
+    closeOutput();
+    buffers_.clear();
+    if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioStarted_ = false;
+    // SDL keeps the text of its last error for each thread; it frees it only for threads
+    // that it started itself.
+    SDL_TLSCleanup();
+}
+
+bool SdlSoundLibrary::start() {
     // SDL would otherwise catch SIGINT and SIGTERM and turn them into a quit event that
     // nothing here reads, so that neither signal could end the program. The signals keep
     // what the program itself chose for them.
@@ -121,123 +292,19 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
     // is read only while the subsystem starts, so it is reset right after.
     if (!options_.driver.empty())
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, options_.driver.c_str(), SDL_HINT_OVERRIDE);
-    const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    audioStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!options_.driver.empty()) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    if (!started) return 0;
-
     // Only opening the output tells whether there is one. It stays open for the music, if
     // that is switched on next, and is closed after its second of silence otherwise.
-    {
-        std::unique_lock guard(lock_);
-        if (!openOutput(guard)) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return 0;
-        }
-    }
-    startCloser();
-    open_ = true;
-    return DEVICE;
-}
-
-std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                          std::int32_t /*mode*/, std::string_view /*source*/) {
-    // The mode does not change how a buffer is kept: each call says how it plays.
-    if (device != DEVICE || !open_) return 0;
-    const std::optional<WaveImage> wave = parseWave(image);
-    if (!wave) return 0;
-    if (nextHandle_ == std::numeric_limits<std::int32_t>::max()) return 0;
-
-    auto decoded = decode(image.first(wave->extent));
-    if (!decoded) return 0;
-    auto samples = std::make_unique<Samples>();
-    samples->bytes = SampleBytes(decoded->first.get(), decoded->second);
-    samples->data = std::move(decoded->first);
-
-    const std::lock_guard guard(lock_);
-    const std::int32_t handle = nextHandle_++;
-    buffers_.emplace(handle, Buffer{std::move(samples), -1});
-    return handle;
-}
-
-void SdlSoundLibrary::dsPlay(std::int32_t buffer) {
-    std::unique_lock guard(lock_);
-    const Buffer* b = find(buffer);
-    if (b == nullptr || b->samples->bytes.empty() || !openOutput(guard)) return;
-    withOutputLocked(output_, [&] {
-        mixer_.playOnce(&b->samples->bytes);
-        silentBuffers_ = 0;
-    });
-}
-
-void SdlSoundLibrary::dsPlayLooping(std::int32_t buffer) {
-    std::unique_lock guard(lock_);
-    Buffer* b = find(buffer);
-    if (b == nullptr) return;
-    const SampleBytes* sound = &b->samples->bytes;
-    // Looping a buffer that already loops leaves it playing where it is.
-    if (withOutputLocked(output_,
-                         [&] { return output_ != 0 && mixer_.isPlaying(b->loopChannel, sound); }))
-        return;
-    b->loopChannel = -1;
-    if (sound->empty() || !openOutput(guard)) return;
-    b->loopChannel = withOutputLocked(output_, [&] {
-        silentBuffers_ = 0;
-        return mixer_.playLoop(sound);
-    });
-}
-
-void SdlSoundLibrary::dsStop(std::int32_t buffer) {
-    const std::lock_guard guard(lock_);
-    Buffer* b = find(buffer);
-    if (b == nullptr) return;
-    withOutputLocked(output_, [&] { mixer_.stop(&b->samples->bytes); });
-    b->loopChannel = -1;
-}
-
-void SdlSoundLibrary::dsFree(std::int32_t buffer) {
-    const std::lock_guard guard(lock_);
-    const auto it = buffers_.find(buffer);
-    if (it == buffers_.end() || !open_) return;
-    withOutputLocked(output_, [&] { mixer_.stop(&it->second.samples->bytes); });
-    buffers_.erase(it);
-}
-
-void SdlSoundLibrary::dsTerminate(std::int32_t device) {
-    if (device != DEVICE || !open_) return;
-    stopCloser();
-    const std::lock_guard guard(lock_);
-    freeAll();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    open_ = false;
-}
-
-bool SdlSoundLibrary::isOpen() const {
-    return open_;
-}
-
-std::size_t SdlSoundLibrary::bufferCount() const {
-    const std::lock_guard guard(lock_);
-    return buffers_.size();
-}
-
-int SdlSoundLibrary::playingChannels(std::int32_t buffer) const {
-    const std::lock_guard guard(lock_);
-    const auto it = buffers_.find(buffer);
-    if (it == buffers_.end() || !open_) return 0;
-    return withOutputLocked(output_, [&] { return mixer_.playing(&it->second.samples->bytes); });
-}
-
-bool SdlSoundLibrary::isOutputOpen() const {
-    const std::lock_guard guard(lock_);
-    return output_ != 0;
+    return audioStarted_ && openOutput();
 }
 
 SdlSoundLibrary::Buffer* SdlSoundLibrary::find(std::int32_t buffer) {
     const auto it = buffers_.find(buffer);
-    return it == buffers_.end() || !open_ ? nullptr : &it->second;
+    return it == buffers_.end() ? nullptr : &it->second;
 }
 
-bool SdlSoundLibrary::openOutput(std::unique_lock<std::mutex>& held) {
+bool SdlSoundLibrary::openOutput() {
     if (output_ != 0) return true;
     SDL_AudioSpec wanted{};
     wanted.freq = FREQUENCY;
@@ -246,38 +313,25 @@ bool SdlSoundLibrary::openOutput(std::unique_lock<std::mutex>& held) {
     wanted.samples = BUFFER_FRAMES;
     wanted.callback = &SdlSoundLibrary::fill;
     wanted.userdata = this;
+    // The callback does not run before the output is unpaused below.
+    silentBuffers_ = 0;
     // No change allowed: SDL converts to the device's own format itself.
     output_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    // A driver with a single output (SDL's dummy driver is one) opens none while the last one
-    // is still being closed: that close is waited for, and the output opened once more.
-    if (output_ == 0 && closing_ != 0) {
-        closed_.wait(held, [&] { return closing_ == 0; });
-        output_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    }
     if (output_ == 0) return false;
-    silentBuffers_ = 0;
     SDL_PauseAudioDevice(output_, 0);
     return true;
 }
 
-std::uint32_t SdlSoundLibrary::detachIfSilent() {
-    if (!withOutputLocked(output_, [&] { return output_ != 0 && mixer_.silent(); })) return 0;
-    // Paused, the output no longer calls back, so a new output may use the mixer at once.
-    SDL_PauseAudioDevice(output_, 1);
-    return std::exchange(output_, 0);
-}
-
 void SdlSoundLibrary::closeOutput() {
     if (output_ == 0) return;
-    // Waits for the output's thread to end; the callback never waits for this lock.
-    SDL_CloseAudioDevice(output_);
-    output_ = 0;
+    // Waits for the output's thread to end.
+    SDL_CloseAudioDevice(std::exchange(output_, 0));
     mixer_.stopAll();
 }
 
-void SdlSoundLibrary::freeAll() {
-    closeOutput();
-    buffers_.clear();
+void SdlSoundLibrary::closeIfSilent() {
+    // A play since the callback asked keeps the output open.
+    if (withOutputLocked(output_, [&] { return output_ != 0 && mixer_.silent(); })) closeOutput();
 }
 
 void SdlSoundLibrary::fill(void* self, std::uint8_t* stream, int bytes) {
@@ -291,60 +345,10 @@ void SdlSoundLibrary::fill(void* self, std::uint8_t* stream, int bytes) {
     }
     if (++library.silentBuffers_ < LINGER_BUFFERS) return;
     {
-        const std::lock_guard guard(library.closerLock_);
+        const std::lock_guard guard(library.handOver_);
         library.closeAsked_ = true;
     }
-    library.closerWake_.notify_one();
-}
-
-int SdlSoundLibrary::closer(void* self) {
-    auto& library = *static_cast<SdlSoundLibrary*>(self);
-    for (;;) {
-        {
-            std::unique_lock wait(library.closerLock_);
-            library.closerWake_.wait(wait,
-                                     [&] { return library.closeAsked_ || library.closerQuit_; });
-            if (library.closerQuit_) return 0;
-            library.closeAsked_ = false;
-        }
-        std::uint32_t closing = 0;
-        {
-            const std::lock_guard guard(library.lock_);
-            closing = library.closing_ = library.detachIfSilent();
-        }
-        if (closing == 0) continue;
-        // Closing waits for the output's thread to end, and with some sound servers for the
-        // silence they still hold: a play meanwhile opens a new output instead of waiting.
-        // SDL keeps each output apart; the two calls share only its table of outputs.
-        SDL_CloseAudioDevice(closing);
-        {
-            const std::lock_guard guard(library.lock_);
-            library.closing_ = 0;
-        }
-        library.closed_.notify_all();
-    }
-}
-
-void SdlSoundLibrary::startCloser() {
-    {
-        // The output is open already; its callback asks only after a second of silence.
-        const std::lock_guard guard(closerLock_);
-        closeAsked_ = false;
-        closerQuit_ = false;
-    }
-    // Without the thread the output stays open once opened; sounds still play.
-    closerThread_ = SDL_CreateThread(&SdlSoundLibrary::closer, "SoundCloser", this);
-}
-
-void SdlSoundLibrary::stopCloser() {
-    if (closerThread_ == nullptr) return;
-    {
-        const std::lock_guard guard(closerLock_);
-        closerQuit_ = true;
-    }
-    closerWake_.notify_one();
-    SDL_WaitThread(closerThread_, nullptr);
-    closerThread_ = nullptr;
+    library.asked_.notify_one();
 }
 
 } // namespace narabe

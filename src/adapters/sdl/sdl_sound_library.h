@@ -4,6 +4,12 @@
 // so that an idle game has no thread waking up to mix silence, and the next play opens it
 // again. Options choose the audio driver without the environment (the script runner asks
 // for SDL's silent "dummy" driver) and can make the device fail to open.
+//
+// One thread owns the device: from dsInitialize to dsTerminate a thread of the library's own
+// makes every call into SDL (starting its audio, opening and closing the output, decoding)
+// and keeps every buffer. Each call of the library hands its work to that thread and waits
+// for it; SDL does not promise that its outputs may be opened and closed from several
+// threads. Between calls the thread sleeps until asked.
 #pragma once
 
 #include "adapters/sdl/channel_mixer.h"
@@ -11,12 +17,12 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-
-struct SDL_Thread;
+#include <thread>
 
 namespace narabe {
 
@@ -65,43 +71,50 @@ class SdlSoundLibrary final : public SoundLibrary {
         int loopChannel = -1;
     };
 
-    [[nodiscard]] Buffer* find(std::int32_t buffer);
-    [[nodiscard]] bool openOutput(std::unique_lock<std::mutex>& held);
-    // Takes the output away when nothing plays, for the caller to close; 0 otherwise.
-    [[nodiscard]] std::uint32_t detachIfSilent();
-    void closeOutput();
-    void freeAll();
-    void startCloser();
-    void stopCloser();
+    // Runs `work` on the owner thread and waits for it; false, without running it, while the
+    // device is closed (there is no owner then, and no SDL state to work on).
+    bool ask(const std::function<void()>& work) const;
+    // The hand-over itself, for a caller whose turn it is while the owner runs.
+    void handOver(const std::function<void()>& work) const;
+    // Has the owner close everything it opened, and waits for it to end.
+    void stopOwner();
+    // The owner thread: runs what it is asked, closes a silent output when the output's
+    // callback asks for it, and on quitting closes everything it opened.
+    void own();
 
-    // The output's callback: mixes the playing channels and, once nothing has played for a
-    // second, asks the closer thread to close the output. It runs on SDL's audio thread with the
-    // output locked, so it must not close the output itself.
+    // What the owner thread does; nothing below is touched by any other thread, except the
+    // mixer and the count of silent buffers, which the output's callback uses with the output
+    // locked.
+    [[nodiscard]] bool start();
+    [[nodiscard]] Buffer* find(std::int32_t buffer);
+    [[nodiscard]] bool openOutput();
+    void closeOutput();
+    void closeIfSilent();
+
+    // The output's callback, on SDL's audio thread with the output locked: mixes the playing
+    // channels and, once nothing has played for a second, asks the owner to close the output.
+    // It must not close the output itself: closing waits for this very thread to end.
     static void fill(void* self, std::uint8_t* stream, int bytes);
-    // The closer thread: sleeps until asked, then closes the output if it is still silent,
-    // without holding up the calls meanwhile.
-    static int closer(void* self);
 
     Options options_;
-    bool open_ = false;
     std::map<std::int32_t, Buffer> buffers_;
     std::int32_t nextHandle_ = 1;
-
-    // The calls of the library and the closer thread take turns under this lock; the mixer
-    // is touched only with the output locked too.
-    mutable std::mutex lock_;
-    std::uint32_t output_ = 0;  // SDL's audio device while the output is open, else 0
-    std::uint32_t closing_ = 0; // an output the closer thread is closing, else 0
-    std::condition_variable closed_;
+    bool audioStarted_ = false;
+    std::uint32_t output_ = 0; // SDL's audio device while the output is open, else 0
     ChannelMixer mixer_;
     int silentBuffers_ = 0; // buffers of silence in a row, counted by the callback
 
-    // The closer thread's wake-up: asked by the callback, quit by dsTerminate.
-    std::mutex closerLock_;
-    std::condition_variable closerWake_;
+    // The owner thread runs from dsInitialize to dsTerminate. Callers take turns (`turn_`);
+    // the hand-over (the work asked for, a close asked by the callback, the quit) is guarded
+    // by `handOver_`.
+    std::thread owner_;
+    mutable std::mutex turn_;
+    mutable std::mutex handOver_;
+    mutable std::condition_variable asked_;
+    mutable std::condition_variable answered_;
+    mutable const std::function<void()>* work_ = nullptr;
     bool closeAsked_ = false;
-    bool closerQuit_ = false;
-    SDL_Thread* closerThread_ = nullptr;
+    bool quit_ = false;
 };
 
 } // namespace narabe

@@ -1,7 +1,8 @@
 // The icon: four board cells, two by two, with their crossings in the middle: a black stone
 // on the upper-left crossing, a white stone on the lower-right one. The raster picture
-// samples the cells' own scene; the SVG draws the same layers as shapes, its stones made of
-// thin wedges whose radial gradients follow the stone shading along the wedge's middle.
+// samples the cells' own scene, or at the smallest sizes the same layers laid out on the
+// pixel grid; the SVG draws the same layers as shapes, its stones made of thin wedges whose
+// radial gradients follow the stone shading along the wedge's middle.
 #include "adapters/qt/pictures/icon_picture.h"
 
 #include "adapters/qt/pictures/cell_scene.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -33,12 +35,105 @@ CellLook iconCell(int column, int row) {
         Place::NAKA));
 }
 
-// Whether (x, y), in picture pixels, lies on the board's rounded square.
-bool onBoard(double x, double y) {
-    if (x < 0 || y < 0 || x >= ICON_BOARD || y >= ICON_BOARD) return false;
-    const double cx = std::clamp(x, ICON_CORNER, ICON_BOARD - ICON_CORNER);
-    const double cy = std::clamp(y, ICON_CORNER, ICON_BOARD - ICON_CORNER);
-    return std::hypot(x - cx, y - cy) <= ICON_CORNER;
+// Whether (x, y) lies on a rounded square of side `side` from the origin whose corners have
+// the radius `corner`.
+bool onBoard(double x, double y, double side, double corner) {
+    if (x < 0 || y < 0 || x >= side || y >= side) return false;
+    const double cx = std::clamp(x, corner, side - corner);
+    const double cy = std::clamp(y, corner, side - corner);
+    return std::hypot(x - cx, y - cy) <= corner;
+}
+
+// The icon at `size` pixels from `samples` x `samples` points of each pixel: `colourAt` (x, y)
+// in icon pixels gives the colour there, or nothing where the point is off the board and
+// so transparent.
+template <typename ColourAt>
+QImage sampleIcon(int size, int samples, ColourAt colourAt) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    for (int py = 0; py < size; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        for (int px = 0; px < size; ++px) {
+            Shade sum{0, 0, 0};
+            int inside = 0;
+            for (int sy = 0; sy < samples; ++sy)
+                for (int sx = 0; sx < samples; ++sx) {
+                    const std::optional<Shade> c =
+                        colourAt(px + (sx + 0.5) / samples, py + (sy + 0.5) / samples);
+                    if (!c) continue;
+                    sum = {sum.r + c->r, sum.g + c->g, sum.b + c->b};
+                    ++inside;
+                }
+            // Premultiplied: the colour summed over the covered samples, over all samples.
+            const double n = samples * samples;
+            const Rgb rgb = toRgb({sum.r / n, sum.g / n, sum.b / n});
+            const int alpha = static_cast<int>(std::lround(255.0 * inside / n));
+            line[px] = qRgba(rgb.r, rgb.g, rgb.b, alpha);
+        }
+    }
+    return image;
+}
+
+Rgb meanWood() {
+    int r = 0, g = 0, b = 0;
+    for (const Rgb& c : WOOD_TONES) {
+        r += c.r;
+        g += c.g;
+        b += c.b;
+    }
+    const auto n = static_cast<int>(WOOD_TONES.size());
+    return {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n),
+            static_cast<std::uint8_t>(b / n)};
+}
+
+// Scaled down to 16 or 32 pixels, the cells' scene blurs: its one-pixel lines become faint
+// bands, and the black stone's lit arc, close to its rim, fades into the wood, so that the
+// stone looks cut off at its upper left. Those sizes are drawn on their own pixel grid: lines
+// one whole pixel wide, a quarter of the icon in from its edges, stones centred on their
+// crossings with plain wood between them and the board's edge, and the shading's highlight
+// drawn further in, inside a dark rim. `margin` is the transparent border in pixels,
+// `stoneRadius` in icon pixels; `light` > 1 draws the stone's shading that much smaller.
+struct GridDrawing {
+    int size;
+    int margin;
+    double stoneRadius;
+    double light;
+};
+constexpr std::array<GridDrawing, 2> GRID_DRAWINGS = {{{16, 0, 3.5, 1.1}, {32, 1, 6.5, 1.15}}};
+
+QImage drawGridIcon(const GridDrawing& d) {
+    const double board = d.size - 2.0 * d.margin;
+    // Rounded as the larger sizes, by at least two pixels, which leave little of the corner pixel.
+    const double corner = std::max(2.0, ICON_CORNER * board / ICON_BOARD);
+    const std::array<int, 2> lines = {d.size / 4, d.size - 1 - d.size / 4};
+    const Shade wood = toColour(meanWood());
+    const double shadowRadius = d.stoneRadius * SHADOW_RADIUS / STONE_RADIUS;
+    // From icon pixels off a stone's centre to the shading's picture pixels.
+    const double toShading = STONE_RADIUS / d.stoneRadius * d.light;
+    struct Stone {
+        double centre;
+        Shade (*shade)(double, double, bool);
+    };
+    const std::array<Stone, 2> stones = {
+        {{lines[0] + 0.5, blackStoneAt}, {lines[1] + 0.5, whiteStoneAt}}};
+    return sampleIcon(d.size, 8, [&](double x, double y) -> std::optional<Shade> {
+        if (!onBoard(x - d.margin, y - d.margin, board, corner)) return std::nullopt;
+        Shade c = wood;
+        for (const Stone& s : stones)
+            if (std::hypot(x - s.centre - 1, y - s.centre - 1) <= shadowRadius)
+                c = toColour(STONE_SHADOW);
+        const auto column = static_cast<int>(x);
+        const auto row = static_cast<int>(y);
+        if (std::find(lines.begin(), lines.end(), column) != lines.end() ||
+            std::find(lines.begin(), lines.end(), row) != lines.end())
+            c = toColour(GRID_LINE);
+        for (const Stone& s : stones) {
+            const double dx = x - s.centre;
+            const double dy = y - s.centre;
+            if (std::hypot(dx, dy) <= d.stoneRadius)
+                c = s.shade(dx * toShading, dy * toShading, false);
+        }
+        return c;
+    });
 }
 
 // The colour at (x, y) of the board square, with the wood's grain as drawn at `woodScale`.
@@ -56,34 +151,18 @@ Shade iconColourAt(double x, double y, int woodScale) {
 
 QImage drawIcon(int size) {
     if (size < 8) throw std::invalid_argument("an icon is at least 8 pixels");
+    for (const GridDrawing& d : GRID_DRAWINGS)
+        if (d.size == size) return drawGridIcon(d);
     const double margin = size * ICON_MARGIN;
     const double perPixel = ICON_BOARD / (size - 2 * margin); // picture pixels per icon pixel
     const int samples = std::max(2, static_cast<int>(std::ceil(3 * perPixel)));
     const int woodScale = std::max(1, static_cast<int>(std::lround(1 / perPixel)));
-
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    for (int py = 0; py < size; ++py) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
-        for (int px = 0; px < size; ++px) {
-            Shade sum{0, 0, 0};
-            int inside = 0;
-            for (int sy = 0; sy < samples; ++sy)
-                for (int sx = 0; sx < samples; ++sx) {
-                    const double x = (px + (sx + 0.5) / samples - margin) * perPixel;
-                    const double y = (py + (sy + 0.5) / samples - margin) * perPixel;
-                    if (!onBoard(x, y)) continue;
-                    const Shade c = iconColourAt(x, y, woodScale);
-                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
-                    ++inside;
-                }
-            // Premultiplied: the colour summed over the covered samples, over all samples.
-            const double n = samples * samples;
-            const Rgb rgb = toRgb({sum.r / n, sum.g / n, sum.b / n});
-            const int alpha = static_cast<int>(std::lround(255.0 * inside / n));
-            line[px] = qRgba(rgb.r, rgb.g, rgb.b, alpha);
-        }
-    }
-    return image;
+    return sampleIcon(size, samples, [&](double ix, double iy) -> std::optional<Shade> {
+        const double x = (ix - margin) * perPixel;
+        const double y = (iy - margin) * perPixel;
+        if (!onBoard(x, y, ICON_BOARD, ICON_CORNER)) return std::nullopt;
+        return iconColourAt(x, y, woodScale);
+    });
 }
 
 namespace {
@@ -193,18 +272,6 @@ void writeStone(std::ostringstream& defs, std::ostringstream& shapes, const std:
                << ' ' << num(r) << " 0 " << large << " 1 " << num(cx + r * std::cos(a1)) << ' '
                << num(cy + r * std::sin(a1)) << "Z\"/>\n";
     }
-}
-
-Rgb meanWood() {
-    int r = 0, g = 0, b = 0;
-    for (const Rgb& c : WOOD_TONES) {
-        r += c.r;
-        g += c.g;
-        b += c.b;
-    }
-    const auto n = static_cast<int>(WOOD_TONES.size());
-    return {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n),
-            static_cast<std::uint8_t>(b / n)};
 }
 
 } // namespace
