@@ -684,7 +684,7 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     const Setting config("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + "/.config"));
     fs::create_directory("Documents");
     SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
-    MainWindow window{sound, startPictures(1)};
+    MainWindow window{sound, PictureSet(1)};
     window.load();
     window.show();
     const fs::path chosen = fs::current_path() / "対局の棋譜.sgf";
