@@ -106,8 +106,9 @@ std::pair<std::string_view, std::string_view> players(const State& st) {
 }
 
 // "B+" or "W+" when the record's last move made five, "0" after the computer declared a
-// draw (the game over without a five), "?" for a game still going on.
+// draw (the game over without a five), "?" for a game still going on or not begun.
 std::string_view result(const State& st) {
+    if (st.MoveTotal == 0) return "?";
     const int last = st.MoveTotal - 1;
     const Stone stone = st.MoveStone(last);
     if (調査_5並び(st.Positions(st.MoveTotal), stone, st.MoveX(last), st.MoveY(last)) == YES)
