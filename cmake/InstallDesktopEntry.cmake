@@ -1,6 +1,6 @@
 # Run by `cmake --install`: installs the desktop entry NARABE_DESKTOP_ENTRY into
 # NARABE_ENTRY_DIR with its Exec naming the installed program, NARABE_PROGRAM under the prefix
-# of this install, by its absolute path. The entry is written below NARABE_STAGING first, so
+# of this install, by its absolute path, followed by the file the desktop asks it to open. The entry is written below NARABE_STAGING first, so
 # that the install lists it in its manifest like any other file.
 set(program "${CMAKE_INSTALL_PREFIX}/${NARABE_PROGRAM}")
 # The Desktop Entry Specification's Exec: "%" doubled; a path holding a blank or another
@@ -14,9 +14,9 @@ endif()
 string(REPLACE "\\" "\\\\" exec "${exec}")
 
 file(READ "${NARABE_DESKTOP_ENTRY}" entry)
-string(REPLACE "\nExec=narabe\n" "\nExec=${exec}\n" installed "${entry}")
+string(REPLACE "\nExec=narabe %f\n" "\nExec=${exec} %f\n" installed "${entry}")
 if(installed STREQUAL entry)
-    message(FATAL_ERROR "${NARABE_DESKTOP_ENTRY} has no line Exec=narabe")
+    message(FATAL_ERROR "${NARABE_DESKTOP_ENTRY} has no line Exec=narabe %f")
 endif()
 # Installs into other prefixes may run at the same time (the tests do): each has its own.
 get_filename_component(name "${NARABE_DESKTOP_ENTRY}" NAME)

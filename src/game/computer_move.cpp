@@ -1,7 +1,6 @@
 // The computer's move with its pauses, and the steps of placing and recording a stone
 // that the human's move shares.
 #include "computer/choose.h"
-#include "computer/levels.h"
 #include "computer/near_flags.h"
 #include "game/form1.h"
 #include "render/board_drawing.h"
@@ -10,22 +9,6 @@
 #include "rules/five.h"
 
 namespace narabe {
-
-namespace {
-
-// The level of a strength item.
-Level levelOf(MenuItem item) {
-    switch (item) {
-    case MenuItem::CHUKYU:
-        return Level::中級;
-    case MenuItem::JOUKYU:
-        return Level::上級;
-    default:
-        return Level::初級;
-    }
-}
-
-} // namespace
 
 void Form1::com_打つ() {
     描画_文字列(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
@@ -54,17 +37,34 @@ void Form1::com_打つ() {
 // The first pause of the computer's move and its choice. 初級 waits, then scans; a searching
 // level thinks from the start of the pause, which then lasts only for what is left of it.
 Choice Form1::thinkDuringPause() {
-    const Level level = levelOf(chosenLevel(io_.menu));
+    const Level level = checkedLevel();
     if (level == Level::初級) {
         待ち時間(THINKING_PAUSE);
         return com_着手選択(st_);
     }
     const Clock::Time pauseEnd = io_.clock.after(THINKING_PAUSE);
-    const std::chrono::duration<double> own = ownTime(level);
-    Work work(positionsIn(ownTime(level)), io_.clock.after(own.count()));
-    const Choice best = 着手選択(st_, st_.Turn, level, work);
+    const Choice best = levelChoice(level);
     io_.clock.waitUntil(pauseEnd, THINKING_PAUSE);
     return best;
+}
+
+// The level whose strength item is checked.
+Level Form1::checkedLevel() const {
+    switch (chosenLevel(io_.menu)) {
+    case MenuItem::CHUKYU:
+        return Level::中級;
+    case MenuItem::JOUKYU:
+        return Level::上級;
+    default:
+        return Level::初級;
+    }
+}
+
+// The point `level` plays for the side to move, within the level's own time.
+Choice Form1::levelChoice(Level level) const {
+    const std::chrono::duration<double> own = ownTime(level);
+    Work work(positionsIn(ownTime(level)), io_.clock.after(own.count()));
+    return 着手選択(st_, st_.Turn, level, work);
 }
 
 void Form1::待ち時間(double seconds) {
@@ -90,15 +90,8 @@ void Form1::recordMove(int x, int y) {
     st_.LastX = x;
     st_.LastY = y;
     st_.LastStone = st_.Turn;
-    st_.MoveX(st_.MoveCount) = x;
-    st_.MoveY(st_.MoveCount) = y;
-    st_.MoveStone(st_.MoveCount) = st_.Turn;
     描画_手数(io_.surface, st_.MoveCount + 1);
-    st_.Board(x, y) = cellOf(st_.Turn);
-    隣接範囲フラグセット(st_, x, y);
-    st_.MoveCount = st_.MoveCount + 1;
-    st_.調査_保存(st_.MoveCount);
-    st_.MoveTotal = st_.MoveCount;
+    keepMove(st_, x, y, st_.Turn);
 }
 
 // Ends the game when the move on (x, y) made exactly five; the turn is not passed.

@@ -1,15 +1,20 @@
 // The main window's game: its event and menu handlers with start-up and shutdown, the
 // start of a game, the human move and the turn flow, the computer's move and the end of a
-// game. It owns the game state and reaches the desktop only through the ports, so the
-// window program and the script runner run exactly this code.
+// game, game records, the hint and the marks of barred points. It owns the game state and
+// reaches the desktop only through the ports, so the window program and the script runner
+// run exactly this code.
 #pragma once
 
+#include "computer/choose.h"
+#include "computer/levels.h"
+#include "game/game_record.h"
 #include "ports/ports.h"
 #include "state/state.h"
 #include "support/form2.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace narabe {
@@ -43,6 +48,14 @@ class Form1 {
     void KINSYU_Click();
     void KAISETU_Click();
     void VER_Click();
+    void KIFU_OPEN_Click();
+    void KIFU_SAVE_Click();
+    void HINT_Click();
+
+    // Opening and saving a record, as the two menu commands do once the file is chosen.
+    // Opening also serves a record named on the command line.
+    void 読込_棋譜(const std::filesystem::path& file);
+    void 書込_棋譜(const std::filesystem::path& file);
 
     // The about dialog's buttons.
     [[nodiscard]] Form2& form2() { return form2_; }
@@ -52,6 +65,18 @@ class Form1 {
     [[nodiscard]] bool ended() const { return ended_; }
 
   private:
+    struct Point {
+        int x;
+        int y;
+    };
+
+    // Runs a command the player gave (a press, a menu choice, a record opened): the hint goes
+    // first, and afterwards the barred points' marks follow the position the command left.
+    template <class Body> void command(Body&& body) {
+        clearHint();
+        body();
+        if (!ended_) showBarredPoints();
+    }
     // Board and game reset.
     void 初期設定();
     // Shutdown and the end of the program.
@@ -63,6 +88,8 @@ class Form1 {
     // The computer's move and the pause.
     void com_打つ();
     Choice thinkDuringPause();
+    [[nodiscard]] Level checkedLevel() const;
+    [[nodiscard]] Choice levelChoice(Level level) const;
     void 待ち時間(double seconds);
     // Steps shared by the human's and the computer's move.
     void unmarkLastMove();
@@ -71,6 +98,15 @@ class Form1 {
     bool endIfFive(int x, int y);
     // Stepping through the history.
     void restorePosition(int n, bool replay);
+    // Game records.
+    void openRecord(const std::filesystem::path& file);
+    void saveRecord(const std::filesystem::path& file);
+    void showOpenedGame(State& opened, bool endsWithFive);
+    void refuseRecord(RecordFault fault, int move = 0);
+    // The hint and the barred points.
+    void clearHint();
+    void showBarredPoints();
+    [[nodiscard]] bool barredPointsChecked() const;
     // The end of a game.
     void endWithFive(Stone stone, int x, int y);
     void 描画_5並点滅(Stone stone, int x, int y);
@@ -87,6 +123,8 @@ class Form1 {
     Ports io_;
     Form2 form2_;
     bool ended_ = false;
+    std::optional<Point> hint_;            // the point the hint marks
+    PointTable<bool> barredMarked_{false}; // the empty points that carry a barred mark
 };
 
 } // namespace narabe

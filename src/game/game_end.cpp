@@ -21,10 +21,6 @@ void Form1::endWithFive(Stone stone, int x, int y) {
 }
 
 void Form1::描画_5並点滅(Stone stone, int x, int y) {
-    struct Point {
-        int x;
-        int y;
-    };
     std::array<Point, FIVE_STONES> line{};
     // The last axis in order that holds exactly five is the one that blinks.
     for (const Axis& axis : AXES) {

@@ -5,13 +5,17 @@
 namespace narabe {
 
 void Form1::KAISETU_Click() {
-    // A page that cannot be opened is not reported.
-    (void)io_.browser.open(helpPagePath(st_.StartDir));
+    command([this] {
+        // A page that cannot be opened is not reported.
+        (void)io_.browser.open(helpPagePath(st_.StartDir));
+    });
 }
 
 void Form1::VER_Click() {
-    play(st_.SndOther);
-    io_.about.showModal();
+    command([this] {
+        play(st_.SndOther);
+        io_.about.showModal();
+    });
 }
 
 } // namespace narabe

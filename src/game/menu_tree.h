@@ -30,7 +30,7 @@ struct MenuNode {
     bool radio = false;            // one of a run of items of which one is checked
 };
 
-inline constexpr std::array<MenuNode, 21> MENU_TREE = {{
+inline constexpr std::array<MenuNode, 24> MENU_TREE = {{
     {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
     {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, {}},
     {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
@@ -43,6 +43,9 @@ inline constexpr std::array<MenuNode, 21> MENU_TREE = {{
     {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, {}},
     {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, {}},
     {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, {}},
+    {MenuLevel::Item, "KIFU_OPEN", "棋譜を開く…", &Form1::KIFU_OPEN_Click, {}},
+    {MenuLevel::Item, "KIFU_SAVE", "棋譜を保存…", &Form1::KIFU_SAVE_Click, {}},
+    {MenuLevel::Item, "HINT", "ヒント", &Form1::HINT_Click, {}},
     {MenuLevel::Item, "KINSYU", "禁手表示", &Form1::KINSYU_Click, MenuItem::KINSYU},
     {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, {}},
     {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, {}},

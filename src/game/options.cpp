@@ -6,23 +6,32 @@
 namespace narabe {
 
 void Form1::SYOKYU_Click() {
-    chooseLevel(io_.menu, MenuItem::SYOKYU);
-    saveOptions();
+    command([this] {
+        chooseLevel(io_.menu, MenuItem::SYOKYU);
+        saveOptions();
+    });
 }
 
 void Form1::CHUKYU_Click() {
-    chooseLevel(io_.menu, MenuItem::CHUKYU);
-    saveOptions();
+    command([this] {
+        chooseLevel(io_.menu, MenuItem::CHUKYU);
+        saveOptions();
+    });
 }
 
 void Form1::JOUKYU_Click() {
-    chooseLevel(io_.menu, MenuItem::JOUKYU);
-    saveOptions();
+    command([this] {
+        chooseLevel(io_.menu, MenuItem::JOUKYU);
+        saveOptions();
+    });
 }
 
+// The marks are drawn or taken away as the command ends, as after every command.
 void Form1::KINSYU_Click() {
-    io_.menu.setChecked(MenuItem::KINSYU, !io_.menu.checked(MenuItem::KINSYU));
-    saveOptions();
+    command([this] {
+        io_.menu.setChecked(MenuItem::KINSYU, !io_.menu.checked(MenuItem::KINSYU));
+        saveOptions();
+    });
 }
 
 } // namespace narabe

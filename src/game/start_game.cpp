@@ -7,30 +7,36 @@
 namespace narabe {
 
 void Form1::TAIMAN_Click() {
-    st_.ResumePending = NO;
-    if (st_.GameState == NO_GAME) {
-        初期設定();
-        st_.ManStone = BLACK;
-        st_.ComStone = WHITE;
-        st_.Turn = BLACK;
-        st_.Opponent = WHITE;
-    }
-    st_.GameState = VS_MAN;
-    st_.GameMode = VS_MAN;
-    描画_石手番("先手", "後手");
-    io_.boxes.message(" ", st_.Turn == BLACK ? "先手の番です" : "後手の番です");
+    command([this] {
+        st_.ResumePending = NO;
+        if (st_.GameState == NO_GAME) {
+            初期設定();
+            st_.ManStone = BLACK;
+            st_.ComStone = WHITE;
+            st_.Turn = BLACK;
+            st_.Opponent = WHITE;
+        }
+        st_.GameState = VS_MAN;
+        st_.GameMode = VS_MAN;
+        描画_石手番("先手", "後手");
+        io_.boxes.message(" ", st_.Turn == BLACK ? "先手の番です" : "後手の番です");
+    });
 }
 
 void Form1::SENTE_Click() {
-    startAgainstComputer(BLACK);
-    描画_石手番("MAN", "COM");
-    io_.boxes.message(" ", "ＭＡＮの番です");
+    command([this] {
+        startAgainstComputer(BLACK);
+        描画_石手番("MAN", "COM");
+        io_.boxes.message(" ", "ＭＡＮの番です");
+    });
 }
 
 void Form1::GOTE_Click() {
-    startAgainstComputer(WHITE);
-    描画_石手番("COM", "MAN");
-    com_打つ(); // black's move is the computer's
+    command([this] {
+        startAgainstComputer(WHITE);
+        描画_石手番("COM", "MAN");
+        com_打つ(); // black's move is the computer's
+    });
 }
 
 // A game against the computer with the human on `man`: a new one from no game, otherwise

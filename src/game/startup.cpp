@@ -106,14 +106,16 @@ void Form1::endProgram() {
 }
 
 void Form1::BGM_Click() {
-    if (io_.menu.checked(MenuItem::BGM)) {
-        io_.menu.setChecked(MenuItem::BGM, false);
-        io_.sound.dsStop(st_.SndBgm);
-    } else {
-        io_.menu.setChecked(MenuItem::BGM, true);
-        io_.sound.dsPlayLooping(st_.SndBgm);
-    }
-    saveOptions();
+    command([this] {
+        if (io_.menu.checked(MenuItem::BGM)) {
+            io_.menu.setChecked(MenuItem::BGM, false);
+            io_.sound.dsStop(st_.SndBgm);
+        } else {
+            io_.menu.setChecked(MenuItem::BGM, true);
+            io_.sound.dsPlayLooping(st_.SndBgm);
+        }
+        saveOptions();
+    });
 }
 
 const std::filesystem::path& Form1::settingsFile() const {

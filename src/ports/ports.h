@@ -5,6 +5,7 @@
 #include "ports/about_dialog.h"
 #include "ports/browser.h"
 #include "ports/clock.h"
+#include "ports/file_dialogs.h"
 #include "ports/menu_checks.h"
 #include "ports/message_boxes.h"
 #include "ports/program.h"
@@ -28,6 +29,7 @@ struct Ports {
     WindowFrame& frame;
     Program& program;
     AboutDialog& about;
+    FileDialogs& dialogs;
     std::uintptr_t windowHandle = 0; // handed to the sound device, which may ignore it
     std::string homePage;            // opened from the about dialog; empty: the help page
     // Where the game keeps its files. An empty data folder is the current directory: the

@@ -95,6 +95,9 @@ inline constexpr GridRect THINKING_AREA{21, 11, 1000, 300};
 // top-left corner, and its radius in twips.
 inline constexpr double MARK_OFFSET = 150;
 inline constexpr double MARK_RADIUS = 50;
+// The hint's mark and the mark of a point barred for the side to move, centred the same way.
+inline constexpr double HINT_RADIUS = 60;
+inline constexpr double BARRED_RADIUS = 40;
 
 // A move number on its stone: font size and offset from the cell's corner, in twips.
 struct NumberPlace {

@@ -1,4 +1,4 @@
-// The last-move mark, move numbers and the move count.
+// The last-move mark, the hint and barred points' marks, move numbers and the move count.
 #include "render/marks.h"
 
 #include "render/board_drawing.h"
@@ -17,6 +17,14 @@ constexpr int THREE_DIGITS = 100;
 
 void 描画_打駒印(Surface& s, int x, int y, Colour colour) {
     s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, MARK_RADIUS, colour);
+}
+
+void 描画_ヒント印(Surface& s, int x, int y) {
+    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, HINT_RADIUS, HINT_COLOUR);
+}
+
+void 描画_禁手印(Surface& s, int x, int y) {
+    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, BARRED_RADIUS, HINT_COLOUR);
 }
 
 void 描画_手順番号(Surface& s, int x, int y, int n, Colour colour) {

@@ -1,5 +1,5 @@
-// What is drawn on top of the board: the last-move mark, the move numbers on the stones
-// and the move count beside the board.
+// What is drawn on top of the board: the last-move mark, the move numbers on the stones,
+// the move count beside the board, the hint and the marks of barred points.
 #pragma once
 
 #include "ports/surface.h"
@@ -9,6 +9,10 @@ namespace narabe {
 
 // A filled dot of radius 50 twips on the grid crossing of point (x, y).
 void 描画_打駒印(Surface& s, int x, int y, Colour colour);
+// The hint on the empty point (x, y): a red dot of radius 60 twips on its crossing.
+void 描画_ヒント印(Surface& s, int x, int y);
+// The mark of an empty point barred for the side to move: a red dot of radius 40 twips.
+void 描画_禁手印(Surface& s, int x, int y);
 // The number n on the stone at (x, y), sized and placed by the number of digits.
 void 描画_手順番号(Surface& s, int x, int y, int n, Colour colour);
 // Numbers the stones of moves 1..p (record indices 0..p-1), each occupied point once with

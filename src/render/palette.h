@@ -14,6 +14,7 @@ enum class Colour : std::uint8_t {};
 
 inline constexpr Colour BACK_COLOUR{2};  // green: the window background and the panel's eraser
 inline constexpr Colour MARK_COLOUR{11}; // light cyan: the last-move mark
+inline constexpr Colour HINT_COLOUR{12}; // red: the hint and the marks of barred points
 
 // The colour a stone of this side is drawn in, and the colour of texts written in it.
 constexpr Colour colourOf(Stone s) {

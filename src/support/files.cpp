@@ -270,4 +270,25 @@ bool flushToDisk(int fd) {
     return failed == 0;
 }
 
+bool replaceFile(const std::filesystem::path& target, std::string_view bytes) noexcept {
+    try {
+        std::error_code error;
+        const std::filesystem::file_status old = std::filesystem::status(target, error);
+        TemporaryFile fresh = makeTemporaryBeside(target);
+        if (!fresh.file) return false;
+        const bool written = writeAll(fresh.file.get(), bytes) && flushToDisk(fresh.file.get());
+        fresh.file = FileDescriptor();
+        if (written) {
+            if (std::filesystem::is_regular_file(old))
+                std::filesystem::permissions(fresh.path, old.permissions(), error);
+            std::filesystem::rename(fresh.path, target, error);
+            if (!error) return true;
+        }
+        std::filesystem::remove(fresh.path, error);
+        return false;
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace narabe

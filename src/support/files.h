@@ -95,4 +95,10 @@ std::uintmax_t openFileSize(int fd);
 // Flushes the file's content to disk; false when the system reports an error.
 bool flushToDisk(int fd);
 
+// Replaces the file `target` with `bytes`, whole or not at all: they go to a new file of a
+// name no other file has, made beside the target (as mkstemp makes one), are flushed to disk
+// and renamed over the target, whose permission bits a regular file keeps. False when any
+// step fails; the target is then as it was and the new file is gone.
+bool replaceFile(const std::filesystem::path& target, std::string_view bytes) noexcept;
+
 } // namespace narabe

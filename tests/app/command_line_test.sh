@@ -27,14 +27,15 @@ row() {
     fi
 }
 
-usage='^Usage: narabe \[--help\] \[--version\]$'
+usage='^Usage: narabe \[--help\] \[--version\] \[FILE\.sgf\]$'
 row 0 "$usage" '' --help
 row 0 "^narabe \(NarabeⅠ\) ${version//./\\.}$" '' --version
 row 0 "$usage" '' --bogus --help
 row 0 "^narabe " '' -platform offscreen --version
 row 2 '' "^narabe: unknown option '--bogus'$" --bogus
 row 2 '' "$usage" -h
-row 2 '' "$usage" somefile
+row 2 '' "^narabe: one game record at a time, not also 'other\.sgf'$" one.sgf other.sgf
+row 2 '' "$usage" one.sgf -platform
 row 2 '' "$usage" --version=2
 row 2 '' "^narabe: unknown option '-platform'$" -platform
 row 2 '' "^narabe: unknown option '--bogus'$" -platform offscreen --bogus

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X server (Xvfb), checks the board on the screen,
-# presses Esc and checks that the program ended and left the default settings file.
+# presses Esc and checks that the program ended and left the default settings file. Then
+# starts it again with a game record on its command line and 禁手表示 on, and checks the
+# record's stones and marks on the screen.
 # Every step waits for what it needs (the server, the window mapped, the board painted, the
 # program gone), polling up to a deadline, so that a loaded machine only makes it slower.
 #
@@ -39,26 +41,43 @@ read -r -t "$deadline" number <displayfd || { echo "FAIL Xvfb named no display";
 export DISPLAY=:$number
 await "the X server" xdotool getmouselocation
 
-# No session bus (an address where nothing listens): without one the D-Bus library would
-# start a bus of its own, where dbus-x11 is installed, that outlives the test.
-DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
-    "$narabe" >narabe.log 2>&1 &
-npid=$!
-window=$(timeout "$deadline" xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1) || true
-[ -n "$window" ] || { echo "FAIL no window was mapped"; cat narabe.log; exit 1; }
+# Runs the program with the given arguments until the board on the screen passes the
+# screen check with the expectations in $expect, then ends it with Esc. No session bus (an
+# address where nothing listens): without one the D-Bus library would start a bus of its
+# own, where dbus-x11 is installed, that outlives the test.
+run_window() {
+    DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus SDL_AUDIODRIVER=dummy \
+        QT_QPA_PLATFORM=xcb "$narabe" "$@" >narabe.log 2>&1 &
+    npid=$!
+    window=$(timeout "$deadline" xdotool search --sync --onlyvisible --name 'Narabe' | head -n 1) || true
+    [ -n "$window" ] || { echo "FAIL no window was mapped"; cat narabe.log; exit 1; }
 
-# Grabs the screen until the board is painted and passes, or the deadline passes.
-"$check" "$work/screen.png" "$deadline"
+    # Grabs the screen until the board is painted and passes, or the deadline passes.
+    "$check" "$work/screen.png" "$deadline" ${expect[@]+"${expect[@]}"}
+
+    timeout "$deadline" xdotool windowfocus --sync "$window" key Escape
+    gone() { ! kill -0 "$npid" 2>/dev/null; }
+    await "the program to end after Esc" gone
+    status=0
+    wait "$npid" || status=$?
+    npid=""
+    [ "$status" -eq 0 ] || { echo "FAIL exit status $status"; cat narabe.log; exit 1; }
+}
+
+expect=()
+run_window
 [ -n "$shot" ] && cp "$work/screen.png" "$shot"
-
-timeout "$deadline" xdotool windowfocus --sync "$window" key Escape
-gone() { ! kill -0 "$npid" 2>/dev/null; }
-await "the program to end after Esc" gone
-status=0
-wait "$npid" || status=$?
-npid=""
-[ "$status" -eq 0 ] || { echo "FAIL exit status $status"; cat narabe.log; exit 1; }
 
 printf '\x8e\xe8\x8f\x87\x94\xd4\x8d\x86\x95\x5c\x8e\xa6=OFF\r\nBGM=OFF\r\n' >expected.ini
 cmp Narabe1.ini expected.ini || { echo "FAIL Narabe1.ini is not the default file"; exit 1; }
+
+# Black's row (9, 12), (10, 12) and column (11, 10), (11, 11) make (11, 12) a double three
+# for black, who is to move: its crossing shows the red mark. White's last stone, on
+# (17, 11), carries the last-move mark; black's stones are black left of their crossings.
+printf '\x8b\xd6\x8e\xe8\x95\x5c\x8e\xa6=ON\r\n' >>expected.ini
+cp expected.ini Narabe1.ini
+printf '(;GM[4];B[il];W[qq];B[jl];W[qo];B[kj];W[qm];B[kk];W[qk])' >record.sgf
+expect=(11,12,0,0=#ff0000 17,11,0,0=#00ffff 9,12,-4,0=#000000 11,11,-4,0=#000000)
+run_window "$work/record.sgf"
+cmp Narabe1.ini expected.ini || { echo "FAIL Narabe1.ini changed"; exit 1; }
 echo "real window ok"

@@ -1,12 +1,15 @@
 // Grabs the whole X screen, finds the game's board on it and checks it pixel by pixel:
 // the wooden ground, the grid lines, the nine star points, the green window around the
-// board and the title picture. Saves the window's area as a PNG.
+// board and the title picture, and any pixels named on the command line. Saves the window's
+// area as a PNG.
 //
-//   narabe-screen-check OUT.png [SECONDS]
+//   narabe-screen-check OUT.png [SECONDS [X,Y,DX,DY=#RRGGBB ...]]
 //
 // With SECONDS, the screen is grabbed again and again until the board passes or SECONDS
 // have gone by: the window may be mapped before its first paint reaches the server, and
 // a loaded machine may take a while to get there. Only the last grab's failures count.
+// X,Y,DX,DY=#RRGGBB asks for that colour DX, DY pixels from the crossing of point (X, Y): a
+// stone, a mark, whatever the game must show there; the points named must not be star points.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -65,7 +68,28 @@ QRect findBoard(const QImage& shot) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-Seen look(const QImage& shot) {
+// A pixel the command line asks for: DX, DY pixels from the crossing of point (X, Y).
+struct Expected {
+    int x, y, dx, dy;
+    QColor colour;
+};
+
+std::vector<Expected> expectations(int argc, char* argv[]) {
+    std::vector<Expected> all;
+    for (int i = 3; i < argc; ++i) {
+        Expected e{};
+        char hex[8] = {};
+        if (std::sscanf(argv[i], "%d,%d,%d,%d=#%6s", &e.x, &e.y, &e.dx, &e.dy, hex) != 5) {
+            std::fprintf(stderr, "not X,Y,DX,DY=#RRGGBB: %s\n", argv[i]);
+            std::exit(2);
+        }
+        e.colour = QColor(QStringLiteral("#") + QString::fromLatin1(hex));
+        all.push_back(e);
+    }
+    return all;
+}
+
+Seen look(const QImage& shot, const std::vector<Expected>& expected) {
     Seen seen{findBoard(shot), {}};
     if (seen.board.isEmpty()) {
         seen.failures.emplace_back("no board on the screen");
@@ -108,6 +132,10 @@ Seen look(const QImage& shot) {
     // board's left edge and 10 above its top.
     const QPoint title(left + 420 + 3, top - 10 + 3);
     c.expect(c.at(title) == QColor(255, 242, 166), "title ground", title);
+    for (const Expected& e : expected) {
+        const QPoint p = crossing(e.x, e.y) + QPoint(e.dx, e.dy);
+        c.expect(c.at(p) == e.colour, "colour asked for", p);
+    }
     seen.failures = c.take();
     return seen;
 }
@@ -116,11 +144,13 @@ Seen look(const QImage& shot) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: narabe-screen-check OUT.png [SECONDS]\n");
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: narabe-screen-check OUT.png [SECONDS [X,Y,DX,DY=#RRGGBB ...]]\n");
         return 2;
     }
-    const qint64 deadline = argc == 3 ? std::atoll(argv[2]) * 1000 : 0;
+    const std::vector<Expected> expected = expectations(argc, argv);
+    const qint64 deadline = argc >= 3 ? std::atoll(argv[2]) * 1000 : 0;
     QElapsedTimer clock;
     clock.start();
     QImage shot;
@@ -129,7 +159,7 @@ int main(int argc, char* argv[]) {
     do {
         if (grabs++ > 0) QThread::msleep(200);
         shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        seen = look(shot);
+        seen = look(shot, expected);
     } while (!seen.failures.empty() && clock.elapsed() < deadline);
 
     if (!seen.board.isEmpty())

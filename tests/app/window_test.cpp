@@ -137,11 +137,20 @@ TEST(Window, MenuBarHoldsTheMenusAndCommandsInOrder) {
     for (QAction* a : f.window.menuBar()->actions())
         bar << a->text();
     EXPECT_EQ(bar, (QStringList{"対局", "局面", "戻", "進", "ｵﾌﾟｼｮﾝ", "その他"}));
-    const std::vector<std::pair<const char*, const char*>> items = {
-        {"TAIMAN", "対MAN"}, {"SENTE", "先手"},          {"GOTE", "後手"},
-        {"SYURYOU", "終了"}, {"SAISYO", "最初"},         {"MODORU", "戻"},
-        {"SUSUMU", "進"},    {"BANGOU", "手順番号表示"}, {"BGM", "BGM"},
-        {"KAISETU", "解説"}, {"VER", "バージョン情報"}};
+    const std::vector<std::pair<const char*, const char*>> items = {{"TAIMAN", "対MAN"},
+                                                                    {"SENTE", "先手"},
+                                                                    {"GOTE", "後手"},
+                                                                    {"SYURYOU", "終了"},
+                                                                    {"SAISYO", "最初"},
+                                                                    {"KIFU_OPEN", "棋譜を開く…"},
+                                                                    {"KIFU_SAVE", "棋譜を保存…"},
+                                                                    {"HINT", "ヒント"},
+                                                                    {"MODORU", "戻"},
+                                                                    {"SUSUMU", "進"},
+                                                                    {"BANGOU", "手順番号表示"},
+                                                                    {"BGM", "BGM"},
+                                                                    {"KAISETU", "解説"},
+                                                                    {"VER", "バージョン情報"}};
     for (const auto& [control, text] : items) {
         QAction* a = f.action(control);
         ASSERT_NE(a, nullptr) << control;
@@ -650,6 +659,111 @@ TEST(WindowSignals, InsideAHandlerTheShutdownRunsOnceAndTheProcessEndsAtOnce) {
             ::testing::ResultOf(soundCalls, ::testing::EndsWith(c.lastSounds)))
             << c.name;
     }
+}
+
+} // namespace
+} // namespace narabe
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+
+namespace narabe {
+namespace {
+
+// An environment variable set for as long as the object lives.
+class Setting {
+  public:
+    Setting(const char* name, const QByteArray& value)
+        : name_(name), was_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~Setting() {
+        if (was_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+    Setting(const Setting&) = delete;
+    Setting& operator=(const Setting&) = delete;
+
+  private:
+    const char* name_;
+    bool was_;
+    QByteArray old_;
+};
+
+// The record dialogs: the save dialog proposes "棋譜_YYYYMMDD_HHMM.sgf" in the documents
+// folder, and a file of a Japanese name chosen in it is written; the open dialog's choice of
+// that file opens it. A box the dialog itself shows (a file that exists, or is missing) is a
+// failure, and cancels it. Every other box is closed as it comes. The dialogs keep their
+// history in the folder of the test.
+TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
+    app();
+    GameFolder folder;
+    const Setting home("HOME", QFile::encodeName(QDir::currentPath()));
+    const Setting config("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + "/.config"));
+    fs::create_directory("Documents");
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    MainWindow window{sound, PictureSet(1)};
+    window.load();
+    window.show();
+    const fs::path chosen = fs::current_path() / "対局の棋譜.sgf";
+    QString proposed;
+    QStringList unexpected;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            if (auto* owner = qobject_cast<QFileDialog*>(modal->parentWidget())) {
+                unexpected << modal->windowTitle();
+                modal->close();
+                owner->reject();
+                return;
+            }
+            modal->close();
+            return;
+        }
+        // A dialog still loading its folder may ignore a choice (it has no selection
+        // yet), so one still open is answered again, up to a second's worth of ticks.
+        const int tries = dialog->property("tries").toInt();
+        if (tries == 50) {
+            unexpected << QStringLiteral("a dialog that ignored the choice");
+            dialog->reject();
+            return;
+        }
+        dialog->setProperty("tries", tries + 1);
+        if (tries == 0 && dialog->acceptMode() == QFileDialog::AcceptSave)
+            proposed = dialog->selectedFiles().value(0);
+        dialog->selectFile(QString::fromStdString(chosen.string()));
+        static_cast<QDialog*>(dialog)->accept(); // public as a QDialog
+    });
+    answer.start();
+    const auto trigger = [&](const char* control) {
+        window.findChild<QAction*>(QString::fromLatin1(control))->trigger();
+    };
+
+    trigger("SENTE");
+    window.game().Form_MouseDown(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
+    ASSERT_EQ(window.game().state().MoveCount, 2);
+    trigger("KIFU_SAVE");
+    const QString documents = QDir::currentPath() + "/Documents";
+    EXPECT_TRUE(proposed.startsWith(documents + "/棋譜_")) << proposed.toStdString();
+    EXPECT_TRUE(proposed.endsWith(".sgf")) << proposed.toStdString();
+    EXPECT_EQ(proposed.size(), documents.size() + QStringLiteral("/棋譜_YYYYMMDD_HHMM.sgf").size());
+    std::ifstream saved(chosen, std::ios::binary);
+    const std::string record((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_NE(record.find(";B[ii]\n;W["), std::string::npos) << record;
+
+    trigger("SAISYO");
+    ASSERT_EQ(window.game().state().MoveCount, 0);
+    trigger("KIFU_OPEN");
+    EXPECT_EQ(window.game().state().MoveCount, 2);
+    EXPECT_EQ(window.game().state().MoveX(0), 9);
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
 }
 
 } // namespace

@@ -19,7 +19,8 @@ struct SilentPorts final : Surface,
                            Browser,
                            WindowFrame,
                            Program,
-                           AboutDialog {
+                           AboutDialog,
+                           FileDialogs {
     void copyPicture(Picture, double, double) override {}
     void fillRect(double, double, double, double, Colour) override {}
     void drawText(double, double, int, Colour, std::string_view) override {}
@@ -37,9 +38,23 @@ struct SilentPorts final : Surface,
     void end() override { ended = true; }
     void showModal() override { aboutShown = true; }
     void unload() override { aboutShown = false; }
+    std::optional<std::filesystem::path> recordToOpen() override { return std::nullopt; }
+    std::optional<std::filesystem::path> recordToSave(std::string_view) override {
+        return std::nullopt;
+    }
 
     Ports ports() {
-        return Ports{*this, *this, *this, sound, *this, *this, *this, *this, *this, 0, "home"};
+        return Ports{.surface = *this,
+                     .boxes = *this,
+                     .menu = *this,
+                     .sound = sound,
+                     .clock = *this,
+                     .browser = *this,
+                     .frame = *this,
+                     .program = *this,
+                     .about = *this,
+                     .dialogs = *this,
+                     .homePage = "home"};
     }
 
     FakeSoundLibrary sound;

@@ -42,6 +42,7 @@ struct Position {
     int points = 0; // how many '*' the rows hold
     int black = 0;
     int white = 0;
+    std::vector<Point> marked; // the 'x' points
 };
 
 Position positionOf(const HelpDiagram& d) {
@@ -64,6 +65,8 @@ Position positionOf(const HelpDiagram& d) {
             } else if (c == '*') {
                 p.point = {x, y};
                 ++p.points;
+            } else if (c == 'x') {
+                p.marked.push_back({x, y});
             }
         }
     }
@@ -108,10 +111,15 @@ TEST(HelpDiagrams, EachIsACutOutOfTheBoardWithOnePointInQuestion) {
         EXPECT_TRUE(onBoard(d.left + help::CUT_OUT - 1, d.top + help::CUT_OUT - 1));
         for (const std::string_view row : d.rows) {
             EXPECT_EQ(row.size(), static_cast<std::size_t>(help::CUT_OUT)) << row;
-            EXPECT_EQ(row.find_first_not_of("BW.*"), std::string_view::npos) << row;
+            EXPECT_EQ(row.find_first_not_of("BW.*x"), std::string_view::npos) << row;
         }
         const Position p = positionOf(d);
+        if (d.verdict == Verdict::BarredPointsMarked) {
+            EXPECT_EQ(p.points, 0);
+            continue;
+        }
         EXPECT_EQ(p.points, 1);
+        EXPECT_TRUE(p.marked.empty());
         EXPECT_EQ(p.board(p.point.x, p.point.y), EMPTY);
     }
 }
@@ -137,6 +145,7 @@ TEST(HelpDiagrams, EachCouldAriseInAGame) {
 
 TEST(HelpDiagrams, EachPointGetsTheVerdictItsPictureShows) {
     for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        if (d.verdict == Verdict::BarredPointsMarked) continue;
         SCOPED_TRACE(nameOf(d));
         const Position p = positionOf(d);
         const Stone me = stoneOf(d.mover);
@@ -178,8 +187,43 @@ TEST(HelpDiagrams, EachPointGetsTheVerdictItsPictureShows) {
             EXPECT_EQ(three, NO);
             EXPECT_EQ(four, NO);
             break;
+        case Verdict::BarredPointsMarked:
+            break;
         }
     }
+}
+
+// The picture of the barred points' marks marks exactly the points of the whole board where
+// the side to move would be refused a double three or a double four, and shows some of each.
+TEST(HelpDiagrams, TheBarredPointsPictureMarksExactlyThePointsRefused) {
+    int shown = 0;
+    for (const HelpDiagram& d : HELP_DIAGRAMS) {
+        if (d.verdict != Verdict::BarredPointsMarked) continue;
+        SCOPED_TRACE(nameOf(d));
+        ++shown;
+        const Position p = positionOf(d);
+        Grid work = p.board;
+        std::vector<std::pair<int, int>> refused;
+        int threes = 0;
+        int fours = 0;
+        for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
+            for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
+                if (work(x, y) != EMPTY) continue;
+                const bool three = 調査_三三(work, x, y, stoneOf(d.mover)) == YES;
+                const bool four = 調査_四四(work, x, y, stoneOf(d.mover)) == YES;
+                threes += three ? 1 : 0;
+                fours += four && !three ? 1 : 0;
+                if (three || four) refused.emplace_back(x, y);
+            }
+        std::vector<std::pair<int, int>> marked;
+        for (const Point q : p.marked)
+            marked.emplace_back(q.x, q.y);
+        std::sort(marked.begin(), marked.end());
+        EXPECT_EQ(marked, refused);
+        EXPECT_GT(threes, 0);
+        EXPECT_GT(fours, 0);
+    }
+    EXPECT_EQ(shown, 1);
 }
 
 // The move that makes five is allowed although it makes two fours besides: take the five's

@@ -108,12 +108,15 @@ void checkInvariants(const Dump& prev, const Dump& d, const std::string& where) 
 }
 
 // Now and then, commands other than a press, each followed by a dump: a step through the
-// history, the move numbers, a button of the about dialog while it is closed, or the about
-// dialog opened, sent a few commands it drops, and closed by one of its buttons.
+// history, the move numbers, the hint, the barred points' marks, the game saved and opened
+// again, a button of the about dialog while it is closed, or the about dialog opened, sent a
+// few commands it drops, and closed by one of its buttons.
 std::string randomCommands(std::mt19937& rng) {
-    static const char* const single[] = {"menu MODORU",     "menu MODORU",    "menu SUSUMU",
-                                         "menu SUSUMU",     "menu SAISYO",    "menu BANGOU",
-                                         "button Command1", "button Command2"};
+    static const char* const single[] = {
+        "menu MODORU",     "menu MODORU",    "menu SUSUMU",
+        "menu SUSUMU",     "menu SAISYO",    "menu BANGOU",
+        "menu HINT",       "menu KINSYU",    "save soak.sgf\ndump\nopen soak.sgf",
+        "button Command1", "button Command2"};
     static const char* const dropped[] = {
         "press 3300 3300", "menu MODORU", "menu SUSUMU", "menu TAIMAN",
         "menu BANGOU",     "key 27",      "close"};

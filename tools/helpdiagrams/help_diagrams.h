@@ -1,5 +1,6 @@
 // The positions of the help page's diagrams: each a 9 x 9 cut-out of the board with a few
-// stones and one point in question, and what the rules say about a stone played there.
+// stones and one point in question, and what the rules say about a stone played there; or,
+// for the barred points' marks (禁手表示), the points that carry them.
 // The diagram generator draws exactly these positions, and a test checks each against the
 // rules engine, so that a picture on the help page can never teach a wrong rule.
 //
@@ -13,11 +14,13 @@ namespace narabe::help {
 
 // What the rules say about the point in question.
 enum class Verdict {
-    Wins,                // the stone makes exactly five: the game is won
-    NoWin,               // the stone makes six or more in a line: allowed, but no win
-    RefusedDoubleThree,  // refused as "3 * 3": two threes at once
-    RefusedDoubleFour,   // refused as "4 * 4": two fours at once (and no double three)
-    AllowedFiveWithFours // makes five and two fours besides: allowed, and it wins
+    Wins,                 // the stone makes exactly five: the game is won
+    NoWin,                // the stone makes six or more in a line: allowed, but no win
+    RefusedDoubleThree,   // refused as "3 * 3": two threes at once
+    RefusedDoubleFour,    // refused as "4 * 4": two fours at once (and no double three)
+    AllowedFiveWithFours, // makes five and two fours besides: allowed, and it wins
+    BarredPointsMarked,   // no point in question: every point barred for the side to move,
+                          // and no other, carries the barred points' mark
 };
 
 enum class Side { Black, White };
@@ -32,11 +35,12 @@ struct HelpDiagram {
     Side mover;            // the side that plays the point in question
     Verdict verdict;
     // The rows of the cut-out, top row first: B a black stone, W a white stone, . an empty
-    // point, * the point in question (empty before the move).
+    // point, * the point in question (empty before the move), x an empty point marked as
+    // barred.
     std::array<std::string_view, CUT_OUT> rows;
 };
 
-inline constexpr std::array<HelpDiagram, 5> HELP_DIAGRAMS = {{
+inline constexpr std::array<HelpDiagram, 6> HELP_DIAGRAMS = {{
     // A five along the falling diagonal, in the top-left corner of the board.
     {"help_five.png",
      1,
@@ -77,6 +81,14 @@ inline constexpr std::array<HelpDiagram, 5> HELP_DIAGRAMS = {{
      Verdict::AllowedFiveWithFours,
      {".........", "...WB....", "....BW...", "..W.B.W..", "..BB*BBW.", "...W.B...", ".W...WB..",
       "....W..B.", "......W.."}},
+    // 禁手表示 with black to move: five points would make two threes, one two fours.
+    {"help_barred_points.png",
+     6,
+     6,
+     Side::Black,
+     Verdict::BarredPointsMarked,
+     {".........", "....W....", ".W.B.....", "...BxxBB.", ".W...BxW.", ".W.xxBB..", "......xW.",
+      "....W....", "........."}},
 }};
 
 } // namespace narabe::help

@@ -6,12 +6,16 @@
 // is missing): a 9 x 9 cut-out of the board made of the very cell and stone pictures the
 // window draws, at twice their natural size, with the point in question marked. A stone
 // that may be played there (a five, a six, a five with fours) is drawn on it inside a red
-// ring; a refused point stays empty under a red cross. The build runs it into the
-// programs' folder, beside the help page.
+// ring; a refused point stays empty under a red cross. The picture of the barred points
+// shows their marks as the window draws them. The build runs it into the programs' folder,
+// beside the help page.
 #include "help_diagrams.h"
 
 #include "adapters/qt/pictures/pictures.h"
 #include "render/board_drawing.h"
+#include "render/geometry.h"
+#include "render/layout.h"
+#include "render/palette.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,7 +24,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,11 +91,22 @@ void markPoint(QPainter& painter, QPointF centre, Verdict verdict) {
     }
 }
 
+// The mark of a barred point, a filled dot as the window's surface draws one.
+void markBarred(QPainter& painter, QPointF centre) {
+    const narabe::Rgb c = narabe::paletteColour(narabe::HINT_COLOUR);
+    const double radius = narabe::BARRED_RADIUS / narabe::TWIPS_PER_PIXEL * SCALE;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(c.r, c.g, c.b));
+    painter.drawEllipse(centre, radius, radius);
+}
+
 QImage drawDiagram(const HelpDiagram& d) {
     const int side = narabe::help::CUT_OUT * CELL * SCALE;
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
-    QPointF marked;
+    std::optional<QPointF> marked;
+    std::vector<QPointF> barred;
     for (int row = 0; row < narabe::help::CUT_OUT; ++row)
         for (int column = 0; column < narabe::help::CUT_OUT; ++column) {
             const char cell =
@@ -97,9 +114,13 @@ QImage drawDiagram(const HelpDiagram& d) {
             const Picture p = narabe::cellPicture(d.left + column, d.top + row, contentOf(cell, d));
             const QPoint at(column * CELL * SCALE, row * CELL * SCALE);
             painter.drawImage(at, picture(p));
-            if (cell == '*') marked = QPointF(at) + QPointF(CROSSING, CROSSING) * SCALE;
+            const QPointF crossing = QPointF(at) + QPointF(CROSSING, CROSSING) * SCALE;
+            if (cell == '*') marked = crossing;
+            if (cell == 'x') barred.push_back(crossing);
         }
-    markPoint(painter, marked, d.verdict);
+    if (marked) markPoint(painter, *marked, d.verdict);
+    for (const QPointF& centre : barred)
+        markBarred(painter, centre);
     return image;
 }
 

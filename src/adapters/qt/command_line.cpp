@@ -8,13 +8,14 @@ namespace narabe {
 
 namespace {
 
-constexpr std::string_view USAGE = "Usage: narabe [--help] [--version]\n";
+constexpr std::string_view USAGE = "Usage: narabe [--help] [--version] [FILE.sgf]\n";
 
 constexpr std::string_view HELP =
     "NarabeI (NarabeⅠ): five in a row on a 19 x 19 board, against a person or the computer.\n"
     "\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
+    "  FILE.sgf    open this game record (SGF) once the window shows\n"
     "\n"
     "Qt's own options, such as -platform NAME or -display NAME, are passed to Qt.\n"
     "\n"
@@ -47,19 +48,20 @@ std::string_view optionName(std::string_view arg, bool& hasValue) {
 
 } // namespace
 
-std::optional<int> readCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                   std::ostream& err) {
+CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out,
+                            std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help") {
             out << USAGE << HELP;
-            return 0;
+            return {0, {}};
         }
         if (arg == "--version") {
             out << "narabe (NarabeⅠ) " << NARABE_VERSION << '\n';
-            return 0;
+            return {0, {}};
         }
     }
+    CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         bool inline_value = false;
@@ -70,11 +72,18 @@ std::optional<int> readCommandLine(int argc, const char* const* argv, std::ostre
                 if (!inline_value) ++i; // the value is the next argument
                 if (i < argc) continue;
             }
+        } else if (!line.record) {
+            line.record = std::filesystem::path(arg);
+            continue;
         }
-        err << "narabe: unknown option '" << arg << "'\n" << USAGE;
-        return 2;
+        if (arg.size() > 1 && arg[0] == '-')
+            err << "narabe: unknown option '" << arg << "'\n";
+        else
+            err << "narabe: one game record at a time, not also '" << arg << "'\n";
+        err << USAGE;
+        return {2, {}};
     }
-    return std::nullopt;
+    return line;
 }
 
 } // namespace narabe

@@ -1,16 +1,23 @@
 // The game's command line, read before the window system is opened: --help and --version
-// print and end the program, Qt's own options are left to Qt, anything else is an error.
+// print and end the program, Qt's own options are left to Qt, one other argument names a
+// game record to open, anything else is an error.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
 namespace narabe {
 
-// Reads the arguments. Returns the exit status when the program is to end at once (0 after
-// --help or --version, printed to `out`; 2 after an unknown option, with a usage line on
-// `err`); nothing when the game is to start.
-std::optional<int> readCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                   std::ostream& err);
+struct CommandLine {
+    // The program ends at once with this status: 0 after --help or --version, printed to
+    // `out`; 2 after an unknown option or a second record, with a usage line on `err`.
+    std::optional<int> exitStatus;
+    // The game record to open once the window shows (the desktop entry's %f).
+    std::optional<std::filesystem::path> record;
+};
+
+CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out,
+                            std::ostream& err);
 
 } // namespace narabe

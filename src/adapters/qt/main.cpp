@@ -1,6 +1,7 @@
 // NarabeⅠ: the desktop program. It reads its command line before it opens a display,
 // chooses where its files are (see game_folders.h), gives its window the desktop's name
-// and icon, and ends on SIGTERM, SIGINT and SIGHUP the way the close box ends it.
+// and icon, opens a game record named on the command line once the window shows, and ends
+// on SIGTERM, SIGINT and SIGHUP the way the close box ends it.
 #include "adapters/qt/command_line.h"
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/game_folders.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 
 #include <cmath>
 #include <iostream>
@@ -35,8 +37,8 @@ QString soundModulePath() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto status = narabe::readCommandLine(argc, argv, std::cout, std::cerr))
-        return *status;
+    const narabe::CommandLine line = narabe::readCommandLine(argc, argv, std::cout, std::cerr);
+    if (line.exitStatus) return *line.exitStatus;
 
     // The menu bar stays in the window, whose size includes it, also on a desktop that
     // offers a menu bar of its own; asking the desktop for one costs a round trip at start.
@@ -63,5 +65,8 @@ int main(int argc, char* argv[]) {
     window.load();
     if (window.ended()) return 0;
     window.show();
+    // A record that cannot be opened is said in a message box over the window.
+    if (line.record)
+        QTimer::singleShot(0, &window, [&window, &line] { window.openRecord(*line.record); });
     return QApplication::exec();
 }

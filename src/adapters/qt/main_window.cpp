@@ -13,6 +13,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -20,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWindow>
 
@@ -35,6 +39,22 @@ namespace {
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
+
+// Where the record dialogs start: the user's documents folder, else the home folder.
+QString recordFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+// The file a record dialog closed on, in the file system's own encoding; nothing when it was
+// cancelled.
+std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(
+        QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
 } // namespace
@@ -53,6 +73,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .frame = *this,
                    .program = *this,
                    .about = *this,
+                   .dialogs = *this,
                    .homePage = std::string(HOME_PAGE),
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
@@ -132,6 +153,11 @@ void MainWindow::endOnSignal() {
     if (busy_ == 0) return; // the event loop returns from QApplication::exec
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void MainWindow::openRecord(const std::filesystem::path& file) {
+    const Busy busy(busy_);
+    if (!ended_) form_->読込_棋譜(file);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -243,6 +269,21 @@ void MainWindow::showModal() {
 
 void MainWindow::unload() {
     if (about_ != nullptr) about_->done(0);
+}
+
+std::optional<std::filesystem::path> MainWindow::recordToOpen() {
+    QFileDialog dialog(this, QStringLiteral("棋譜を開く"), recordFolder(), qs(RECORD_FILTER));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
+}
+
+std::optional<std::filesystem::path> MainWindow::recordToSave(std::string_view name) {
+    QFileDialog dialog(this, QStringLiteral("棋譜を保存"), recordFolder(), qs(RECORD_FILTER));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("sgf"));
+    dialog.selectFile(QDir(recordFolder()).filePath(qs(name)));
+    return chosenFile(dialog);
 }
 
 void MainWindow::end() {

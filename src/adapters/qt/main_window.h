@@ -12,7 +12,9 @@
 #include <QPoint>
 
 #include <array>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -26,7 +28,8 @@ class MainWindow final : public QMainWindow,
                          private Browser,
                          private WindowFrame,
                          private Program,
-                         private AboutDialog {
+                         private AboutDialog,
+                         private FileDialogs {
   public:
     // The board is drawn with `pictures`, at their scale; the game keeps its files where
     // `folders` says, by default in the current directory.
@@ -38,6 +41,8 @@ class MainWindow final : public QMainWindow,
     // handler (a message box or the about dialog open, or right after a pause), it then
     // leaves the process at once with status 0: the handler must not go on.
     void endOnSignal();
+    // Opens a game record as 棋譜を開く… does once its file is chosen.
+    void openRecord(const std::filesystem::path& file);
     [[nodiscard]] bool ended() const { return ended_; }
     BoardView& view() { return *view_; }
     Form1& game() { return *form_; }
@@ -79,6 +84,8 @@ class MainWindow final : public QMainWindow,
     void end() override;
     void showModal() override;
     void unload() override;
+    std::optional<std::filesystem::path> recordToOpen() override;
+    std::optional<std::filesystem::path> recordToSave(std::string_view name) override;
 
     BoardView* view_;
     std::unique_ptr<Form1> form_;

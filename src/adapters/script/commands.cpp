@@ -5,6 +5,7 @@
 #include "game/menu_tree.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 namespace narabe {
@@ -95,6 +96,22 @@ Parsed parseButton(Fields args) {
 Parsed parseDump(Fields args) {
     if (!args.empty()) return error("dump takes nothing");
     return runs([](Form1& game, Transcript& t) { dumpState(game.state(), t); });
+}
+
+// A record's file, as the file dialog of 棋譜を保存… or 棋譜を開く… would give it; relative
+// to the current directory.
+Parsed parseSave(Fields args) {
+    if (args.size() != 1) return error("save takes one path");
+    return runs([file = std::filesystem::path(args[0])](Form1& game, Transcript&) {
+        game.書込_棋譜(file);
+    });
+}
+
+Parsed parseOpen(Fields args) {
+    if (args.size() != 1) return error("open takes one path");
+    return runs([file = std::filesystem::path(args[0])](Form1& game, Transcript&) {
+        game.読込_棋譜(file);
+    });
 }
 
 const ScriptCommand* findScriptCommand(std::string_view name) {

@@ -58,14 +58,18 @@ Parsed parseKey(Fields args);
 Parsed parseClose(Fields args);
 Parsed parseButton(Fields args);
 Parsed parseDump(Fields args);
+Parsed parseSave(Fields args);
+Parsed parseOpen(Fields args);
 
-inline const std::array<ScriptCommand, 6> SCRIPT_COMMANDS = {{
+inline const std::array<ScriptCommand, 8> SCRIPT_COMMANDS = {{
     {"press", Target::MAIN_WINDOW, parsePress},
     {"menu", Target::MAIN_WINDOW, parseMenu},
     {"key", Target::MAIN_WINDOW, parseKey},
     {"close", Target::MAIN_WINDOW, parseClose},
     {"button", Target::ABOUT_DIALOG, parseButton},
     {"dump", Target::RUNNER, parseDump},
+    {"save", Target::MAIN_WINDOW, parseSave},
+    {"open", Target::MAIN_WINDOW, parseOpen},
 }};
 
 // The command of that name, or nullptr.

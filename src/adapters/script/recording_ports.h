@@ -9,7 +9,9 @@
 #include "ports/surface.h"
 
 #include <array>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace narabe {
@@ -113,6 +115,16 @@ class RecordingAbout final : public AboutDialog {
   private:
     Transcript& t_;
     bool open_ = false;
+};
+
+// The file dialogs of the records, answered as cancelled: the script names a record's file
+// with the commands save and open, which run the commands as if the dialog had given it.
+class CancelledDialogs final : public FileDialogs {
+  public:
+    std::optional<std::filesystem::path> recordToOpen() override { return std::nullopt; }
+    std::optional<std::filesystem::path> recordToSave(std::string_view) override {
+        return std::nullopt;
+    }
 };
 
 class RecordingProgram final : public Program {

@@ -17,6 +17,7 @@ ScriptSession::ScriptSession(std::ostream& out, SoundLibrary& sound, Options opt
                   .frame = frame_,
                   .program = program_,
                   .about = about_,
+                  .dialogs = dialogs_,
                   .windowHandle = 0,
                   .homePage = std::move(options.homePage)}) {}
 

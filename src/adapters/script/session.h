@@ -40,6 +40,7 @@ class ScriptSession {
     RecordingFrame frame_;
     RecordingProgram program_;
     RecordingAbout about_;
+    CancelledDialogs dialogs_;
     Form1 game_;
 };
 

@@ -1,0 +1,103 @@
+// The barred points' marks over random play: after every event the points that carry a mark
+// on the window's image are exactly the empty points where the side to move would be refused
+// a double three or a double four, as the test's own model of the rules judges them, and none
+// while no game is on. Black and white both come to move; the history, 最初, the hint and the
+// check itself come between the moves.
+#include "common/reference_rules.h"
+#include "common/silent_ports.h"
+#include "render/geometry.h"
+#include "render/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace narabe::test {
+namespace {
+
+// Keeps which points carry a barred mark: a mark is a dot of the barred radius in its colour
+// on a point's crossing, and drawing the point's cell again takes it away.
+class MarkedPoints final : public Surface {
+  public:
+    void copyPicture(Picture, double x, double y) override {
+        const int px = point(x - ORIGIN_X);
+        const int py = point(y - ORIGIN_Y);
+        if (onBoard(px, py)) marked(px, py) = false;
+    }
+    void fillRect(double, double, double, double, Colour) override {}
+    void drawText(double, double, int, Colour, std::string_view) override {}
+    void fillCircle(double x, double y, double radius, Colour colour) override {
+        if (radius != BARRED_RADIUS || colour != HINT_COLOUR) return;
+        const int px = point(x - MARK_OFFSET - ORIGIN_X);
+        const int py = point(y - MARK_OFFSET - ORIGIN_Y);
+        ASSERT_TRUE(onBoard(px, py)) << x << ", " << y;
+        marked(px, py) = true;
+    }
+    void refresh() override {}
+
+    PointTable<bool> marked{false};
+
+  private:
+    static int point(double twips) { return static_cast<int>(std::floor(twips / CELL_W)); }
+};
+
+TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
+    SilentPorts io;
+    MarkedPoints board;
+    Ports ports = io.ports();
+    Form1 game(Ports{.surface = board,
+                     .boxes = ports.boxes,
+                     .menu = ports.menu,
+                     .sound = ports.sound,
+                     .clock = ports.clock,
+                     .browser = ports.browser,
+                     .frame = ports.frame,
+                     .program = ports.program,
+                     .about = ports.about,
+                     .dialogs = ports.dialogs,
+                     .homePage = ports.homePage});
+    game.Form_Load();
+    game.KINSYU_Click();
+    std::mt19937 rng(17);
+    std::normal_distribution<double> near(3300, 1100);
+    int marksSeen[2] = {0, 0};
+    for (int event = 0; event < 3000; ++event) {
+        const auto r = rng() % 100;
+        if (r < 2)
+            game.TAIMAN_Click();
+        else if (r < 3)
+            game.SENTE_Click();
+        else if (r < 7)
+            game.MODORU_Click();
+        else if (r < 10)
+            game.SUSUMU_Click();
+        else if (r < 11)
+            game.SAISYO_Click();
+        else if (r < 12)
+            game.KINSYU_Click();
+        else if (r < 14)
+            game.HINT_Click();
+        else
+            game.Form_MouseDown(near(rng), near(rng));
+
+        const State& st = game.state();
+        const bool shown = io.checks[slotOf(MenuItem::KINSYU)] && st.GameState != NO_GAME;
+        Grid work = st.Board;
+        forEachPoint([&](int x, int y) {
+            const bool refused = shown && work(x, y) == EMPTY &&
+                                 (referenceDoubleThree(work, x, y, st.Turn) == YES ||
+                                  referenceDoubleFour(work, x, y, st.Turn) == YES);
+            ASSERT_EQ(board.marked(x, y), refused)
+                << "event " << event << " at " << x << ", " << y << " for "
+                << (st.Turn == BLACK ? "black" : "white");
+            if (refused) ++marksSeen[st.Turn == BLACK ? 0 : 1];
+        });
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GT(marksSeen[0], 0);
+    EXPECT_GT(marksSeen[1], 0);
+}
+
+} // namespace
+} // namespace narabe::test
