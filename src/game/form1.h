@@ -116,6 +116,8 @@ class Form1 {
     const std::filesystem::path& settingsFile() const;
     // Writes every option to the settings file.
     void saveOptions();
+    // A strength chosen in the menu: its radio mark, then the settings file.
+    void levelClicked(MenuItem item);
     bool numbersShown() const { return io_.menu.checked(MenuItem::BANGOU); }
     void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
 

@@ -5,25 +5,23 @@
 
 namespace narabe {
 
-void Form1::SYOKYU_Click() {
-    command([this] {
-        chooseLevel(io_.menu, MenuItem::SYOKYU);
+void Form1::levelClicked(MenuItem item) {
+    command([this, item] {
+        chooseLevel(io_.menu, item);
         saveOptions();
     });
+}
+
+void Form1::SYOKYU_Click() {
+    levelClicked(MenuItem::SYOKYU);
 }
 
 void Form1::CHUKYU_Click() {
-    command([this] {
-        chooseLevel(io_.menu, MenuItem::CHUKYU);
-        saveOptions();
-    });
+    levelClicked(MenuItem::CHUKYU);
 }
 
 void Form1::JOUKYU_Click() {
-    command([this] {
-        chooseLevel(io_.menu, MenuItem::JOUKYU);
-        saveOptions();
-    });
+    levelClicked(MenuItem::JOUKYU);
 }
 
 // The marks are drawn or taken away as the command ends, as after every command.
