@@ -3,6 +3,7 @@
 
 #include "adapters/brain/protocol_text.h"
 #include "computer/near_flags.h"
+#include "support/help.h"
 
 #include <algorithm>
 #include <array>
@@ -136,9 +137,13 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
     } else if (sameWord(word, "END")) {
         ended_ = true;
     } else if (sameWord(word, "ABOUT")) {
-        out.push_back(
-            "name=\"NarabeI\", version=\"" NARABE_VERSION " " + std::string(levelName(level_)) +
-            "\", author=\"The NarabeI developers\", www=\"https://narabe1.example.org/\"");
+        // The home page is named only when the build gives the project a web address.
+        std::string about = "name=\"NarabeI\", version=\"" NARABE_VERSION " " +
+                            std::string(levelName(level_)) +
+                            "\", author=\"The NarabeI developers\"";
+        if (HOME_PAGE.starts_with("http://") || HOME_PAGE.starts_with("https://"))
+            about += ", www=\"" + std::string(HOME_PAGE) + "\"";
+        out.push_back(std::move(about));
     } else if (!sameWord(word, "RESTART") && !sameWord(word, "BEGIN") && !sameWord(word, "TURN") &&
                !sameWord(word, "BOARD")) {
         out.push_back(error("unknown command " + std::string(word)));
