@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QScreen>
@@ -764,6 +765,47 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     EXPECT_EQ(window.game().state().MoveCount, 2);
     EXPECT_EQ(window.game().state().MoveX(0), 9);
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
+}
+
+// A record that cannot be opened, as one named on the command line: one box over the window,
+// titled "棋譜" and naming the fault, and the game as it was.
+TEST(Window, ARecordThatCannotBeOpenedIsSaidInOneBoxOverTheWindow) {
+    struct Row {
+        const char* name;
+        const char* record; // nullptr: no such file
+        const char* text;
+    };
+    const Row rows[] = {
+        {"no such file", nullptr, "ファイルを読めません"},
+        {"a barred ninth move", "(;GM[4];B[il];W[qq];B[jl];W[qo];B[kj];W[qm];B[kk];W[qk];B[kl])",
+         "9 手目：3 * 3 です！打てません"},
+    };
+    app();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameFolder folder;
+        if (row.record != nullptr) std::ofstream("record.sgf") << row.record;
+        SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+        MainWindow window{sound, PictureSet(1)};
+        window.load();
+        window.show();
+        QStringList boxes;
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            boxes << box->windowTitle() + "|" + box->text() + "|" +
+                         (box->parentWidget() == &window ? "over the window" : "elsewhere");
+            box->close();
+        });
+        answer.start();
+        window.openRecord(fs::current_path() / "record.sgf");
+        EXPECT_EQ(boxes, QStringList{QStringLiteral("棋譜|") + QString::fromUtf8(row.text) +
+                                     QStringLiteral("|over the window")});
+        EXPECT_EQ(window.game().state().MoveCount, 0);
+        EXPECT_EQ(window.game().state().GameState, NO_GAME);
+    }
 }
 
 } // namespace
