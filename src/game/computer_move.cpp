@@ -62,8 +62,8 @@ Level Form1::checkedLevel() const {
 
 // The point `level` plays for the side to move, within the level's own time.
 Choice Form1::levelChoice(Level level) const {
-    const std::chrono::duration<double> own = ownTime(level);
-    Work work(positionsIn(ownTime(level)), io_.clock.after(own.count()));
+    const std::chrono::milliseconds own = ownTime(level);
+    Work work(positionsIn(own), io_.clock.after(std::chrono::duration<double>(own).count()));
     return 着手選択(st_, st_.Turn, level, work);
 }
 
