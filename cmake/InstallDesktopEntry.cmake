@@ -1,9 +1,10 @@
 # Run by `cmake --install`: installs the desktop entry NARABE_DESKTOP_ENTRY into
 # NARABE_ENTRY_DIR with its Exec naming the installed program, NARABE_PROGRAM under the prefix
-# of this install, by its absolute path, followed by the file the desktop asks it to open. The entry is written below NARABE_STAGING first, so
-# that the install lists it in its manifest like any other file.
+# of this install, by its absolute path, followed by the file the desktop asks it to open.
+# The entry is written below NARABE_STAGING first, so that the install lists it in its
+# manifest like any other file.
 set(program "${CMAKE_INSTALL_PREFIX}/${NARABE_PROGRAM}")
-# The Desktop Entry Specification's Exec: "%" doubled; a path holding a blank or another
+# A desktop entry's Exec key: "%" doubled; a path holding a blank or another
 # reserved character in double quotes, with `"`, "`", "$" and "\" escaped by a backslash inside
 # them; then every backslash doubled, as in any string value of the file.
 string(REPLACE "%" "%%" exec "${program}")

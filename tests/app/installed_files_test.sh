@@ -18,7 +18,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The Exec line's words, one a line, by the Desktop Entry Specification: the value's escapes
+# The Exec line's words, one a line, as desktop entries quote them: the value's escapes
 # (\s \n \t \r \\) first, then words split at blanks, a word in double quotes keeping its
 # blanks with \" \` \$ \\ standing for the character, and "%%" for "%".
 exec_words() {

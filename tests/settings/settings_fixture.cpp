@@ -1,6 +1,8 @@
 // The temporary folders, file helpers and recording fakes of the settings file tests.
 #include "settings/settings_fixture.h"
 
+#include "game/menu_tree.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -9,28 +11,6 @@
 #include <system_error>
 
 namespace narabe::test {
-
-namespace {
-
-const char* itemName(MenuItem item) {
-    switch (item) {
-    case MenuItem::BANGOU:
-        return "BANGOU";
-    case MenuItem::BGM:
-        return "BGM";
-    case MenuItem::SYOKYU:
-        return "SYOKYU";
-    case MenuItem::CHUKYU:
-        return "CHUKYU";
-    case MenuItem::JOUKYU:
-        return "JOUKYU";
-    case MenuItem::KINSYU:
-        return "KINSYU";
-    }
-    return "?";
-}
-
-} // namespace
 
 TempFolder::TempFolder(const std::filesystem::path& base) {
     std::random_device random;
@@ -85,7 +65,7 @@ void putFileBytes(const std::filesystem::path& file, std::string_view bytes) {
 
 void RecordingMenu::setChecked(MenuItem item, bool on) {
     marks_[slotOf(item)] = on;
-    log_.push_back(std::string("check ") + itemName(item) + (on ? " 1" : " 0"));
+    log_.push_back("check " + std::string(controlOf(item)) + (on ? " 1" : " 0"));
     fileAtCheck.push_back(fileBytes(watched_));
     if (afterCheck) afterCheck();
 }
