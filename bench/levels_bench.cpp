@@ -16,13 +16,13 @@ namespace {
 
 using namespace narabe;
 
-std::vector<std::pair<State, Stone>>& positions() {
-    static std::vector<std::pair<State, Stone>> list = [] {
-        std::vector<std::pair<State, Stone>> seen;
+std::vector<std::pair<ScanPosition, Stone>>& positions() {
+    static std::vector<std::pair<ScanPosition, Stone>> list = [] {
+        std::vector<std::pair<ScanPosition, Stone>> seen;
         int n = 0;
         for (const test::Opening& o : test::openings(6, 4242u)) {
-            const test::Player p{Level::中級, 2000};
-            test::playGame(o, p, p, [&](const State& st, Stone mover) {
+            const test::Player p{Level::INTERMEDIATE, 2000};
+            test::playGame(o, p, p, [&](const ScanPosition& st, Stone mover) {
                 if (n++ % 3 == 0) seen.emplace_back(st, mover);
             });
         }
@@ -33,12 +33,12 @@ std::vector<std::pair<State, Stone>>& positions() {
 
 // The 上級 search with a fixed budget on every position in turn; items are positions looked
 // at.
-void SearchSpeed(benchmark::State& bs) {
+void SearchSpeed(benchmark::ScanPosition& bs) {
     std::int64_t looked = 0;
     for (auto _ : bs) {
         for (const auto& [st, side] : positions()) {
-            Work work(bs.range(0), NO_DEADLINE);
-            const Choice c = 着手選択(st, side, Level::上級, work);
+            NodeBudget work(bs.range(0), NO_DEADLINE);
+            const Choice c = chooseMove(st.board, st.near, side, Level::ADVANCED, work);
             benchmark::DoNotOptimize(c);
             looked += work.used();
         }
@@ -47,15 +47,15 @@ void SearchSpeed(benchmark::State& bs) {
 }
 
 // One decision with the level's own time's work, no deadline.
-void Decision(benchmark::State& bs) {
+void Decision(benchmark::ScanPosition& bs) {
     const auto level = static_cast<Level>(bs.range(0));
     const auto& list = positions();
     std::size_t next = 0;
     std::int64_t looked = 0;
     for (auto _ : bs) {
         const auto& [st, side] = list[next];
-        Work work(positionsIn(ownTime(level)), NO_DEADLINE);
-        const Choice c = 着手選択(st, side, level, work);
+        NodeBudget work(positionsIn(ownTime(level)), NO_DEADLINE);
+        const Choice c = chooseMove(st.board, st.near, side, level, work);
         benchmark::DoNotOptimize(c);
         looked += work.used();
         next = (next + 1) % list.size();

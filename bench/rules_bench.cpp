@@ -31,26 +31,26 @@ struct Ask {
 };
 
 struct Workload {
-    std::vector<Grid> boards;
+    std::vector<Board> boards;
     std::vector<Ask> asks;
     Stone toMove = BLACK; // after an even number of moves, black moves
 };
 
-Grid emptyBoard() {
-    State st;
+Board emptyBoard() {
+    ScanPosition st;
     clearForNewGame(st, [](int, int) {});
-    return st.Board;
+    return st.board;
 }
 
-bool nearAStone(const Grid& b, int x, int y) {
+bool nearAStone(const Board& b, int x, int y) {
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
             if (onBoard(x + dx, y + dy) && b(x + dx, y + dy) != EMPTY) return true;
     return false;
 }
 
-Grid gamePosition(std::mt19937& random) {
-    Grid b = emptyBoard();
+Board gamePosition(std::mt19937& random) {
+    Board b = emptyBoard();
     b(MIDDLE_POINT, MIDDLE_POINT) = cellOf(BLACK);
     Stone mover = WHITE;
     std::uniform_int_distribution<int> coordinate(FIRST_POINT, LAST_POINT);
@@ -60,8 +60,8 @@ Grid gamePosition(std::mt19937& random) {
             const int x = coordinate(random);
             const int y = coordinate(random);
             if (b(x, y) != EMPTY || !nearAStone(b, x, y)) continue;
-            if (調査_三三(b, x, y, mover) == YES || 調査_四四(b, x, y, mover) == YES) continue;
-            if (調査_5並び(b, mover, x, y) == YES) continue;
+            if (isDoubleThree(b, {x, y}, mover) || isDoubleFour(b, {x, y}, mover)) continue;
+            if (makesFive(b, mover, {x, y})) continue;
             b(x, y) = cellOf(mover);
             break;
         }
@@ -85,7 +85,7 @@ Workload& workload() {
     return w;
 }
 
-template <class Check> void runOverAllPoints(benchmark::State& state, Check check) {
+template <class Check> void runOverAllPoints(benchmark::ScanPosition& state, Check check) {
     Workload& w = workload();
     std::size_t next = 0;
     int forbidden = 0;
@@ -106,25 +106,25 @@ template <class Check> void runOverAllPoints(benchmark::State& state, Check chec
 }
 
 // 調査_三三 followed by 調査_四四 on the same point, as the move handlers ask.
-void BM_DoubleThreeThenDoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        const Truth three = 調査_三三(b, x, y, stone);
-        const Truth four = 調査_四四(b, x, y, stone);
-        return three == YES || four == YES ? 1 : 0;
+void BM_DoubleThreeThenDoubleFour(benchmark::ScanPosition& state) {
+    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+        const bool three = isDoubleThree(b, {x, y}, stone);
+        const bool four = isDoubleFour(b, {x, y}, stone);
+        return three || four ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThreeThenDoubleFour);
 
-void BM_DoubleThree(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        return 調査_三三(b, x, y, stone) == YES ? 1 : 0;
+void BM_DoubleThree(benchmark::ScanPosition& state) {
+    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+        return isDoubleThree(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThree);
 
-void BM_DoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        return 調査_四四(b, x, y, stone) == YES ? 1 : 0;
+void BM_DoubleFour(benchmark::ScanPosition& state) {
+    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+        return isDoubleFour(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleFour);

@@ -38,55 +38,52 @@ Place placeOf(int x, int y) {
 
 } // namespace
 
-Picture cellPicture(int x, int y, Content content) {
-    const Place place = placeOf(x, y);
-    if (content == Content::KARA && x != FIRST_POINT && x != LAST_POINT && isStarPoint(x, y))
+Picture cellPicture(Point p, Content content) {
+    const Place place = placeOf(p.x, p.y);
+    if (content == Content::KARA && p.x != FIRST_POINT && p.x != LAST_POINT &&
+        isStarPoint(p.x, p.y))
         return Picture::KARANAKATEN;
     return boardPicture(content, place);
 }
 
-void 描画_盤(Surface& s, const Grid& board) {
-    forEachPoint([&](int x, int y) {
-        const Cell c = board(x, y);
-        if (c == Cell::BLACK || c == Cell::WHITE || c == EMPTY) drawCell(s, x, y, c);
-    });
+void drawBoard(Surface& s, const Board& board) {
+    forEachPoint([&](int x, int y) { drawCell(s, {x, y}, board(x, y)); });
 }
 
-void drawCell(Surface& s, int x, int y, Cell cell) {
+void drawCell(Surface& s, Point p, Cell cell) {
     if (cell == EMPTY)
-        描画_桝(s, x, y);
-    else
-        描画_駒(s, x, y, stoneIn(cell));
+        drawEmptyPoint(s, p);
+    else if (holdsStone(cell))
+        drawStone(s, p, stoneIn(cell));
 }
 
-void 描画_駒(Surface& s, int x, int y, Stone stone) {
-    if (!isStone(stone)) return;
+void drawStone(Surface& s, Point p, Stone stone) {
     const Content content = stone == BLACK ? Content::KURO : Content::SIRO;
-    s.copyPicture(cellPicture(x, y, content), twipsX(x), twipsY(y));
+    s.copyPicture(cellPicture(p, content), twipsX(p.x), twipsY(p.y));
 }
 
-void 描画_桝(Surface& s, int x, int y) {
-    s.copyPicture(cellPicture(x, y, Content::KARA), twipsX(x), twipsY(y));
+void drawEmptyPoint(Surface& s, Point p) {
+    s.copyPicture(cellPicture(p, Content::KARA), twipsX(p.x), twipsY(p.y));
 }
 
-void 描画_四角形(Surface& s, double x, double y, double width, double height, Colour colour) {
+void fillRectangle(Surface& s, double x, double y, double width, double height, Colour colour) {
     s.fillRect(twipsX(x), twipsY(y), width, height, colour);
 }
 
-void 描画_四角形(Surface& s, const GridRect& r, Colour colour) {
-    描画_四角形(s, r.x, r.y, r.width, r.height, colour);
+void fillRectangle(Surface& s, const GridRect& r, Colour colour) {
+    fillRectangle(s, r.x, r.y, r.width, r.height, colour);
 }
 
-void 描画_文字列(Surface& s, double x, double y, std::string_view text, Colour colour, int size) {
+void drawText(Surface& s, double x, double y, std::string_view text, Colour colour, int size) {
     s.drawText(twipsX(x), twipsY(y), size, colour, text);
 }
 
-void 描画_文字列(Surface& s, const TextPlace& place, std::string_view text, Colour colour) {
-    描画_文字列(s, place.at.x, place.at.y, text, colour, place.size);
+void drawText(Surface& s, const TextPlace& place, std::string_view text, Colour colour) {
+    drawText(s, place.at.x, place.at.y, text, colour, place.size);
 }
 
-void 描画_文字列(Surface& s, double x, double y, int number, Colour colour, int size) {
-    描画_文字列(s, x, y, printedNumber(number), colour, size);
+void drawText(Surface& s, double x, double y, int number, Colour colour, int size) {
+    drawText(s, x, y, printedNumber(number), colour, size);
 }
 
 void copyPictureAt(Surface& s, Picture picture, GridPoint at) {

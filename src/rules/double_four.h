@@ -1,14 +1,14 @@
 // The double-four rule: would a stone on this empty point make fours on two axes?
 #pragma once
 
-#include "state/types.h"
+#include "state/board.h"
 
 namespace narabe {
 
-// YES (forbidden) when a stone of `stone` on the empty point (x, y) makes a four on two or
+// True (barred) when a stone of `stone` on the empty point p makes a four on two or
 // more axes and does not make exactly five. A four is four in a row through the point with
 // an end open, or a run that filling one gap beyond an open end joins into exactly five with
-// an open far end; an axis counts once. The point is left EMPTY, whatever it held.
-Truth 調査_四四(Grid& board, int x, int y, Stone stone);
+// an open far end; an axis counts once.
+bool isDoubleFour(const Board& board, Point p, Stone stone);
 
 } // namespace narabe

@@ -6,23 +6,12 @@
 
 namespace narabe {
 
-namespace {
-
-// Whether the rule forbids the point; the point is left EMPTY, whatever it held.
-template <bool (PointFacts::*Forbids)() const> Truth judge(Grid& board, int x, int y, Stone stone) {
-    const bool forbidden = (pointFacts(board, x, y, stone).*Forbids)();
-    board(x, y) = EMPTY;
-    return forbidden ? YES : NO;
+bool isDoubleFour(const Board& board, Point p, Stone stone) {
+    return pointFacts(board, p, stone).doubleFour();
 }
 
-} // namespace
-
-Truth 調査_四四(Grid& board, int x, int y, Stone stone) {
-    return judge<&PointFacts::doubleFour>(board, x, y, stone);
-}
-
-Truth 調査_三三(Grid& board, int x, int y, Stone stone) {
-    return judge<&PointFacts::doubleThree>(board, x, y, stone);
+bool isDoubleThree(const Board& board, Point p, Stone stone) {
+    return pointFacts(board, p, stone).doubleThree();
 }
 
 } // namespace narabe

@@ -1,15 +1,14 @@
 // The double-three rule: would a stone on this empty point make open threes on two axes?
 #pragma once
 
-#include "state/types.h"
+#include "state/board.h"
 
 namespace narabe {
 
-// YES (forbidden) when a stone of `stone` on the empty point (x, y) makes an open three on
+// True (barred) when a stone of `stone` on the empty point p makes an open three on
 // two or more axes and does not make exactly five. An open three has both ends of the run
 // through the point open and is three in a row, or a run that filling one gap joins into
-// exactly four with an open far end; an axis counts once. The point is left EMPTY, whatever
-// it held.
-Truth 調査_三三(Grid& board, int x, int y, Stone stone);
+// exactly four with an open far end; an axis counts once.
+bool isDoubleThree(const Board& board, Point p, Stone stone);
 
 } // namespace narabe

@@ -23,6 +23,10 @@ namespace {
 constexpr std::string_view WARNING_TITLE = "Narabe1.dll";
 constexpr std::string_view NO_DEVICE_TEXT = "Direct Soundインターフェースが作成できません。";
 
+// How the sound library keeps a buffer: a sound effect, or the looping music.
+constexpr std::int32_t MODE_EFFECT = 3;
+constexpr std::int32_t MODE_MUSIC = 1;
+
 // Whether a regular file of that name is there (a symbolic link counts by what it names).
 // A directory, a device, a dangling link or an error asking counts as not there.
 bool isPresent(const std::filesystem::path& file) noexcept {
@@ -66,13 +70,13 @@ Loaded readWhole(const std::filesystem::path& file) {
 
 } // namespace
 
-std::int32_t SoundInit(SoundPorts io, std::uintptr_t window) {
+std::int32_t openSoundDevice(SoundPorts io, std::uintptr_t window) {
     const std::int32_t device = io.library.dsInitialize(window);
-    if (device == 0) SoundWarning(io.boxes, NO_DEVICE_TEXT);
+    if (device == 0) soundWarning(io.boxes, NO_DEVICE_TEXT);
     return device;
 }
 
-std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
+std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
                        std::int32_t mode) {
     if (device == 0 || !isPresent(file)) return 0;
 
@@ -85,7 +89,7 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
     }
     if (loaded.absent) return 0; // replaced by a pipe or a device since it was seen
     if (!loaded.error.empty()) {
-        SoundWarning(io.boxes, loaded.error);
+        soundWarning(io.boxes, loaded.error);
         return 0;
     }
     // A file too large for a buffer goes to the library as an empty image, which does not
@@ -97,12 +101,32 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
-void SoundTerm(SoundPorts io, std::int32_t device) {
+void closeSoundDevice(SoundPorts io, std::int32_t device) {
     if (device != 0) io.library.dsTerminate(device);
 }
 
-void SoundWarning(MessageBoxes& boxes, std::string_view text) {
+void soundWarning(MessageBoxes& boxes, std::string_view text) {
     boxes.warning(WARNING_TITLE, text);
+}
+
+Sounds loadSounds(SoundPorts io, std::uintptr_t window, const std::filesystem::path& folder) {
+    Sounds s;
+    s.device = openSoundDevice(io, window);
+    s.other = loadSound(io, s.device, folder / u8"その他.wav", MODE_EFFECT);
+    s.forbidden = loadSound(io, s.device, folder / u8"禁止.wav", MODE_EFFECT);
+    s.stone = loadSound(io, s.device, folder / u8"石打音.wav", MODE_EFFECT);
+    s.gameEnd = loadSound(io, s.device, folder / u8"終局.wav", MODE_EFFECT);
+    s.music = loadSound(io, s.device, folder / u8"BGM.wav", MODE_MUSIC);
+    return s;
+}
+
+void freeSounds(SoundPorts io, const Sounds& sounds) {
+    io.library.dsFree(sounds.other);
+    io.library.dsFree(sounds.forbidden);
+    io.library.dsFree(sounds.stone);
+    io.library.dsFree(sounds.gameEnd);
+    io.library.dsFree(sounds.music);
+    closeSoundDevice(io, sounds.device);
 }
 
 } // namespace narabe

@@ -60,13 +60,13 @@ TEST(CellPicture, ChoosesByPlaceThenStarPoint) {
         {20, 1, Content::KARA, Picture::KARAUENAKA},
     };
     for (const ChoiceCase& c : cases)
-        EXPECT_EQ(cellPicture(c.x, c.y, c.content), c.expected)
+        EXPECT_EQ(cellPicture({c.x, c.y}, c.content), c.expected)
             << "(" << c.x << ", " << c.y << ") gave "
-            << pictureName(cellPicture(c.x, c.y, c.content));
+            << pictureName(cellPicture({c.x, c.y}, c.content));
 }
 
-Grid resetBoard() {
-    Grid board{Cell::UNSET};
+Board resetBoard() {
+    Board board;
     for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
         for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
             board(x, y) = EMPTY;
@@ -75,7 +75,7 @@ Grid resetBoard() {
 
 TEST(DrawBoard, EmptyBoardCopiesEveryCellOnceWithItsPicture) {
     RecordingSurface s;
-    描画_盤(s, resetBoard());
+    drawBoard(s, resetBoard());
 
     ASSERT_EQ(s.calls.size(), 361U);
     std::map<Picture, int> count;
@@ -102,7 +102,7 @@ TEST(DrawBoard, EmptyBoardCopiesEveryCellOnceWithItsPicture) {
 
 TEST(DrawBoard, StarPointsAtTheirTwips) {
     RecordingSurface s;
-    描画_盤(s, resetBoard());
+    drawBoard(s, resetBoard());
     std::set<std::pair<double, double>> stars;
     for (const DrawCall& c : s.calls)
         if (c.picture == Picture::KARANAKATEN) stars.insert({c.x, c.y});
@@ -114,13 +114,13 @@ TEST(DrawBoard, StarPointsAtTheirTwips) {
 }
 
 TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
-    Grid board = resetBoard();
+    Board board = resetBoard();
     board(10, 10) = Cell::BLACK;
     board(1, 1) = Cell::WHITE;
     board(19, 4) = Cell::BLACK;
     board(3, 3) = Cell::UNSET;
     RecordingSurface s;
-    描画_盤(s, board);
+    drawBoard(s, board);
 
     ASSERT_EQ(s.calls.size(), 360U);
     std::map<std::pair<double, double>, Picture> at;
@@ -134,12 +134,11 @@ TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
 
 TEST(DrawStone, OnlyBlackOrWhiteDrawsAnything) {
     RecordingSurface s;
-    for (Stone other : {Stone::UNSET, Stone::NOBODY, Stone{1}, Stone{14}, Stone{16}})
-        描画_駒(s, 4, 4, other);
+    drawCell(s, {4, 4}, Cell::UNSET);
     EXPECT_TRUE(s.calls.empty());
 
-    描画_駒(s, 4, 19, WHITE);
-    描画_駒(s, 15, 15, BLACK);
+    drawStone(s, {4, 19}, WHITE);
+    drawStone(s, {15, 15}, BLACK);
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].picture, Picture::SIROSITANAKA);
     EXPECT_EQ(s.calls[0].x, 300 + 315 * 4);
@@ -149,8 +148,8 @@ TEST(DrawStone, OnlyBlackOrWhiteDrawsAnything) {
 
 TEST(DrawEmptyPoint, StarOrPlainAtTheCellCorner) {
     RecordingSurface s;
-    描画_桝(s, 15, 10);
-    描画_桝(s, 19, 10);
+    drawEmptyPoint(s, {15, 10});
+    drawEmptyPoint(s, {19, 10});
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].picture, Picture::KARANAKATEN);
     EXPECT_EQ(s.calls[0].x, 5025);
@@ -168,8 +167,8 @@ TEST(PrintedNumber, BlankOrSignThenDigitsThenBlank) {
 
 TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
     RecordingSurface s;
-    描画_文字列(s, 0, 7.1, 7, colourOf(WHITE), 9);
-    描画_文字列(s, 1.4, 0.1, "A   B", colourOf(WHITE), 10);
+    drawText(s, 0, 7.1, 7, colourOf(WHITE), 9);
+    drawText(s, 1.4, 0.1, "A   B", colourOf(WHITE), 10);
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Text);
     EXPECT_EQ(s.calls[0].text, " 7 ");
@@ -185,7 +184,7 @@ TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
 
 TEST(DrawRect, CornerInGridCoordinatesSizeInTwips) {
     RecordingSurface s;
-    描画_四角形(s, 21, 6, 1800, 2600, BACK_COLOUR);
+    fillRectangle(s, 21, 6, 1800, 2600, BACK_COLOUR);
     ASSERT_EQ(s.calls.size(), 1U);
     const DrawCall& c = s.calls[0];
     EXPECT_EQ(c.kind, DrawCall::Kind::Rect);

@@ -2,8 +2,8 @@
 // cell pictures, the colours they are made of, and pixel access in natural-size pixels.
 #pragma once
 
+#include "ports/picture.h"
 #include "render/palette.h"
-#include "render/picture.h"
 
 #include <QImage>
 

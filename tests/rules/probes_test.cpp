@@ -12,8 +12,8 @@ namespace {
 
 using namespace narabe::test;
 
-using RunProbe = int (*)(const Grid&, Cell, int, int);
-using EndProbe = Cell (*)(const Grid&, Cell, int, int);
+using RunProbe = int (*)(const Board&, Cell, int, int);
+using EndProbe = Cell (*)(const Board&, Cell, int, int);
 
 struct NamedProbes {
     const char* name;
@@ -103,9 +103,9 @@ TEST(ProbeTest, RunLengthsAndEndCellsInEveryDirectionAtEveryPlace) {
             ASSERT_FALSE(places.empty()) << c.picture << " " << probe.name;
             for (const Stone me : {BLACK, WHITE}) {
                 for (const Point p : places) {
-                    Grid b = board({{picture, probe.v}}, p.x, p.y, me);
+                    Board b = board({{picture, probe.v}}, p.x, p.y, me);
                     b(p.x, p.y) = pointCode(c.point, me);
-                    const Grid before = b;
+                    const Board before = b;
                     const int run = probe.run(b, cellOf(me), p.x, p.y);
                     const Cell end = probe.end(b, cellOf(me), p.x, p.y);
                     const std::string where = c.picture + " with P=" + c.point + " at (" +
@@ -128,7 +128,7 @@ TEST(ProbeTest, RunLengthIgnoresWhatThePointHolds) {
         const Picture picture = parse(c.picture);
         for (const NamedProbes& probe : PROBES) {
             for (const Point p : somePlacements({{picture, probe.v}}, 6)) {
-                Grid b = board({{picture, probe.v}}, p.x, p.y, BLACK);
+                Board b = board({{picture, probe.v}}, p.x, p.y, BLACK);
                 int runs[3];
                 int i = 0;
                 for (const Cell held : {EMPTY, Cell::BLACK, Cell::WHITE}) {
@@ -149,12 +149,12 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
         const Picture picture = parse(c.picture);
         for (const NamedProbes& probe : PROBES) {
             for (const Point p : somePlacements({{picture, probe.v}}, 6)) {
-                Grid b = board({{picture, probe.v}}, p.x, p.y, WHITE);
+                Board b = board({{picture, probe.v}}, p.x, p.y, WHITE);
                 b(p.x, p.y) = pointCode(c.point, WHITE);
                 const int run = probe.run(b, Cell::WHITE, p.x, p.y);
                 const Cell end = probe.end(b, Cell::WHITE, p.x, p.y);
                 for (const Cell border : {Cell::WHITE, EMPTY}) {
-                    Grid filled = b;
+                    Board filled = b;
                     for (int i = 0; i <= 19; ++i)
                         filled(0, i) = filled(i, 0) = border;
                     ASSERT_EQ(probe.run(filled, Cell::WHITE, p.x, p.y), run)
@@ -171,7 +171,7 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
 // ends before the edge is followed by the cell at distance n + 1.
 TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
     // clang-format off
-    const Grid b = boardFromRows({
+    const Board b = boardFromRows({
         "XX_XOXXX_XOOX_XXXXX",
         "X_XXXOX_XXXX_OXXX_X",
         "OXXXX_XXOXXXXXXXX_X",
@@ -220,7 +220,7 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
 TEST(ProbeTest, DiagonalIntoTheCorner) {
     for (const Cell me : {Cell::BLACK, Cell::WHITE}) {
         const Cell other = me == Cell::BLACK ? Cell::WHITE : Cell::BLACK;
-        Grid b = emptyBoard();
+        Board b = emptyBoard();
         b(18, 2) = me;
         b(19, 1) = me;
         EXPECT_EQ(調査_右上(b, me, 18, 2), 1);
@@ -245,7 +245,7 @@ TEST(ProbeTest, DiagonalIntoTheCorner) {
 
 // The stone argument is compared for equality only: any code can be followed.
 TEST(ProbeTest, AnyCodeCanBeFollowed) {
-    const Grid b = emptyBoard();
+    const Board b = emptyBoard();
     EXPECT_EQ(調査_右(b, EMPTY, 1, 10), 18);
     EXPECT_EQ(調査_左上(b, EMPTY, 19, 19), 18);
     EXPECT_EQ(調査_右上(b, EMPTY, 1, 10), 9);

@@ -214,11 +214,11 @@ TEST(SoundAssets, EachLoadsThroughTheSoundModuleAndTheRealLibrary) {
     SdlSoundLibrary library({.driver = "dummy"});
     SoundPorts io{library, boxes};
 
-    const std::int32_t device = SoundInit(io, 0);
+    const std::int32_t device = openSoundDevice(io, 0);
     ASSERT_NE(device, 0);
     std::vector<std::int32_t> handles;
     for (const Asset& asset : ASSETS) {
-        const std::int32_t handle = SoundLoad(io, device, utf8Path(asset.name), asset.mode);
+        const std::int32_t handle = loadSound(io, device, utf8Path(asset.name), asset.mode);
         EXPECT_GE(handle, 1) << asset.name;
         handles.push_back(handle);
     }
@@ -231,7 +231,7 @@ TEST(SoundAssets, EachLoadsThroughTheSoundModuleAndTheRealLibrary) {
     EXPECT_EQ(library.playingChannels(handles[4]), 1);
     for (std::int32_t handle : handles)
         library.dsFree(handle);
-    SoundTerm(io, device);
+    closeSoundDevice(io, device);
     EXPECT_FALSE(library.isOpen());
 }
 

@@ -66,7 +66,7 @@ class SoundModuleTest : public ::testing::Test {
                   static_cast<std::streamsize>(bytes.size()));
     }
     std::int32_t load(const fs::path& file, std::int32_t mode = 3, std::int32_t device = 1) {
-        return SoundLoad(io, device, file, mode);
+        return loadSound(io, device, file, mode);
     }
 
     fs::path previous;
@@ -87,7 +87,7 @@ std::vector<std::byte> everyByte() {
 
 TEST_F(SoundModuleTest, InitWarnsOnceWhenThereIsNoDevice) {
     library.device = 0;
-    EXPECT_EQ(SoundInit(io, 0x1234), 0);
+    EXPECT_EQ(openSoundDevice(io, 0x1234), 0);
     ASSERT_EQ(library.windows.size(), 1u);
     EXPECT_EQ(library.windows[0], 0x1234u);
     ASSERT_EQ(boxes.warnings.size(), 1u);
@@ -98,12 +98,12 @@ TEST_F(SoundModuleTest, InitWarnsOnceWhenThereIsNoDevice) {
 
 TEST_F(SoundModuleTest, InitGivesTheDeviceSilently) {
     library.device = 7;
-    EXPECT_EQ(SoundInit(io, 99), 7);
+    EXPECT_EQ(openSoundDevice(io, 99), 7);
     EXPECT_TRUE(boxes.warnings.empty());
 }
 
 TEST_F(SoundModuleTest, WarningIsTitledWithTheLibrary) {
-    SoundWarning(boxes, "text");
+    soundWarning(boxes, "text");
     ASSERT_EQ(boxes.warnings.size(), 1u);
     EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
     EXPECT_EQ(boxes.warnings[0].text, "text");
@@ -298,9 +298,9 @@ TEST_F(SoundModuleTest, AFileThatFailsWhileBeingReadWarnsWithTheErrorText) {
 }
 
 TEST_F(SoundModuleTest, TermClosesOnlyAnOpenDevice) {
-    SoundTerm(io, 0);
+    closeSoundDevice(io, 0);
     EXPECT_TRUE(library.terminated.empty());
-    SoundTerm(io, 3);
+    closeSoundDevice(io, 3);
     EXPECT_EQ(library.terminated, std::vector<std::int32_t>{3});
     EXPECT_EQ(library.others, 0);
 }

@@ -111,7 +111,8 @@ QImage drawDiagram(const HelpDiagram& d) {
         for (int column = 0; column < narabe::help::CUT_OUT; ++column) {
             const char cell =
                 d.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            const Picture p = narabe::cellPicture(d.left + column, d.top + row, contentOf(cell, d));
+            const Picture p =
+                narabe::cellPicture({d.left + column, d.top + row}, contentOf(cell, d));
             const QPoint at(column * CELL * SCALE, row * CELL * SCALE);
             painter.drawImage(at, picture(p));
             const QPointF crossing = QPointF(at) + QPointF(CROSSING, CROSSING) * SCALE;

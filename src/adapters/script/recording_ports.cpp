@@ -48,12 +48,7 @@ void RecordingBoxes::warning(std::string_view title, std::string_view text) {
     t_.line({"warning", title, text});
 }
 
-bool RecordingMenu::checked(MenuItem item) const {
-    return checks_[slotOf(item)];
-}
-
-void RecordingMenu::setChecked(MenuItem item, bool on) {
-    checks_[slotOf(item)] = on;
+void RecordingMenu::setChecked(CheckItem item, bool on) {
     t_.line({"check", controlOf(item), on ? "1" : "0"});
 }
 

@@ -39,16 +39,14 @@ class RecordingBoxes final : public MessageBoxes {
     Transcript& t_;
 };
 
-// Keeps the two check marks and prints every assignment, also when it changes nothing.
+// Prints every assignment of a check mark, also when it changes nothing.
 class RecordingMenu final : public MenuChecks {
   public:
     explicit RecordingMenu(Transcript& t) : t_(t) {}
-    bool checked(MenuItem item) const override;
-    void setChecked(MenuItem item, bool on) override;
+    void setChecked(CheckItem item, bool on) override;
 
   private:
     Transcript& t_;
-    std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart();
 };
 
 // Prints each call with the name of the file its buffer came from, and passes it on.

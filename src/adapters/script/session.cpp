@@ -22,7 +22,7 @@ ScriptSession::ScriptSession(std::ostream& out, SoundLibrary& sound, Options opt
                   .homePage = std::move(options.homePage)}) {}
 
 RunResult ScriptSession::run(std::istream& script, std::ostream& err) {
-    game_.Form_Load();
+    game_.load();
     return runScript(
         game_, [this] { return about_.open(); }, script, t_, err);
 }

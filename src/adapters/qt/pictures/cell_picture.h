@@ -2,7 +2,7 @@
 // drawing is exact, and many samples per screen pixel when drawn larger, for smooth edges.
 #pragma once
 
-#include "render/picture.h"
+#include "ports/picture.h"
 
 #include <QImage>
 

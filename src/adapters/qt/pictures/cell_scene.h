@@ -6,7 +6,7 @@
 #pragma once
 
 #include "adapters/qt/pictures/colour_math.h"
-#include "render/picture.h"
+#include "ports/picture.h"
 
 namespace narabe {
 

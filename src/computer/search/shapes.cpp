@@ -1,9 +1,7 @@
 // The table of line shapes and the tallies of what they are worth. Fives and five points are
 // counted directly from the code; every weaker shape is the best that one more stone within
 // four cells of the point leads to, two steps down.
-#include "computer/shapes.h"
-
-#include "rules/five.h"
+#include "computer/search/shapes.h"
 
 #include <algorithm>
 #include <array>
@@ -37,13 +35,9 @@ constexpr LineCode withStone(LineCode code, int offset) {
     return code + powerOf3(digitOf(offset)) * LINE_OWN;
 }
 
-// The side's stones in the unbroken run through the point, the point included.
-int runThroughPoint(LineCode code) {
-    int run = 1;
-    for (const int dir : {1, -1})
-        for (int k = 1; k <= LINE_REACH && digitAt(code, dir * k) == LINE_OWN; ++k)
-            ++run;
-    return run;
+// Whether the side's stone on the point makes exactly five on the line, as the rules judge it.
+bool makesFive(LineCode code) {
+    return holds(lineFacts(code), LineFact::FIVE);
 }
 
 class ShapeTable {
@@ -64,14 +58,14 @@ class ShapeTable {
     }
 
     LineShape work(LineCode code) {
-        if (runThroughPoint(code) == FIVE_STONES) return {Shape::FIVE, 0};
+        if (makesFive(code)) return {Shape::FIVE, 0};
         int fivePoints = 0;
         int fiveAt = 0;
         int best = 0;
         for (int offset = -FIVE_REACH; offset <= FIVE_REACH; ++offset) {
             if (offset == 0 || digitAt(code, offset) != LINE_OPEN) continue;
             const LineCode more = withStone(code, offset);
-            if (runThroughPoint(more) == FIVE_STONES) {
+            if (makesFive(more)) {
                 ++fivePoints;
                 fiveAt = offset;
             }
@@ -124,15 +118,15 @@ const std::vector<LineTally>& lineTallies() {
         std::vector<LineTally> t(LINE_CODES);
         for (LineCode code = 0; code < LINE_CODES; ++code) {
             const LineShape& l = shapes[code];
-            const std::uint8_t facts = lineFacts(code);
+            const LineFacts facts = lineFacts(code);
             const auto bit = [](bool b) { return b ? LineTally{1} : LineTally{0}; };
             t[code] = bit(l.shape == Shape::FIVE) << tally::FIVES |
                       bit(l.shape == Shape::FOUR || l.shape == Shape::OPEN_FOUR) << tally::FOURS |
                       bit(l.shape == Shape::OPEN_FOUR) << tally::OPEN_FOURS |
                       bit(l.shape == Shape::OPEN_THREE) << tally::OPEN_THREES |
-                      bit((facts & FIVE) != 0) << tally::RULE_FIVES |
-                      bit((facts & FOUR) != 0) << tally::RULE_FOURS |
-                      bit((facts & THREE) != 0) << tally::RULE_THREES |
+                      bit(holds(facts, LineFact::FIVE)) << tally::RULE_FIVES |
+                      bit(holds(facts, LineFact::BAR_FOUR)) << tally::BAR_FOURS |
+                      bit(holds(facts, LineFact::BAR_THREE)) << tally::BAR_THREES |
                       static_cast<LineTally>(SHAPE_VALUE[static_cast<std::size_t>(l.shape)])
                           << tally::VALUE;
         }

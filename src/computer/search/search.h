@@ -3,8 +3,8 @@
 // judged by what each side could make on the points near the stones.
 #pragma once
 
-#include "computer/search_board.h"
-#include "computer/work.h"
+#include "computer/search/board.h"
+#include "computer/search/timeman.h"
 
 namespace narabe {
 
@@ -18,11 +18,11 @@ struct SearchStyle {
 
 struct Decision {
     bool found = false; // false: the side to move may play nowhere
-    Spot at;
+    Point at;
     int score = 0;
 };
 
 // The move the side to move on `stones` plays.
-Decision searchMove(const Grid& stones, Stone side, const SearchStyle& style, Work& work);
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work);
 
 } // namespace narabe

@@ -1,8 +1,8 @@
 // Playing and taking back moves on the search's board: the stone, the key, the points near
 // it, and the line codes and tallies of every point on the four lines through it.
-#include "computer/search_board.h"
+#include "computer/search/board.h"
 
-#include "computer/near_flags.h"
+#include "computer/near.h"
 #include "rules/line_facts.h"
 
 #include <algorithm>
@@ -39,7 +39,7 @@ constexpr Keys makeKeys() {
 
 constexpr Keys KEYS = makeKeys();
 
-std::uint64_t stoneKey(Stone side, Spot s) {
+std::uint64_t stoneKey(Stone side, Point s) {
     return KEYS.stone[side == BLACK ? 0 : 1]
                      [static_cast<std::size_t>(s.x) * SIDE + static_cast<std::size_t>(s.y)];
 }
@@ -58,14 +58,14 @@ constexpr std::array<LineCode, DIGITS> DIGIT_WEIGHT = [] {
 
 } // namespace
 
-SearchBoard::SearchBoard(const Grid& stones, Stone toMove)
+SearchBoard::SearchBoard(const Board& stones, Stone toMove)
     : cells_(stones), tallies_(lineTallies()), toMove_(toMove) {
     if (toMove == WHITE) key_ ^= KEYS.whiteToMove;
     forEachPoint([&](int x, int y) {
         for (const Stone side : {BLACK, WHITE}) {
             Lines& l = lines_(x, y);
             const std::size_t v = sideIndex(side);
-            l.codes[v] = lineCodes(cells_, x, y, side);
+            l.codes[v] = lineCodes(cells_, {x, y}, side);
             for (const LineCode code : l.codes[v])
                 l.sums[v] += tallies_[code];
         }
@@ -78,12 +78,12 @@ SearchBoard::SearchBoard(const Grid& stones, Stone toMove)
     });
 }
 
-Spot SearchBoard::along(Spot s, std::size_t line, int steps) {
+Point SearchBoard::along(Point s, std::size_t line, int steps) {
     const Step d = step(LINE_DIRS[line]);
     return {s.x + steps * d.dx, s.y + steps * d.dy};
 }
 
-void SearchBoard::play(Spot s) {
+void SearchBoard::play(Point s) {
     moves_.push_back({s, area_});
     cells_(s.x, s.y) = cellOf(toMove_);
     key_ ^= stoneKey(toMove_, s) ^ KEYS.whiteToMove;
@@ -95,7 +95,7 @@ void SearchBoard::play(Spot s) {
 }
 
 void SearchBoard::undo() {
-    const Spot s = moves_.back().at;
+    const Point s = moves_.back().at;
     area_ = moves_.back().area;
     moves_.pop_back();
     toMove_ = otherStone(toMove_);
@@ -109,7 +109,7 @@ void SearchBoard::undo() {
 // Changes the digit of a stone of `side` on s, placed (+1) or taken back (-1), in the codes of
 // the lines through s of every point within reach (its own stone to `side`, the other's to
 // the other side), and the tallies of those lines in the points' sums.
-void SearchBoard::recode(Spot s, Stone side, int change) {
+void SearchBoard::recode(Point s, Stone side, int change) {
     const std::size_t own = sideIndex(side);
     const std::size_t other = 1 - own;
     const LineTally* tallies = tallies_.data();
@@ -141,7 +141,7 @@ void SearchBoard::recode(Spot s, Stone side, int change) {
 }
 
 // Takes the points near a stone into the area of the candidates.
-void SearchBoard::widen(Spot s) {
+void SearchBoard::widen(Point s) {
     const Area near{
         std::max(s.x - NEAR_RADIUS, FIRST_POINT), std::min(s.x + NEAR_RADIUS, LAST_POINT),
         std::max(s.y - NEAR_RADIUS, FIRST_POINT), std::min(s.y + NEAR_RADIUS, LAST_POINT)};
@@ -154,7 +154,7 @@ void SearchBoard::widen(Spot s) {
 }
 
 // Counts a stone placed (+1) or taken back (-1) at every point near it.
-void SearchBoard::mark(Spot s, int change) {
+void SearchBoard::mark(Point s, int change) {
     for (int x = s.x - NEAR_RADIUS; x <= s.x + NEAR_RADIUS; ++x)
         for (int y = s.y - NEAR_RADIUS; y <= s.y + NEAR_RADIUS; ++y)
             if (onBoard(x, y)) near_(x, y) = static_cast<std::uint8_t>(near_(x, y) + change);

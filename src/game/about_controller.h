@@ -6,21 +6,24 @@
 #include "ports/about_dialog.h"
 #include "ports/browser.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace narabe {
 
-class Form2 {
+class AboutController {
   public:
     // `startDir` is the game's start-up folder, read when the button is pressed.
-    Form2(Browser& browser, AboutDialog& dialog, std::string homePage, const std::string& startDir)
+    AboutController(Browser& browser, AboutDialog& dialog, std::string homePage,
+                    const std::string& startDir)
         : browser_(browser), dialog_(dialog), homePage_(std::move(homePage)), startDir_(startDir) {}
 
     // "ホームページ": opens the home page (or the help page) and closes the dialog.
-    void Command1_Click();
+    void homePagePressed();
     // "O K": closes the dialog.
-    void Command2_Click();
+    void okPressed();
 
   private:
     Browser& browser_;
@@ -28,5 +31,15 @@ class Form2 {
     std::string homePage_; // empty: the help page
     const std::string& startDir_;
 };
+
+// The dialog's buttons by the control names the script runner accepts.
+struct AboutButton {
+    std::string_view control;
+    void (AboutController::*pressed)();
+};
+inline constexpr std::array<AboutButton, 2> ABOUT_BUTTONS = {{
+    {"Command1", &AboutController::homePagePressed},
+    {"Command2", &AboutController::okPressed},
+}};
 
 } // namespace narabe

@@ -78,8 +78,8 @@ inline constexpr int FOURS = 3;
 inline constexpr int OPEN_FOURS = 6;
 inline constexpr int OPEN_THREES = 9;
 inline constexpr int RULE_FIVES = 12;
-inline constexpr int RULE_FOURS = 15;
-inline constexpr int RULE_THREES = 18;
+inline constexpr int BAR_FOURS = 15;
+inline constexpr int BAR_THREES = 18;
 inline constexpr int VALUE = 21;
 inline constexpr LineTally FIELD = 7;
 
@@ -97,9 +97,10 @@ inline Prospect prospectOf(LineTally sum) {
     const int fours = field(tally::FOURS);
     const int openThrees = field(tally::OPEN_THREES);
     Prospect p;
-    // The double-four and double-three rules, as PointFacts judges them.
-    p.allowed = field(tally::RULE_FIVES) > 0 ||
-                (field(tally::RULE_FOURS) < 2 && field(tally::RULE_THREES) < 2);
+    // The double-four and double-three bar of the rules, from the rules' own facts.
+    const int ruleFives = field(tally::RULE_FIVES);
+    p.allowed = !barsDoubleFour(ruleFives, field(tally::BAR_FOURS)) &&
+                !barsDoubleThree(ruleFives, field(tally::BAR_THREES));
     p.five = field(tally::FIVES) > 0;
     p.fours = static_cast<std::uint8_t>(fours);
     p.winningFour = p.allowed && (field(tally::OPEN_FOURS) > 0 || fours > 1);

@@ -1,5 +1,5 @@
 // Reading the candidate points from the board's prospects.
-#include "computer/candidates.h"
+#include "computer/search/movepick.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ void readCandidates(const SearchBoard& board, Candidates& c) {
     c.options.clear();
     std::int64_t ownSum = 0;
     std::int64_t theirSum = 0;
-    board.forEachCandidate([&](Spot s) {
+    board.forEachCandidate([&](Point s) {
         const Option o{s, board.prospect(s, own), board.prospect(s, other)};
         if (o.own.five) {
             c.ownFive = true;

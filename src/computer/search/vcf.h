@@ -4,13 +4,13 @@
 // defender's answer may itself make a four that the attacker must stop with a four.
 #pragma once
 
-#include "computer/search_board.h"
-#include "computer/work.h"
+#include "computer/search/board.h"
+#include "computer/search/timeman.h"
 
 namespace narabe {
 
 // Whether the side to move wins by at most `fours` fours (its five included), within `work`;
 // the first move of the win goes to `first`. False also when the work ran out first.
-bool winsByFours(SearchBoard& board, int fours, Work& work, Spot& first);
+bool winsByFours(SearchBoard& board, int fours, NodeBudget& work, Point& first);
 
 } // namespace narabe

@@ -2,13 +2,13 @@
 // answers to them are settled before the depth is looked at, so a forced line is followed to
 // its end; a position where the other side threatens two five points offers only the moves
 // that stop it and the fours that come first.
-#include "computer/search.h"
+#include "computer/search/search.h"
 
-#include "computer/candidates.h"
-#include "computer/threats.h"
+#include "computer/search/movepick.h"
+#include "computer/search/tt.h"
+#include "computer/search/vcf.h"
 
 #include <algorithm>
-#include <bit>
 #include <deque>
 #include <vector>
 
@@ -22,37 +22,6 @@ constexpr int WIN = 1'000'000;
 constexpr int WON = WIN - 1000;
 constexpr int INFINITE = WIN + 1;
 
-// Positions already searched, by key: what was found and the best move, tried first when the
-// position comes again, by another order of moves or in the next deeper search.
-class Table {
-  public:
-    enum class Bound : std::uint8_t { EXACT, LOWER, UPPER };
-    struct Entry {
-        std::uint64_t key = 0;
-        std::int32_t score = 0;
-        std::int8_t depth = -1;
-        Bound bound = Bound::EXACT;
-        std::int8_t x = 0; // the best move; 0: none
-        std::int8_t y = 0;
-    };
-
-    // Room for about as many positions as the search may look at, within bounds.
-    explicit Table(std::int64_t positions)
-        : entries_(std::bit_ceil(
-              static_cast<std::size_t>(std::clamp<std::int64_t>(positions, MIN, MAX)))) {}
-
-    [[nodiscard]] const Entry* find(std::uint64_t key) const {
-        const Entry& e = entries_[key & (entries_.size() - 1)];
-        return e.key == key && e.depth >= 0 ? &e : nullptr;
-    }
-    void store(const Entry& e) { entries_[e.key & (entries_.size() - 1)] = e; }
-
-  private:
-    static constexpr std::int64_t MIN = 1 << 10;
-    static constexpr std::int64_t MAX = 1 << 16;
-    std::vector<Entry> entries_;
-};
-
 // A win or loss in the table counts its plies from the position it was stored for.
 int toTable(int score, int ply) {
     return score >= WON ? score + ply : score <= -WON ? score - ply : score;
@@ -63,7 +32,7 @@ int fromTable(int score, int ply) {
 
 class Searcher {
   public:
-    Searcher(SearchBoard& board, const SearchStyle& style, Work& work)
+    Searcher(SearchBoard& board, const SearchStyle& style, NodeBudget& work)
         : board_(board), style_(style), work_(work), table_(work.budget()) {}
 
     Decision run();
@@ -73,23 +42,23 @@ class Searcher {
     void deepen(Candidates& root, Decision& d);
     struct Best {
         int score = -INFINITE;
-        Spot move;
+        Point move;
     };
 
     int node(int depth, int alpha, int beta, int ply);
     int leaf(const Candidates& c, int ply);
-    Best tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta, int ply);
-    void chooseMoves(Candidates& c, int width, std::vector<Spot>& out) const;
+    Best tryMoves(const std::vector<Point>& moves, int depth, int alpha, int beta, int ply);
+    void chooseMoves(Candidates& c, int width, std::vector<Point>& out) const;
     Candidates& readAt(int ply);
-    std::vector<Spot>& movesAt(int ply);
+    std::vector<Point>& movesAt(int ply);
 
     SearchBoard& board_;
     const SearchStyle& style_;
-    Work& work_;
-    Table table_;
+    NodeBudget& work_;
+    TranspositionTable table_;
     // By ply; a deque, so that a deeper ply taken on keeps the shallower ones in place.
     std::deque<Candidates> reads_;
-    std::deque<std::vector<Spot>> moves_;
+    std::deque<std::vector<Point>> moves_;
 };
 
 Candidates& Searcher::readAt(int ply) {
@@ -100,10 +69,10 @@ Candidates& Searcher::readAt(int ply) {
     return c;
 }
 
-std::vector<Spot>& Searcher::movesAt(int ply) {
+std::vector<Point>& Searcher::movesAt(int ply) {
     if (static_cast<std::size_t>(ply) >= moves_.size())
         moves_.resize(static_cast<std::size_t>(ply) + 1);
-    std::vector<Spot>& m = moves_[static_cast<std::size_t>(ply)];
+    std::vector<Point>& m = moves_[static_cast<std::size_t>(ply)];
     m.clear();
     return m;
 }
@@ -111,7 +80,7 @@ std::vector<Spot>& Searcher::movesAt(int ply) {
 // The moves worth trying, best first: when the other side threatens two five points, every
 // move that makes a four and every point where it would make a four (its threat among them);
 // otherwise the `width` most promising.
-void Searcher::chooseMoves(Candidates& c, int width, std::vector<Spot>& out) const {
+void Searcher::chooseMoves(Candidates& c, int width, std::vector<Point>& out) const {
     if (c.theirWinningFour) {
         bestFirst(c.options, c.options.size());
         for (const Option& o : c.options)
@@ -130,7 +99,7 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     if (c.ownFive) return WIN - ply;
     if (c.theirFives > 1) return -(WIN - ply - 1);
     if (c.options.empty()) return 0; // nowhere to play: a draw
-    std::vector<Spot>& moves = movesAt(ply);
+    std::vector<Point>& moves = movesAt(ply);
     if (c.theirFives == 1) {
         // The one answer; it costs no depth.
         if (!board_.prospect(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
@@ -140,13 +109,14 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     if (c.ownWinningFour) return WIN - ply - 2;
     if (depth <= 0) return leaf(c, ply);
 
-    const Table::Entry* known = table_.find(board_.key());
-    Spot hint;
+    const TranspositionTable::Entry* known = table_.find(board_.key());
+    Point hint;
     if (known != nullptr) {
         const int v = fromTable(known->score, ply);
-        if (known->depth >= depth && (known->bound == Table::Bound::EXACT ||
-                                      (known->bound == Table::Bound::LOWER && v >= beta) ||
-                                      (known->bound == Table::Bound::UPPER && v <= alpha)))
+        if (known->depth >= depth &&
+            (known->bound == TranspositionTable::Bound::EXACT ||
+             (known->bound == TranspositionTable::Bound::LOWER && v >= beta) ||
+             (known->bound == TranspositionTable::Bound::UPPER && v <= alpha)))
             return v;
         hint = {known->x, known->y};
     }
@@ -157,9 +127,9 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     if (h != moves.end()) std::rotate(moves.begin(), h, h + 1);
     const Best best = tryMoves(moves, depth, alpha, beta, ply);
     if (work_.spent()) return 0;
-    const Table::Bound bound = best.score <= alpha  ? Table::Bound::UPPER
-                               : best.score >= beta ? Table::Bound::LOWER
-                                                    : Table::Bound::EXACT;
+    const TranspositionTable::Bound bound = best.score <= alpha  ? TranspositionTable::Bound::UPPER
+                                            : best.score >= beta ? TranspositionTable::Bound::LOWER
+                                                                 : TranspositionTable::Bound::EXACT;
     table_.store({board_.key(), toTable(best.score, ply), static_cast<std::int8_t>(depth), bound,
                   static_cast<std::int8_t>(best.move.x), static_cast<std::int8_t>(best.move.y)});
     return best.score;
@@ -169,18 +139,18 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
 // the worth of the points for each side.
 int Searcher::leaf(const Candidates& c, int ply) {
     if (style_.leafFours > 0 && c.ownFour) {
-        Spot first;
+        Point first;
         if (winsByFours(board_, style_.leafFours, work_, first))
             return WIN - ply - 2 * style_.leafFours;
     }
     return static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
 }
 
-Searcher::Best Searcher::tryMoves(const std::vector<Spot>& moves, int depth, int alpha, int beta,
+Searcher::Best Searcher::tryMoves(const std::vector<Point>& moves, int depth, int alpha, int beta,
                                   int ply) {
     Best best;
     bool first = true;
-    for (const Spot m : moves) {
+    for (const Point m : moves) {
         board_.play(m);
         int v = 0;
         if (first) {
@@ -231,7 +201,7 @@ bool Searcher::settled(const Candidates& root, Decision& d) {
             return true;
         }
     }
-    Spot first;
+    Point first;
     if (!winsByFours(board_, style_.rootFours, work_, first)) return false;
     d.at = first;
     d.score = WON;
@@ -242,11 +212,11 @@ bool Searcher::settled(const Candidates& root, Decision& d) {
 // until the work runs out, the deepest search is done or a win or loss is certain. Only a
 // search completed counts.
 void Searcher::deepen(Candidates& root, Decision& d) {
-    std::vector<Spot> moves;
+    std::vector<Point> moves;
     chooseMoves(root, style_.width, moves);
-    std::vector<std::pair<Spot, int>> scored;
+    std::vector<std::pair<Point, int>> scored;
     scored.reserve(moves.size());
-    for (const Spot m : moves)
+    for (const Point m : moves)
         scored.emplace_back(m, 0);
     for (int depth = 1; depth <= style_.maxDepth && !work_.spent(); ++depth) {
         int alpha = -INFINITE;
@@ -271,7 +241,7 @@ void Searcher::deepen(Candidates& root, Decision& d) {
 
 } // namespace
 
-Decision searchMove(const Grid& stones, Stone side, const SearchStyle& style, Work& work) {
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work) {
     SearchBoard board(stones, side);
     return Searcher(board, style, work).run();
 }

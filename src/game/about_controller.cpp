@@ -1,16 +1,16 @@
 // The about dialog's buttons.
-#include "support/form2.h"
+#include "game/about_controller.h"
 
 #include "support/help.h"
 
 namespace narabe {
 
-void Form2::Command1_Click() {
+void AboutController::homePagePressed() {
     if (!browser_.open(homePage_.empty() ? helpPagePath(startDir_) : homePage_)) return;
     dialog_.unload();
 }
 
-void Form2::Command2_Click() {
+void AboutController::okPressed() {
     dialog_.unload();
 }
 

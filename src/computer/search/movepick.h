@@ -4,7 +4,7 @@
 // side to move.
 #pragma once
 
-#include "computer/search_board.h"
+#include "computer/search/board.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,7 +12,7 @@
 namespace narabe {
 
 struct Option {
-    Spot at;
+    Point at;
     Prospect own;    // what the side to move makes there
     Prospect theirs; // what the other side would make there
     // What the move gains, and what it takes from the other side.
@@ -21,9 +21,9 @@ struct Option {
 
 struct Candidates {
     bool ownFive = false;
-    Spot ownFiveAt;
+    Point ownFiveAt;
     int theirFives = 0;          // points where the other side would make five
-    Spot theirFiveAt;            // one of them
+    Point theirFiveAt;           // one of them
     bool ownWinningFour = false; // the side to move can leave two points that make five
     bool ownFour = false;        // it can leave one
     // The other side could leave two five points with its next move, so that the side to

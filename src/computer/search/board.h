@@ -5,8 +5,8 @@
 // line as stones come and go, so that what a point is worth is read off at once.
 #pragma once
 
-#include "computer/shapes.h"
-#include "state/types.h"
+#include "computer/search/shapes.h"
+#include "state/board.h"
 
 #include <array>
 #include <cstdint>
@@ -14,44 +14,37 @@
 
 namespace narabe {
 
-struct Spot {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Spot&) const = default;
-};
-
 class SearchBoard {
   public:
-    SearchBoard(const Grid& stones, Stone toMove);
+    SearchBoard(const Board& stones, Stone toMove);
 
     [[nodiscard]] Stone toMove() const { return toMove_; }
-    [[nodiscard]] bool empty(Spot s) const { return cells_(s.x, s.y) == EMPTY; }
+    [[nodiscard]] bool empty(Point s) const { return cells_(s.x, s.y) == EMPTY; }
     // An empty point within two points of a stone on both axes, or the middle point of an
     // empty board.
-    [[nodiscard]] bool candidate(Spot s) const {
-        return empty(s) && (near_(s.x, s.y) > 0 ||
-                            (played_ == 0 && s.x == MIDDLE_POINT && s.y == MIDDLE_POINT));
+    [[nodiscard]] bool candidate(Point s) const {
+        return empty(s) && (near_(s.x, s.y) > 0 || (played_ == 0 && s == MIDDLE_POINT));
     }
     // Calls f(s) for every candidate point s, x = 1..19 (outer) and y = 1..19 (inner).
     template <class F> void forEachCandidate(F&& f) const {
         for (int x = area_.left; x <= area_.right; ++x)
             for (int y = area_.top; y <= area_.bottom; ++y)
-                if (candidate({x, y})) f(Spot{x, y});
+                if (candidate({x, y})) f(Point{x, y});
     }
     // What `side` would make by playing the empty point s, line by line.
-    [[nodiscard]] Sight sight(Spot s, Stone side) const {
+    [[nodiscard]] Sight sight(Point s, Stone side) const {
         return sightOf(lines_(s.x, s.y).codes[sideIndex(side)]);
     }
     // The same in brief.
-    [[nodiscard]] Prospect prospect(Spot s, Stone side) const {
+    [[nodiscard]] Prospect prospect(Point s, Stone side) const {
         return prospectOf(lines_(s.x, s.y).sums[sideIndex(side)]);
     }
     // The point `steps` cells from s along line `line` of a sight.
-    [[nodiscard]] static Spot along(Spot s, std::size_t line, int steps);
+    [[nodiscard]] static Point along(Point s, std::size_t line, int steps);
     [[nodiscard]] std::uint64_t key() const { return key_; }
 
     // The side to move plays the empty point s; then the other side is to move.
-    void play(Spot s);
+    void play(Point s);
     // Takes back the last move played.
     void undo();
 
@@ -64,7 +57,7 @@ class SearchBoard {
         int bottom;
     };
     struct Played {
-        Spot at;
+        Point at;
         Area area; // before the move
     };
 
@@ -75,18 +68,18 @@ class SearchBoard {
     };
 
     static std::size_t sideIndex(Stone side) { return side == BLACK ? 0 : 1; }
-    void mark(Spot s, int change);
-    void recode(Spot s, Stone side, int change);
-    void widen(Spot s);
+    void mark(Point s, int change);
+    void recode(Point s, Stone side, int change);
+    void widen(Point s);
 
-    Grid cells_;
+    Board cells_;
     PointTable<std::uint8_t> near_{0}; // stones within two points on both axes
     PointTable<Lines> lines_{};
     const std::vector<LineTally>& tallies_;
     Stone toMove_;
     std::uint64_t key_ = 0;
     int played_ = 0; // stones on the board
-    Area area_{MIDDLE_POINT, MIDDLE_POINT, MIDDLE_POINT, MIDDLE_POINT};
+    Area area_{MIDDLE_POINT.x, MIDDLE_POINT.x, MIDDLE_POINT.y, MIDDLE_POINT.y};
     std::vector<Played> moves_;
 };
 
