@@ -5,9 +5,8 @@
 // skipping moves that are forbidden for the side to move or that make five. Every empty
 // point of every position is then asked for the side to move, one point per benchmark
 // iteration, so the time per iteration is the time of one call (or one pair of calls).
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 #include "state/state.h"
 
 #include <benchmark/benchmark.h>

@@ -6,8 +6,7 @@
 #include "adapters/brain/brain_session.h"
 #include "adapters/brain/protocol_text.h"
 #include "fuzz/fuzz_support.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <string>
 #include <vector>

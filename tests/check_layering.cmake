@@ -1,8 +1,11 @@
 # Fails when the game logic reaches Qt or SDL: a file anywhere below a logic folder that
 # includes one of their headers, or a logic target that links anything but other logic
-# targets.
+# targets. Fails too when rules/ or state/ could write through a board they are given to
+# read: a const_cast or a mutable member there, a Board taken by a reference that is not
+# const, or (given a compiler) checks that do not compile with a read-only board.
 #   SRC    the source folder to walk
 #   LINKS  (optional) a file of "target: linked;libraries" lines, one per logic target
+#   CXX    (optional) a C++ compiler, and READ_ONLY the source it compiles against SRC
 cmake_minimum_required(VERSION 3.25)
 set(logic_folders state rules computer render support game ports)
 set(bad "")
@@ -15,6 +18,24 @@ foreach(dir ${logic_folders})
         endif()
     endforeach()
 endforeach()
+
+foreach(dir rules state)
+    file(GLOB_RECURSE files ${SRC}/${dir}/*.h ${SRC}/${dir}/*.hpp ${SRC}/${dir}/*.cpp)
+    foreach(f ${files})
+        file(STRINGS ${f} lines REGEX "const_cast|(^|[^A-Za-z_])mutable[ \t]|[(,][ \t]*Board[ \t]*&")
+        if(lines)
+            list(APPEND bad "${f} may write through a read-only board: ${lines}")
+        endif()
+    endforeach()
+endforeach()
+
+if(DEFINED CXX)
+    execute_process(COMMAND ${CXX} -std=c++20 -fsyntax-only -I${SRC} ${READ_ONLY}
+                    RESULT_VARIABLE compiled OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT compiled EQUAL 0)
+        list(APPEND bad "the checks do not all take a read-only board:\n${out}")
+    endif()
+endif()
 
 if(DEFINED LINKS)
     file(STRINGS ${LINKS} entries)
@@ -39,5 +60,5 @@ endif()
 
 if(bad)
     string(REPLACE ";" "\n" bad "${bad}")
-    message(FATAL_ERROR "window or sound code in the game logic:\n${bad}")
+    message(FATAL_ERROR "window or sound code in the game logic, or a board written through:\n${bad}")
 endif()

@@ -1,9 +1,8 @@
 // Reading a record's main line into moves judged by the rules, and writing one.
 #include "game/game_record.h"
 
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 #include "support/files.h"
 #include "support/sgf.h"
 
@@ -85,10 +84,18 @@ RecordFault playMove(const SgfProperty& p, Stone stone, int number, Game& game, 
     const auto y = coordinate(p.values[0][1]);
     if (!x || !y) return RecordFault::NOT_A_POINT;
     const Point at{*x, *y};
-    if (!isFreePoint(game.board, at))
-        return onBoard(at) ? RecordFault::OCCUPIED : RecordFault::OFF_BOARD;
-    if (isDoubleThree(game.board, at, stone)) return RecordFault::DOUBLE_THREE;
-    if (isDoubleFour(game.board, at, stone)) return RecordFault::DOUBLE_FOUR;
+    switch (judgeMove(game.board, at, stone)) {
+    case Verdict::OFF_BOARD:
+        return RecordFault::OFF_BOARD;
+    case Verdict::OCCUPIED:
+        return RecordFault::OCCUPIED;
+    case Verdict::DOUBLE_THREE:
+        return RecordFault::DOUBLE_THREE;
+    case Verdict::DOUBLE_FOUR:
+        return RecordFault::DOUBLE_FOUR;
+    case Verdict::ALLOWED:
+        break;
+    }
     game.keepMove(at, stone);
     five = makesFive(game.board, stone, at);
     return RecordFault::NONE;

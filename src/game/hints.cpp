@@ -9,8 +9,7 @@
 #include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 namespace narabe {
 
@@ -45,9 +44,7 @@ void GameController::showBarredPoints() {
     const bool shown = options_.barredMarks() && game_.mode != Mode::NO_GAME;
     forEachPoint([&](int x, int y) {
         const Point p{x, y};
-        const bool barred =
-            shown && game_.board(p) == EMPTY &&
-            (isDoubleThree(game_.board, p, toMove()) || isDoubleFour(game_.board, p, toMove()));
+        const bool barred = shown && isBarred(judgeMove(game_.board, p, toMove()));
         if (barred == barredMarked_(p)) return;
         if (barred)
             drawBarredMark(io_.surface, p);

@@ -4,8 +4,7 @@
 #include "render/board_drawing.h"
 #include "render/geometry.h"
 #include "render/marks.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <cmath>
 
@@ -49,18 +48,13 @@ void GameController::pressed(double x, double y) {
         }
 
         const Point p{pointIndex(x, ORIGIN_X, CELL_W), pointIndex(y, ORIGIN_Y, CELL_H)};
-        if (!isFreePoint(game_.board, p)) {
+        const Verdict verdict = judgeMove(game_.board, p, toMove());
+        if (verdict != Verdict::ALLOWED) {
             play(sounds_.forbidden);
-            return;
-        }
-        if (isDoubleThree(game_.board, p, toMove())) {
-            play(sounds_.forbidden);
-            io_.boxes.message("NarabeⅠ", "3 * 3 です！打てません");
-            return;
-        }
-        if (isDoubleFour(game_.board, p, toMove())) {
-            play(sounds_.forbidden);
-            io_.boxes.message("NarabeⅠ", "4 * 4 です！打てません");
+            if (verdict == Verdict::DOUBLE_THREE)
+                io_.boxes.message("NarabeⅠ", "3 * 3 です！打てません");
+            else if (verdict == Verdict::DOUBLE_FOUR)
+                io_.boxes.message("NarabeⅠ", "4 * 4 です！打てません");
             return;
         }
 

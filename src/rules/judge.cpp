@@ -1,4 +1,5 @@
-// The judgement of a move, the bar from the facts of the point's lines.
+// The judgement of a move and the two bars, from the facts of the four lines through the
+// point.
 #include "rules/judge.h"
 
 namespace narabe {
@@ -10,9 +11,16 @@ Verdict barOf(const PointFacts& facts) {
 }
 
 Verdict judgeMove(const Board& board, Point p, Stone side) {
-    if (!onBoard(p)) return Verdict::OFF_BOARD;
-    if (board(p) != EMPTY) return Verdict::OCCUPIED;
+    if (!isFreePoint(board, p)) return onBoard(p) ? Verdict::OCCUPIED : Verdict::OFF_BOARD;
     return barOf(pointFacts(board, p, side));
+}
+
+bool isDoubleFour(const Board& board, Point p, Stone stone) {
+    return pointFacts(board, p, stone).doubleFour();
+}
+
+bool isDoubleThree(const Board& board, Point p, Stone stone) {
+    return pointFacts(board, p, stone).doubleThree();
 }
 
 } // namespace narabe

@@ -2,9 +2,8 @@
 #include "common/level_games.h"
 
 #include "computer/scan/near_points.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <algorithm>
 #include <random>

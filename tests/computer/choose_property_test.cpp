@@ -7,8 +7,7 @@
 #include "computer/reference_score.h"
 #include "computer/scan/scan.h"
 #include "computer/scan/scoring.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

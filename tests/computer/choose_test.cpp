@@ -3,8 +3,7 @@
 #include "computer/position.h"
 #include "computer/scan/scan.h"
 #include "computer/scan/scoring.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

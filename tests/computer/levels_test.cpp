@@ -7,8 +7,7 @@
 #include "computer/levels.h"
 #include "computer/position.h"
 #include "computer/scan/scan.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,8 @@
 // stones.
 #include "common/played_games.h"
 #include "computer/search/board.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,8 @@
 // does start a win.
 #include "common/played_games.h"
 #include "computer/search/vcf.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

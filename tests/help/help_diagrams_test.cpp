@@ -5,9 +5,8 @@
 #include "help_diagrams.h"
 
 #include "common/print_codes.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,7 @@
 // do not win. It plays the first best point the rules allow it, so it never fouls; the game's
 // rule checks serve for that alone. It reads START, RESTART, BEGIN, TURN, BOARD ... DONE and
 // END, ignores INFO and ABOUT, and plays on the 19 x 19 board only.
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 #include "state/board.h"
 
 #include <array>

@@ -2,8 +2,7 @@
 // lines, sampled triples, on all four lines in every order, both colours, both reading
 // directions and many places on the board, edges and corners included.
 #include "rules/diagram.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 #include "rules/line_cases.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,11 @@
-// The one judgement of a move against the sequences each of its callers ran before it
-// existed: the press on the board, the record reader, the match's referee and the marks of
-// barred points, over many random positions and every point of the board and around it.
+// The one judgement of a move against a plain reference of the same sequence (a point of the
+// board, an empty one, not a double three, not a double four), built on the tests' own
+// model of the rules, over many random and played positions and every point of the board
+// and around it. Before the callers used the judgement, the same test held it against the
+// sequences each of them ran: the press on the board, the record reader, the match's
+// referee and the marks of barred points.
 #include "common/played_games.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "common/reference_rules.h"
 #include "rules/judge.h"
 #include "rules/random_positions.h"
 
@@ -17,77 +19,37 @@ namespace {
 
 using namespace narabe::test;
 
-// The press on the board: refused without a word, refused as a double three or four, played.
-enum class Press { REFUSED, DOUBLE_THREE, DOUBLE_FOUR, PLAYED };
-
-Press pressSequence(const Board& board, Point p, Stone side) {
-    if (!isFreePoint(board, p)) return Press::REFUSED;
-    if (isDoubleThree(board, p, side)) return Press::DOUBLE_THREE;
-    if (isDoubleFour(board, p, side)) return Press::DOUBLE_FOUR;
-    return Press::PLAYED;
-}
-
-Press pressOf(Verdict v) {
-    switch (v) {
-    case Verdict::OFF_BOARD:
-    case Verdict::OCCUPIED:
-        return Press::REFUSED;
-    case Verdict::DOUBLE_THREE:
-        return Press::DOUBLE_THREE;
-    case Verdict::DOUBLE_FOUR:
-        return Press::DOUBLE_FOUR;
-    case Verdict::ALLOWED:
-        break;
-    }
-    return Press::PLAYED;
-}
-
-// The record reader's faults of a move, and the referee's verdicts: the same five answers.
-Verdict recordSequence(const Board& board, Point p, Stone side) {
-    if (!isFreePoint(board, p)) return onBoard(p) ? Verdict::OCCUPIED : Verdict::OFF_BOARD;
-    if (isDoubleThree(board, p, side)) return Verdict::DOUBLE_THREE;
-    if (isDoubleFour(board, p, side)) return Verdict::DOUBLE_FOUR;
+// The sequence written out plainly over the reference model.
+Verdict referenceVerdict(const Board& board, Point p, Stone side) {
+    if (p.x < 1 || p.x > 19 || p.y < 1 || p.y > 19) return Verdict::OFF_BOARD;
+    if (board(p.x, p.y) != Cell::EMPTY) return Verdict::OCCUPIED;
+    if (referenceDoubleThree(board, p.x, p.y, side)) return Verdict::DOUBLE_THREE;
+    if (referenceDoubleFour(board, p.x, p.y, side)) return Verdict::DOUBLE_FOUR;
     return Verdict::ALLOWED;
 }
 
-Verdict refereeSequence(const Board& board, Point p, Stone side) {
-    if (!onBoard(p)) return Verdict::OFF_BOARD;
-    if (!isFreePoint(board, p)) return Verdict::OCCUPIED;
-    if (isDoubleThree(board, p, side)) return Verdict::DOUBLE_THREE;
-    if (isDoubleFour(board, p, side)) return Verdict::DOUBLE_FOUR;
-    return Verdict::ALLOWED;
-}
-
-// The marks of barred points, for the points of the board.
-bool markSequence(const Board& board, Point p, Stone side) {
-    return board(p) == EMPTY && (isDoubleThree(board, p, side) || isDoubleFour(board, p, side));
-}
-
+// How often each verdict was given, by its value.
 struct Tally {
     int verdicts[5] = {};
 };
 
-// Every point from (-2, -2) to (21, 21), for both sides, judged once and by each sequence.
+// Every point from (-2, -2) to (21, 21), for both sides; the board must not change.
 void judgeEverywhere(const Board& board, const std::string& where, Tally& tally) {
+    const Board before = board;
     for (int x = -2; x <= 21; ++x)
         for (int y = -2; y <= 21; ++y)
             for (const Stone side : {BLACK, WHITE}) {
-                const Point p{x, y};
-                const Verdict v = judgeMove(board, p, side);
+                const Verdict v = judgeMove(board, {x, y}, side);
                 ++tally.verdicts[static_cast<int>(v)];
-                ASSERT_EQ(pressOf(v), pressSequence(board, p, side))
-                    << where << " at " << x << ", " << y;
-                ASSERT_EQ(v, recordSequence(board, p, side)) << where << " at " << x << ", " << y;
-                ASSERT_EQ(v, refereeSequence(board, p, side)) << where << " at " << x << ", " << y;
-                if (onBoard(p)) {
-                    const bool barred = v == Verdict::DOUBLE_THREE || v == Verdict::DOUBLE_FOUR;
-                    ASSERT_EQ(barred, markSequence(board, p, side))
-                        << where << " at " << x << ", " << y;
-                }
+                ASSERT_EQ(v, referenceVerdict(board, {x, y}, side))
+                    << where << " at " << x << ", " << y << "\n"
+                    << show(board);
+                ASSERT_EQ(isBarred(v), v == Verdict::DOUBLE_THREE || v == Verdict::DOUBLE_FOUR);
             }
+    ASSERT_EQ(board, before) << where;
 }
 
-TEST(MoveJudgement, AgreesWithEveryCallersSequence) {
+TEST(MoveJudgement, AgreesWithThePlainSequenceOverTheReferenceRules) {
     std::mt19937 random(20240622u);
     Tally tally;
     for (int i = 0; i < 1500; ++i) {
@@ -101,7 +63,7 @@ TEST(MoveJudgement, AgreesWithEveryCallersSequence) {
         judgeEverywhere(board, "played position " + std::to_string(i), tally);
         if (HasFatalFailure()) return;
     }
-    // Every verdict came up many times, so that each branch of the sequences was compared.
+    // Every verdict came up many times, so that each step of the sequence was compared.
     for (const int n : tally.verdicts)
         EXPECT_GT(n, 1000);
 }

@@ -3,9 +3,8 @@
 // turned or mirrored, and they agree with an independent model of the rules.
 #include "common/played_games.h"
 #include "common/reference_rules.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 #include "rules/probes.h"
 #include "rules/random_positions.h"
 

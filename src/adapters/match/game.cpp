@@ -123,7 +123,7 @@ class Game {
         const std::optional<Point> p = pointText(r.line);
         if (!p) return lose(e, Fault::FOUL, "answered '" + r.line + "'");
         const Verdict v = referee_.judge(*p, sideOf(e));
-        if (v != Verdict::LEGAL)
+        if (v != Verdict::ALLOWED)
             return lose(e, Fault::FOUL,
                         "played " + pointLine(*p) + ": " + std::string(verdictText(v)));
         ++result_.moves;

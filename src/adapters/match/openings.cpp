@@ -29,7 +29,7 @@ std::optional<std::string> openingFault(const Opening& opening) {
         const Point p = opening.moves[k];
         const Verdict v = referee.judge(p, sideOfMove(k));
         const std::string move = "move " + std::to_string(k + 1) + " (" + pointLine(p) + "): ";
-        if (v != Verdict::LEGAL) return move + std::string(verdictText(v));
+        if (v != Verdict::ALLOWED) return move + std::string(verdictText(v));
         if (referee.play(p, sideOfMove(k))) return move + "makes five";
     }
     return std::nullopt;

@@ -1,15 +1,14 @@
 // The referee's checks: the ones a person's move in the game goes through, in their order.
 #include "adapters/match/referee.h"
 
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 namespace narabe {
 
 std::string_view verdictText(Verdict v) {
     switch (v) {
-    case Verdict::LEGAL:
+    case Verdict::ALLOWED:
         return "allowed";
     case Verdict::OFF_BOARD:
         return "off the board";
@@ -24,11 +23,7 @@ std::string_view verdictText(Verdict v) {
 }
 
 Verdict Referee::judge(Point p, Stone side) const {
-    if (!onBoard(p)) return Verdict::OFF_BOARD;
-    if (!isFreePoint(board_, p)) return Verdict::OCCUPIED;
-    if (isDoubleThree(board_, p, side)) return Verdict::DOUBLE_THREE;
-    if (isDoubleFour(board_, p, side)) return Verdict::DOUBLE_FOUR;
-    return Verdict::LEGAL;
+    return judgeMove(board_, p, side);
 }
 
 bool Referee::play(Point p, Stone side) {
@@ -39,7 +34,7 @@ bool Referee::play(Point p, Stone side) {
 bool Referee::canMove(Stone side) const {
     bool found = false;
     forEachPoint([&](int x, int y) {
-        if (!found && judge({x, y}, side) == Verdict::LEGAL) found = true;
+        if (!found && judge({x, y}, side) == Verdict::ALLOWED) found = true;
     });
     return found;
 }

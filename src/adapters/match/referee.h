@@ -2,13 +2,12 @@
 // plays.
 #pragma once
 
+#include "rules/judge.h"
 #include "state/board.h"
 
 #include <string_view>
 
 namespace narabe {
-
-enum class Verdict { LEGAL, OFF_BOARD, OCCUPIED, DOUBLE_THREE, DOUBLE_FOUR };
 
 // The verdict as the match's notes say it: "a double three".
 std::string_view verdictText(Verdict v);

@@ -3,7 +3,7 @@
 #include "computer/scan/scan.h"
 
 #include "computer/scan/scoring.h"
-#include "rules/line_facts.h"
+#include "rules/judge.h"
 
 namespace narabe {
 
@@ -15,7 +15,7 @@ Choice scanMove(const Board& board, const NearPoints& near, Stone computer, Ston
         // The double-three and double-four rules hold for the computer's stone whatever its
         // colour; the lines read for them also serve the score.
         const PointFacts facts = pointFacts(board, p, computer);
-        if (facts.doubleThree() || facts.doubleFour()) return;
+        if (barOf(facts) != Verdict::ALLOWED) return;
         const double s = scoreWithFacts(board, near, p, facts, human);
         if (s > best.score) { // strictly greater: ties stay with the first point scanned
             best.score = s;

@@ -36,7 +36,7 @@ constexpr LineCode withStone(LineCode code, int offset) {
 }
 
 // Whether the side's stone on the point makes exactly five on the line, as the rules judge it.
-bool makesFive(LineCode code) {
+bool lineMakesFive(LineCode code) {
     return holds(lineFacts(code), LineFact::FIVE);
 }
 
@@ -58,14 +58,14 @@ class ShapeTable {
     }
 
     LineShape work(LineCode code) {
-        if (makesFive(code)) return {Shape::FIVE, 0};
+        if (lineMakesFive(code)) return {Shape::FIVE, 0};
         int fivePoints = 0;
         int fiveAt = 0;
         int best = 0;
         for (int offset = -FIVE_REACH; offset <= FIVE_REACH; ++offset) {
             if (offset == 0 || digitAt(code, offset) != LINE_OPEN) continue;
             const LineCode more = withStone(code, offset);
-            if (makesFive(more)) {
+            if (lineMakesFive(more)) {
                 ++fivePoints;
                 fiveAt = offset;
             }
