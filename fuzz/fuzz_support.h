@@ -49,9 +49,8 @@ class QuietMenu final : public MenuChecks {
 // scratch folder anyway.
 class QuietSound final : public SoundLibrary {
   public:
-    std::int32_t dsInitialize(std::uintptr_t) override { return 1; }
-    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::int32_t,
-                             std::string_view) override {
+    std::int32_t dsInitialize() override { return 1; }
+    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::string_view) override {
         return 0;
     }
     void dsPlay(std::int32_t) override {}

@@ -31,7 +31,7 @@ std::string startDirectory(const std::filesystem::path& dataDir) {
 
 void GameController::load() {
     // An empty data folder leaves the bare names, relative to the current directory.
-    sounds_ = loadSounds({io_.sound, io_.boxes}, io_.windowHandle, io_.dataDir);
+    sounds_ = loadSounds({io_.sound, io_.boxes}, io_.dataDir);
 
     startDir_ = startDirectory(io_.dataDir);
     io_.frame.place(WINDOW_LEFT, WINDOW_TOP, WINDOW_WIDTH, WINDOW_HEIGHT);

@@ -23,10 +23,6 @@ namespace {
 constexpr std::string_view WARNING_TITLE = "Narabe1.dll";
 constexpr std::string_view NO_DEVICE_TEXT = "Direct Soundインターフェースが作成できません。";
 
-// How the sound library keeps a buffer: a sound effect, or the looping music.
-constexpr std::int32_t MODE_EFFECT = 3;
-constexpr std::int32_t MODE_MUSIC = 1;
-
 // Whether a regular file of that name is there (a symbolic link counts by what it names).
 // A directory, a device, a dangling link or an error asking counts as not there.
 bool isPresent(const std::filesystem::path& file) noexcept {
@@ -70,14 +66,13 @@ Loaded readWhole(const std::filesystem::path& file) {
 
 } // namespace
 
-std::int32_t openSoundDevice(SoundPorts io, std::uintptr_t window) {
-    const std::int32_t device = io.library.dsInitialize(window);
+std::int32_t openSoundDevice(SoundPorts io) {
+    const std::int32_t device = io.library.dsInitialize();
     if (device == 0) soundWarning(io.boxes, NO_DEVICE_TEXT);
     return device;
 }
 
-std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
-                       std::int32_t mode) {
+std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file) {
     if (device == 0 || !isPresent(file)) return 0;
 
     Loaded loaded;
@@ -97,7 +92,7 @@ std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem
     // name, as UTF-8 on every platform, wherever the file was read from.
     const std::u8string name = file.filename().u8string();
     return io.library.dsCreateDSB(
-        device, std::as_bytes(std::span<const char>(loaded.bytes)), mode,
+        device, std::as_bytes(std::span<const char>(loaded.bytes)),
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
@@ -109,14 +104,14 @@ void soundWarning(MessageBoxes& boxes, std::string_view text) {
     boxes.warning(WARNING_TITLE, text);
 }
 
-Sounds loadSounds(SoundPorts io, std::uintptr_t window, const std::filesystem::path& folder) {
+Sounds loadSounds(SoundPorts io, const std::filesystem::path& folder) {
     Sounds s;
-    s.device = openSoundDevice(io, window);
-    s.other = loadSound(io, s.device, folder / u8"その他.wav", MODE_EFFECT);
-    s.forbidden = loadSound(io, s.device, folder / u8"禁止.wav", MODE_EFFECT);
-    s.stone = loadSound(io, s.device, folder / u8"石打音.wav", MODE_EFFECT);
-    s.gameEnd = loadSound(io, s.device, folder / u8"終局.wav", MODE_EFFECT);
-    s.music = loadSound(io, s.device, folder / u8"BGM.wav", MODE_MUSIC);
+    s.device = openSoundDevice(io);
+    s.other = loadSound(io, s.device, folder / u8"その他.wav");
+    s.forbidden = loadSound(io, s.device, folder / u8"禁止.wav");
+    s.stone = loadSound(io, s.device, folder / u8"石打音.wav");
+    s.gameEnd = loadSound(io, s.device, folder / u8"終局.wav");
+    s.music = loadSound(io, s.device, folder / MUSIC_FILE);
     return s;
 }
 

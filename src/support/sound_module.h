@@ -16,13 +16,15 @@ struct SoundPorts {
     MessageBoxes& boxes;
 };
 
-// Opens the device for the window; warns when there is none. Returns the device (or 0).
-std::int32_t openSoundDevice(SoundPorts io, std::uintptr_t window);
+// The music's file, which loops; the other sounds play once.
+inline constexpr std::string_view MUSIC_FILE = "BGM.wav";
+
+// Opens the device; warns when there is none. Returns the device (or 0).
+std::int32_t openSoundDevice(SoundPorts io);
 // Loads a sound file (a bare name is one of the current directory) into a buffer, named by
 // the file's bare name: 0 without a device or when the file is not there; a read error
 // warns with its text and gives 0.
-std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
-                       std::int32_t mode);
+std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file);
 // Closes the device, if one was opened.
 void closeSoundDevice(SoundPorts io, std::int32_t device);
 // A warning box titled "Narabe1.dll".
@@ -39,7 +41,7 @@ struct Sounds {
 };
 
 // Opens the device and loads the five sounds from `folder` (empty: the current directory).
-Sounds loadSounds(SoundPorts io, std::uintptr_t window, const std::filesystem::path& folder);
+Sounds loadSounds(SoundPorts io, const std::filesystem::path& folder);
 // Frees the five sounds and closes the device.
 void freeSounds(SoundPorts io, const Sounds& sounds);
 

@@ -511,12 +511,11 @@ class SignallingSound final : public SoundLibrary {
 
     std::string record;
 
-    std::int32_t dsInitialize(std::uintptr_t) override {
+    std::int32_t dsInitialize() override {
         note("dsInitialize");
         return 1;
     }
-    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::int32_t,
-                             std::string_view) override {
+    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::string_view) override {
         note("dsCreateDSB");
         return ++buffers_;
     }

@@ -1,8 +1,8 @@
 // The evaluation worked out with the named probes on a board that holds the stone.
 #include "computer/reference_score.h"
 
+#include "common/probes.h"
 #include "common/reference_rules.h"
-#include "rules/probes.h"
 
 #include <array>
 
@@ -24,10 +24,10 @@ struct LineProbes {
 };
 
 const std::array<LineProbes, 4> LINES = {{
-    {調査_上, 調査_下, 調査_上端, 調査_下端},
-    {調査_左, 調査_右, 調査_左端, 調査_右端},
-    {調査_左上, 調査_右下, 調査_左上端, 調査_右下端},
-    {調査_右上, 調査_左下, 調査_右上端, 調査_左下端},
+    {runUp, runDown, endUp, endDown},
+    {runLeft, runRight, endLeft, endRight},
+    {runUpLeft, runDownRight, endUpLeft, endDownRight},
+    {runUpRight, runDownLeft, endUpRight, endDownLeft},
 }};
 
 // The four lines through (x, y) with a stone of `stone` put on it.

@@ -1,7 +1,7 @@
 // The sixteen line probes: run lengths and end cells in all eight directions, at the edges
 // and corners, with and without the stone on the starting point.
+#include "common/probes.h"
 #include "rules/diagram.h"
-#include "rules/probes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +23,14 @@ struct NamedProbes {
 };
 
 const NamedProbes PROBES[] = {
-    {"上", UP, 調査_上, 調査_上端},
-    {"下", DOWN, 調査_下, 調査_下端},
-    {"左", LEFT, 調査_左, 調査_左端},
-    {"右", RIGHT, 調査_右, 調査_右端},
-    {"左上", UP_LEFT, 調査_左上, 調査_左上端},
-    {"右上", UP_RIGHT, 調査_右上, 調査_右上端},
-    {"左下", DOWN_LEFT, 調査_左下, 調査_左下端},
-    {"右下", DOWN_RIGHT, 調査_右下, 調査_右下端},
+    {"上", UP, runUp, endUp},
+    {"下", DOWN, runDown, endDown},
+    {"左", LEFT, runLeft, endLeft},
+    {"右", RIGHT, runRight, endRight},
+    {"左上", UP_LEFT, runUpLeft, endUpLeft},
+    {"右上", UP_RIGHT, runUpRight, endUpRight},
+    {"左下", DOWN_LEFT, runDownLeft, endDownLeft},
+    {"右下", DOWN_RIGHT, runDownRight, endDownRight},
 };
 
 // A probe case: the picture starts at P and is read in the probe's direction.
@@ -223,36 +223,36 @@ TEST(ProbeTest, DiagonalIntoTheCorner) {
         Board b = emptyBoard();
         b(18, 2) = me;
         b(19, 1) = me;
-        EXPECT_EQ(調査_右上(b, me, 18, 2), 1);
-        EXPECT_EQ(調査_右上端(b, me, 18, 2), me); // stops on (19, 1), which holds the stone
-        EXPECT_EQ(調査_左下(b, me, 19, 1), 1);
-        EXPECT_EQ(調査_左下端(b, me, 19, 1), EMPTY); // (17, 3) is an empty point
+        EXPECT_EQ(runUpRight(b, me, 18, 2), 1);
+        EXPECT_EQ(endUpRight(b, me, 18, 2), me); // stops on (19, 1), which holds the stone
+        EXPECT_EQ(runDownLeft(b, me, 19, 1), 1);
+        EXPECT_EQ(endDownLeft(b, me, 19, 1), EMPTY); // (17, 3) is an empty point
         // Only x reaches its edge: (19, 5) from (18, 6).
         b(18, 6) = me;
         b(19, 5) = me;
         b(17, 7) = other;
-        EXPECT_EQ(調査_右上(b, me, 18, 6), 1);
-        EXPECT_EQ(調査_右上端(b, me, 18, 6), me);
-        EXPECT_EQ(調査_左下端(b, me, 18, 6), other);
+        EXPECT_EQ(runUpRight(b, me, 18, 6), 1);
+        EXPECT_EQ(endUpRight(b, me, 18, 6), me);
+        EXPECT_EQ(endDownLeft(b, me, 18, 6), other);
         // Only y reaches its edge: (5, 1) from (6, 2).
         b(6, 2) = me;
         b(5, 1) = me;
-        EXPECT_EQ(調査_左上(b, me, 6, 2), 1);
-        EXPECT_EQ(調査_左上端(b, me, 6, 2), me);
-        EXPECT_EQ(調査_右下端(b, me, 6, 2), EMPTY);
+        EXPECT_EQ(runUpLeft(b, me, 6, 2), 1);
+        EXPECT_EQ(endUpLeft(b, me, 6, 2), me);
+        EXPECT_EQ(endDownRight(b, me, 6, 2), EMPTY);
     }
 }
 
 // The stone argument is compared for equality only: any code can be followed.
 TEST(ProbeTest, AnyCodeCanBeFollowed) {
     const Board b = emptyBoard();
-    EXPECT_EQ(調査_右(b, EMPTY, 1, 10), 18);
-    EXPECT_EQ(調査_左上(b, EMPTY, 19, 19), 18);
-    EXPECT_EQ(調査_右上(b, EMPTY, 1, 10), 9);
+    EXPECT_EQ(runRight(b, EMPTY, 1, 10), 18);
+    EXPECT_EQ(runUpLeft(b, EMPTY, 19, 19), 18);
+    EXPECT_EQ(runUpRight(b, EMPTY, 1, 10), 9);
     // Following EMPTY to the edge ends on the edge point, which is EMPTY.
-    EXPECT_EQ(調査_右端(b, EMPTY, 1, 10), EMPTY);
-    EXPECT_EQ(調査_下(b, Cell::BLACK, 10, 1), 0);
-    EXPECT_EQ(調査_下端(b, Cell::BLACK, 10, 1), EMPTY);
+    EXPECT_EQ(endRight(b, EMPTY, 1, 10), EMPTY);
+    EXPECT_EQ(runDown(b, Cell::BLACK, 10, 1), 0);
+    EXPECT_EQ(endDown(b, Cell::BLACK, 10, 1), EMPTY);
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // trace on the board, the answers do not depend on the colours nor on how the board is
 // turned or mirrored, and they agree with an independent model of the rules.
 #include "common/played_games.h"
+#include "common/probes.h"
 #include "common/reference_rules.h"
 #include "rules/five.h"
 #include "rules/judge.h"
-#include "rules/probes.h"
 #include "rules/random_positions.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +51,10 @@ std::string where(const RandomPosition& pos, int index) {
 
 using RunProbe = int (*)(const Board&, Cell, int, int);
 using EndProbe = Cell (*)(const Board&, Cell, int, int);
-const std::array<RunProbe, 8> RUN_PROBES = {調査_上,   調査_下,   調査_左,   調査_右,
-                                            調査_左上, 調査_右上, 調査_左下, 調査_右下};
-const std::array<EndProbe, 8> END_PROBES = {調査_上端,   調査_下端,   調査_左端,   調査_右端,
-                                            調査_左上端, 調査_右上端, 調査_左下端, 調査_右下端};
+const std::array<RunProbe, 8> RUN_PROBES = {runUp,     runDown,    runLeft,     runRight,
+                                            runUpLeft, runUpRight, runDownLeft, runDownRight};
+const std::array<EndProbe, 8> END_PROBES = {endUp,     endDown,    endLeft,     endRight,
+                                            endUpLeft, endUpRight, endDownLeft, endDownRight};
 
 // All sixteen probes at (x, y); they only read, so the board must not change. Returns how
 // many run lengths were not zero.

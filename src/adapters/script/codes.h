@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "support/sound_module.h"
 
 #include <optional>
 #include <string_view>
@@ -19,6 +20,8 @@ struct PrintedCodes {
     std::string_view twoPlayers = "3";
     std::string_view yes = "1";
     std::string_view no = "0";
+    std::string_view musicBuffer = "1";  // the mode a buffer of the looping music is made in
+    std::string_view effectBuffer = "3"; // and a buffer of a sound effect
 };
 
 inline constexpr PrintedCodes CODES{};
@@ -46,6 +49,11 @@ constexpr std::string_view printedCode(Mode m) {
 
 constexpr std::string_view printedCode(bool b) {
     return b ? CODES.yes : CODES.no;
+}
+
+// The mode of a buffer made from the sound file `source`: the music's, or an effect's.
+constexpr std::string_view printedBufferMode(std::string_view source) {
+    return source == MUSIC_FILE ? CODES.musicBuffer : CODES.effectBuffer;
 }
 
 } // namespace narabe

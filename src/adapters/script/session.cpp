@@ -18,7 +18,6 @@ ScriptSession::ScriptSession(std::ostream& out, SoundLibrary& sound, Options opt
                   .program = program_,
                   .about = about_,
                   .dialogs = dialogs_,
-                  .windowHandle = 0,
                   .homePage = std::move(options.homePage)}) {}
 
 RunResult ScriptSession::run(std::istream& script, std::ostream& err) {

@@ -1,5 +1,5 @@
-// The end-cell walk behind the eight end-cell probes.
-#include "rules/probes.h"
+// The end-cell walk behind the tests' eight end-cell probes.
+#include "common/probes.h"
 
 namespace narabe {
 
