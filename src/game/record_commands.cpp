@@ -53,7 +53,9 @@ void GameController::writeRecord(const std::filesystem::path& file) {
         refuseRecord(RecordFault::NOTHING_TO_SAVE);
         return;
     }
-    if (!replaceFile(file, recordText(game_, localTimeNow()))) refuseRecord(RecordFault::NOT_SAVED);
+    // A link chosen in the dialog is replaced by the record, as a file there would be.
+    if (replaceFile(file, recordText(game_, localTimeNow()), AtLink::REPLACE) != Replaced::DONE)
+        refuseRecord(RecordFault::NOT_SAVED);
 }
 
 void GameController::refuseRecord(RecordFault fault, int move) {

@@ -133,19 +133,6 @@ bool hasEquals(std::string_view line) {
     return line.find('=') != std::string_view::npos;
 }
 
-// Follows symbolic links from `file` to the name that opening it would reach, so that a link
-// stays a link. Nothing for a loop of links, which cannot be opened.
-std::optional<fs::path> linkTarget(fs::path file) {
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-        const fs::path link = fs::read_symlink(file, error);
-        if (error) return std::nullopt;
-        file = file.parent_path() / link; // an absolute link replaces the whole path
-    }
-    return std::nullopt;
-}
-
 // Where a write of the settings file may go: the name itself, or the file a link there points
 // to; nothing where the game may not write at all.
 //
@@ -185,30 +172,6 @@ bool writeSettingsInPlace(int fd, const std::string& text) {
     return writeInPlace(fd, image, text.size());
 }
 
-enum class Replace { DONE, FAILED, IMPOSSIBLE };
-
-// Writes `text` to a new temporary file of its own beside `target`, flushes it to disk, gives
-// it `keep` (the permission bits of the file it replaces; perms::unknown for a new file) and
-// renames it over the target. When the text cannot be written the target is untouched
-// (FAILED); IMPOSSIBLE when there is no temporary file to be had or the rename is refused,
-// which still leaves the target as it was. The temporary file never outlives the call.
-Replace replaceThroughTemporary(const fs::path& target, const std::string& text, fs::perms keep) {
-    TemporaryFile temporary = makeTemporaryBeside(target);
-    if (!temporary.file) return Replace::IMPOSSIBLE;
-    const bool written = writeAll(temporary.file.get(), text) && flushToDisk(temporary.file.get());
-    temporary.file = FileDescriptor();
-    std::error_code error;
-    if (!written) {
-        fs::remove(temporary.path, error);
-        return Replace::FAILED;
-    }
-    if (keep != fs::perms::unknown) fs::permissions(temporary.path, keep, error);
-    fs::rename(temporary.path, target, error);
-    if (!error) return Replace::DONE;
-    fs::remove(temporary.path, error);
-    return Replace::IMPOSSIBLE;
-}
-
 // Writes the options to `file`, replacing its content. Returns whether that succeeded. A
 // write fails where the name is a link the game may not write through (above), where the
 // file cannot be opened for writing, and wherever the name holds something other than a
@@ -224,8 +187,9 @@ bool writeSettingsFile(const fs::path& file, const Recorded& options) noexcept {
         if (!target) return false;
         RegularFile existing = openRegular(*target, FileAccess::WRITE, Links::REFUSE);
         if (!existing.file && (existing.other || existing.error != ENOENT)) return false;
-        const Replace replaced = replaceThroughTemporary(*target, text, existing.permissions);
-        if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
+        // The destination was checked above: a link that stands there now is not followed.
+        const Replaced replaced = replaceFile(*target, text, AtLink::REFUSE);
+        if (replaced != Replaced::IMPOSSIBLE) return replaced == Replaced::DONE;
         if (!existing.file) existing = openRegular(*target, FileAccess::CREATE, Links::REFUSE);
         return existing.file && writeSettingsInPlace(existing.file.get(), text);
     } catch (...) {
