@@ -1,4 +1,4 @@
-// Time of the computer's candidate scan (com_着手選択) on game-like positions of 10, 50, 100
+// Time of the computer's candidate scan (scanMove) on game-like positions of 10, 50, 100
 // and 200 stones, each from a seeded random game (tests/common/played_games.h).
 #include "common/played_games.h"
 #include "computer/scan/scan.h"

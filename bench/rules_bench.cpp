@@ -104,7 +104,7 @@ template <class Check> void runOverAllPoints(benchmark::ScanPosition& state, Che
         static_cast<double>(forbidden) / static_cast<double>(state.iterations());
 }
 
-// 調査_三三 followed by 調査_四四 on the same point, as the move handlers ask.
+// isDoubleThree followed by isDoubleFour on the same point.
 void BM_DoubleThreeThenDoubleFour(benchmark::ScanPosition& state) {
     runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
         const bool three = isDoubleThree(b, {x, y}, stone);

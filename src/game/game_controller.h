@@ -5,7 +5,7 @@
 // program and the script runner run exactly this code.
 #pragma once
 
-#include "computer/choice.h"
+#include "computer/scan/scan.h"
 #include "game/about_controller.h"
 #include "game/game.h"
 #include "game/game_record.h"

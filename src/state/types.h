@@ -74,6 +74,9 @@ inline constexpr int LAST_POINT = 19;
 inline constexpr int TABLE_SIDE = 20;
 // The middle point (10, 10).
 inline constexpr Point MIDDLE_POINT{10, 10};
+// How far from a stone, on both axes, a point counts as near it: the computer's players
+// consider only the points near the stones.
+inline constexpr int NEAR_RADIUS = 2;
 
 // The game record and the stored positions hold entries 0..500.
 inline constexpr int RECORD_SIZE = 501;

@@ -1,6 +1,6 @@
 // The engine program at 初級 against the game's computer: on many positions reached by play,
 // sent to one running narabe-brain over a pipe (RESTART, then BOARD with the stones in a
-// shuffled order), it answers the point com_着手選択 chooses for the side to move. And at
+// shuffled order), it answers the point scanMove chooses for the side to move. And at
 // every level, an answer comes within INFO timeout_turn and the allowed lateness.
 #include "adapters/brain/protocol_text.h"
 #include "adapters/match/engine_process.h"

@@ -30,15 +30,15 @@ template <class Describe>
     Board work = b;
     const bool four = isDoubleFour(work, {x, y}, me);
     if (!(work == b))
-        return ::testing::AssertionFailure() << what() << ": 調査_四四 changed the board";
+        return ::testing::AssertionFailure() << what() << ": isDoubleFour changed the board";
     const bool three = isDoubleThree(work, {x, y}, me);
     if (!(work == b))
-        return ::testing::AssertionFailure() << what() << ": 調査_三三 changed the board";
+        return ::testing::AssertionFailure() << what() << ": isDoubleThree changed the board";
     if (four != expected.four || three != expected.three)
         return ::testing::AssertionFailure()
                << what() << " at (" << x << ", " << y << ") for "
-               << (me == BLACK ? "black" : "white") << ": 調査_四四 " << four << " (expected "
-               << expected.four << "), 調査_三三 " << three << " (expected " << expected.three
+               << (me == BLACK ? "black" : "white") << ": isDoubleFour " << four << " (expected "
+               << expected.four << "), isDoubleThree " << three << " (expected " << expected.three
                << ")\n"
                << show(b);
     return ::testing::AssertionSuccess();

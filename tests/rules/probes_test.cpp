@@ -23,14 +23,14 @@ struct NamedProbes {
 };
 
 const NamedProbes PROBES[] = {
-    {"上", UP, runUp, endUp},
-    {"下", DOWN, runDown, endDown},
-    {"左", LEFT, runLeft, endLeft},
-    {"右", RIGHT, runRight, endRight},
-    {"左上", UP_LEFT, runUpLeft, endUpLeft},
-    {"右上", UP_RIGHT, runUpRight, endUpRight},
-    {"左下", DOWN_LEFT, runDownLeft, endDownLeft},
-    {"右下", DOWN_RIGHT, runDownRight, endDownRight},
+    {"Up", UP, runUp, endUp},
+    {"Down", DOWN, runDown, endDown},
+    {"Left", LEFT, runLeft, endLeft},
+    {"Right", RIGHT, runRight, endRight},
+    {"UpLeft", UP_LEFT, runUpLeft, endUpLeft},
+    {"UpRight", UP_RIGHT, runUpRight, endUpRight},
+    {"DownLeft", DOWN_LEFT, runDownLeft, endDownLeft},
+    {"DownRight", DOWN_RIGHT, runDownRight, endDownRight},
 };
 
 // A probe case: the picture starts at P and is read in the probe's direction.
@@ -110,7 +110,7 @@ TEST(ProbeTest, RunLengthsAndEndCellsInEveryDirectionAtEveryPlace) {
                     const Cell end = probe.end(b, cellOf(me), p.x, p.y);
                     const std::string where = c.picture + " with P=" + c.point + " at (" +
                                               std::to_string(p.x) + ", " + std::to_string(p.y) +
-                                              ") 調査_" + probe.name +
+                                              ") run/end" + probe.name +
                                               (me == BLACK ? " black" : " white");
                     ASSERT_EQ(run, c.run) << where;
                     ASSERT_EQ(letterOf(end, me), c.end) << where;
@@ -135,8 +135,8 @@ TEST(ProbeTest, RunLengthIgnoresWhatThePointHolds) {
                     b(p.x, p.y) = held;
                     runs[i++] = probe.run(b, Cell::BLACK, p.x, p.y);
                 }
-                ASSERT_EQ(runs[0], runs[1]) << c.picture << " 調査_" << probe.name;
-                ASSERT_EQ(runs[0], runs[2]) << c.picture << " 調査_" << probe.name;
+                ASSERT_EQ(runs[0], runs[1]) << c.picture << " run/end" << probe.name;
+                ASSERT_EQ(runs[0], runs[2]) << c.picture << " run/end" << probe.name;
             }
         }
     }
@@ -158,9 +158,9 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
                     for (int i = 0; i <= 19; ++i)
                         filled(0, i) = filled(i, 0) = border;
                     ASSERT_EQ(probe.run(filled, Cell::WHITE, p.x, p.y), run)
-                        << c.picture << " 調査_" << probe.name;
+                        << c.picture << " run/end" << probe.name;
                     ASSERT_EQ(probe.end(filled, Cell::WHITE, p.x, p.y), end)
-                        << c.picture << " 調査_" << probe.name;
+                        << c.picture << " run/end" << probe.name;
                 }
             }
         }
@@ -206,10 +206,10 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
                     ++beforeEdge;
                     ASSERT_NE(b(ex, ey), BLACK);
                     ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), b(ex, ey))
-                        << "(" << x << ", " << y << ") 調査_" << probe.name;
+                        << "(" << x << ", " << y << ") run/end" << probe.name;
                 } else {
                     ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), Cell::BLACK)
-                        << "(" << x << ", " << y << ") 調査_" << probe.name;
+                        << "(" << x << ", " << y << ") run/end" << probe.name;
                 }
             }
         }

@@ -35,11 +35,11 @@ Answers askAll(Board& board, int x, int y, Stone stone) {
     const Board before = board;
     Answers a{};
     a.five = makesFive(board, stone, {x, y});
-    EXPECT_EQ(board, before) << "調査_5並び changed the board";
+    EXPECT_EQ(board, before) << "makesFive changed the board";
     a.four = isDoubleFour(board, {x, y}, stone);
-    EXPECT_EQ(board, before) << "調査_四四 changed the board";
+    EXPECT_EQ(board, before) << "isDoubleFour changed the board";
     a.three = isDoubleThree(board, {x, y}, stone);
-    EXPECT_EQ(board, before) << "調査_三三 changed the board";
+    EXPECT_EQ(board, before) << "isDoubleThree changed the board";
     return a;
 }
 

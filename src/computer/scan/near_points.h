@@ -3,7 +3,6 @@
 // stones are played and never narrows them, not even when it steps back.
 #pragma once
 
-#include "computer/near.h"
 #include "state/board.h"
 
 namespace narabe {

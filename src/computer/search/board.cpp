@@ -2,7 +2,6 @@
 // it, and the line codes and tallies of every point on the four lines through it.
 #include "computer/search/board.h"
 
-#include "computer/near.h"
 #include "rules/line_facts.h"
 
 #include <algorithm>
