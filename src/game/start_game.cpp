@@ -54,8 +54,8 @@ void GameController::startAgainstComputer(Stone human) {
 
 void GameController::drawPlayers(std::string_view blackLabel, std::string_view whiteLabel) {
     fillRectangle(io_.surface, PLAYER_PANEL, BACK_COLOUR);
-    copyPictureAt(io_.surface, Picture::KUROSOTO, BLACK_PLAYER_STONE);
-    copyPictureAt(io_.surface, Picture::SIROSOTO, WHITE_PLAYER_STONE);
+    copyPictureAt(io_.surface, Picture::BLACK_OFF_BOARD, BLACK_PLAYER_STONE);
+    copyPictureAt(io_.surface, Picture::WHITE_OFF_BOARD, WHITE_PLAYER_STONE);
     drawText(io_.surface, BLACK_PLAYER_LABEL, blackLabel, TEXT_COLOUR);
     drawText(io_.surface, WHITE_PLAYER_LABEL, whiteLabel, TEXT_COLOUR);
 }

@@ -54,7 +54,7 @@ void GameController::load() {
 
     game_.storePosition(game_.moveCount);
     drawBoard(io_.surface, game_.board);
-    copyPictureAt(io_.surface, Picture::PG_NAME, TITLE_AT);
+    copyPictureAt(io_.surface, Picture::TITLE, TITLE_AT);
 }
 
 void GameController::resetBoard() {

@@ -22,27 +22,27 @@ bool isStarPoint(int x, int y) {
 // The place of a point: decided by x first, then by y.
 Place placeOf(int x, int y) {
     if (x == FIRST_POINT) {
-        if (y == FIRST_POINT) return Place::UEHIDARI;
-        if (y == LAST_POINT) return Place::SITAHIDARI;
-        return Place::HIDARINAKA;
+        if (y == FIRST_POINT) return Place::TOP_LEFT;
+        if (y == LAST_POINT) return Place::BOTTOM_LEFT;
+        return Place::LEFT_EDGE;
     }
     if (x == LAST_POINT) {
-        if (y == FIRST_POINT) return Place::UEMIGI;
-        if (y == LAST_POINT) return Place::SITAMIGI;
-        return Place::MIGINAKA;
+        if (y == FIRST_POINT) return Place::TOP_RIGHT;
+        if (y == LAST_POINT) return Place::BOTTOM_RIGHT;
+        return Place::RIGHT_EDGE;
     }
-    if (y == FIRST_POINT) return Place::UENAKA;
-    if (y == LAST_POINT) return Place::SITANAKA;
-    return Place::NAKA;
+    if (y == FIRST_POINT) return Place::TOP_EDGE;
+    if (y == LAST_POINT) return Place::BOTTOM_EDGE;
+    return Place::INSIDE;
 }
 
 } // namespace
 
 Picture cellPicture(Point p, Content content) {
     const Place place = placeOf(p.x, p.y);
-    if (content == Content::KARA && p.x != FIRST_POINT && p.x != LAST_POINT &&
+    if (content == Content::EMPTY_POINT && p.x != FIRST_POINT && p.x != LAST_POINT &&
         isStarPoint(p.x, p.y))
-        return Picture::KARANAKATEN;
+        return Picture::EMPTY_STAR;
     return boardPicture(content, place);
 }
 
@@ -58,12 +58,12 @@ void drawCell(Surface& s, Point p, Cell cell) {
 }
 
 void drawStone(Surface& s, Point p, Stone stone) {
-    const Content content = stone == BLACK ? Content::KURO : Content::SIRO;
+    const Content content = stone == BLACK ? Content::BLACK_STONE : Content::WHITE_STONE;
     s.copyPicture(cellPicture(p, content), twipsX(p.x), twipsY(p.y));
 }
 
 void drawEmptyPoint(Surface& s, Point p) {
-    s.copyPicture(cellPicture(p, Content::KARA), twipsX(p.x), twipsY(p.y));
+    s.copyPicture(cellPicture(p, Content::EMPTY_POINT), twipsX(p.x), twipsY(p.y));
 }
 
 void fillRectangle(Surface& s, double x, double y, double width, double height, Colour colour) {

@@ -51,16 +51,17 @@ bool refused(Verdict v) {
 }
 
 Content contentOf(char cell, const HelpDiagram& d) {
-    const Content mover = d.mover == narabe::help::Side::Black ? Content::KURO : Content::SIRO;
+    const Content mover =
+        d.mover == narabe::help::Side::Black ? Content::BLACK_STONE : Content::WHITE_STONE;
     switch (cell) {
     case 'B':
-        return Content::KURO;
+        return Content::BLACK_STONE;
     case 'W':
-        return Content::SIRO;
+        return Content::WHITE_STONE;
     case '*':
-        return refused(d.verdict) ? Content::KARA : mover;
+        return refused(d.verdict) ? Content::EMPTY_POINT : mover;
     default:
-        return Content::KARA;
+        return Content::EMPTY_POINT;
     }
 }
 

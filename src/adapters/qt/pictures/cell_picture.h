@@ -8,7 +8,7 @@
 
 namespace narabe {
 
-// One of the 30 cell pictures (any picture but PG_NAME) at `scale` times 21 x 21 pixels.
+// One of the 30 cell pictures (any picture but TITLE) at `scale` times 21 x 21 pixels.
 QImage drawCellPicture(Picture p, int scale);
 
 } // namespace narabe
