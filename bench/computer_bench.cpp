@@ -11,6 +11,7 @@
 namespace {
 
 using namespace narabe;
+using test::ScanPosition;
 
 constexpr int POSITIONS_PER_SIZE = 8;
 
@@ -24,7 +25,7 @@ std::vector<ScanPosition>& positionsWith(int stones) {
     return list;
 }
 
-void ComMoveChoice(benchmark::ScanPosition& bs) {
+void ScanMove(benchmark::State& bs) {
     std::vector<ScanPosition>& positions = positionsWith(static_cast<int>(bs.range(0)));
     std::size_t next = 0;
     for (auto _ : bs) {
@@ -43,12 +44,7 @@ void ComMoveChoice(benchmark::ScanPosition& bs) {
     bs.counters["points"] = static_cast<double>(considered) / static_cast<double>(positions.size());
 }
 
-BENCHMARK(ComMoveChoice)
-    ->ArgName("stones")
-    ->Arg(10)
-    ->Arg(50)
-    ->Arg(100)
-    ->Arg(200)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(ScanMove)->ArgName("stones")->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Unit(
+    benchmark::kMicrosecond);
 
 } // namespace

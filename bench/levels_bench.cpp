@@ -15,6 +15,7 @@
 namespace {
 
 using namespace narabe;
+using test::ScanPosition;
 
 std::vector<std::pair<ScanPosition, Stone>>& positions() {
     static std::vector<std::pair<ScanPosition, Stone>> list = [] {
@@ -33,7 +34,7 @@ std::vector<std::pair<ScanPosition, Stone>>& positions() {
 
 // The 上級 search with a fixed budget on every position in turn; items are positions looked
 // at.
-void SearchSpeed(benchmark::ScanPosition& bs) {
+void SearchSpeed(benchmark::State& bs) {
     std::int64_t looked = 0;
     for (auto _ : bs) {
         for (const auto& [st, side] : positions()) {
@@ -47,7 +48,7 @@ void SearchSpeed(benchmark::ScanPosition& bs) {
 }
 
 // One decision with the level's own time's work, no deadline.
-void Decision(benchmark::ScanPosition& bs) {
+void Decision(benchmark::State& bs) {
     const auto level = static_cast<Level>(bs.range(0));
     const auto& list = positions();
     std::size_t next = 0;

@@ -1,4 +1,5 @@
-// Time of the double-three and double-four checks per call, on mid-game positions.
+// Time of the double-three and double-four checks, and of the judgement of a move, per call,
+// on mid-game positions.
 //
 // 200 positions of 60 stones each come from seeded random games: black opens on the middle
 // point, then the sides alternate on random empty points within two points of a stone,
@@ -7,7 +8,7 @@
 // iteration, so the time per iteration is the time of one call (or one pair of calls).
 #include "rules/five.h"
 #include "rules/judge.h"
-#include "state/state.h"
+#include "state/board.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,12 +36,6 @@ struct Workload {
     Stone toMove = BLACK; // after an even number of moves, black moves
 };
 
-Board emptyBoard() {
-    ScanPosition st;
-    clearForNewGame(st, [](int, int) {});
-    return st.board;
-}
-
 bool nearAStone(const Board& b, int x, int y) {
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
@@ -50,7 +45,7 @@ bool nearAStone(const Board& b, int x, int y) {
 
 Board gamePosition(std::mt19937& random) {
     Board b = emptyBoard();
-    b(MIDDLE_POINT, MIDDLE_POINT) = cellOf(BLACK);
+    b(MIDDLE_POINT) = cellOf(BLACK);
     Stone mover = WHITE;
     std::uniform_int_distribution<int> coordinate(FIRST_POINT, LAST_POINT);
     for (int move = 1; move < STONES; ++move) {
@@ -84,7 +79,7 @@ Workload& workload() {
     return w;
 }
 
-template <class Check> void runOverAllPoints(benchmark::ScanPosition& state, Check check) {
+template <class Check> void runOverAllPoints(benchmark::State& state, Check check) {
     Workload& w = workload();
     std::size_t next = 0;
     int forbidden = 0;
@@ -105,8 +100,8 @@ template <class Check> void runOverAllPoints(benchmark::ScanPosition& state, Che
 }
 
 // isDoubleThree followed by isDoubleFour on the same point.
-void BM_DoubleThreeThenDoubleFour(benchmark::ScanPosition& state) {
-    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+void BM_DoubleThreeThenDoubleFour(benchmark::State& state) {
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
         const bool three = isDoubleThree(b, {x, y}, stone);
         const bool four = isDoubleFour(b, {x, y}, stone);
         return three || four ? 1 : 0;
@@ -114,18 +109,26 @@ void BM_DoubleThreeThenDoubleFour(benchmark::ScanPosition& state) {
 }
 BENCHMARK(BM_DoubleThreeThenDoubleFour);
 
-void BM_DoubleThree(benchmark::ScanPosition& state) {
-    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+void BM_DoubleThree(benchmark::State& state) {
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
         return isDoubleThree(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThree);
 
-void BM_DoubleFour(benchmark::ScanPosition& state) {
-    runOverAllPoints(state, [](Board& b, int x, int y, Stone stone) {
+void BM_DoubleFour(benchmark::State& state) {
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
         return isDoubleFour(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleFour);
+
+// The judgement of a move, as the press on the board and the barred marks ask it.
+void BM_JudgeMove(benchmark::State& state) {
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
+        return isBarred(judgeMove(b, {x, y}, stone)) ? 1 : 0;
+    });
+}
+BENCHMARK(BM_JudgeMove);
 
 } // namespace

@@ -1,4 +1,4 @@
-// The referee's checks: the ones a person's move in the game goes through, in their order.
+// The referee: the game's own judgement of a move and its five, on the match's board.
 #include "adapters/match/referee.h"
 
 #include "rules/five.h"
