@@ -2,8 +2,8 @@
 // 初級 is the one-move scan, 中級 and 上級 search.
 #pragma once
 
-#include "computer/scan/scan.h"
 #include "computer/scan/near_points.h"
+#include "computer/scan/scan.h"
 #include "computer/search/timeman.h"
 #include "state/board.h"
 
