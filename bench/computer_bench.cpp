@@ -1,7 +1,7 @@
-// Time of the computer's candidate scan (com_着手選択) on game-like positions of 10, 50, 100
+// Time of the computer's candidate scan (scanMove) on game-like positions of 10, 50, 100
 // and 200 stones, each from a seeded random game (tests/common/played_games.h).
 #include "common/played_games.h"
-#include "computer/choose.h"
+#include "computer/scan/scan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,12 +11,13 @@
 namespace {
 
 using namespace narabe;
+using test::ScanPosition;
 
 constexpr int POSITIONS_PER_SIZE = 8;
 
-std::vector<State>& positionsWith(int stones) {
-    static std::map<int, std::vector<State>> cache;
-    std::vector<State>& list = cache[stones];
+std::vector<ScanPosition>& positionsWith(int stones) {
+    static std::map<int, std::vector<ScanPosition>> cache;
+    std::vector<ScanPosition>& list = cache[stones];
     if (list.empty())
         for (int k = 0; k < POSITIONS_PER_SIZE; ++k)
             list.push_back(test::playedPosition(stones, 1000u * static_cast<unsigned>(stones) +
@@ -24,30 +25,26 @@ std::vector<State>& positionsWith(int stones) {
     return list;
 }
 
-void ComMoveChoice(benchmark::State& bs) {
-    std::vector<State>& positions = positionsWith(static_cast<int>(bs.range(0)));
+void ScanMove(benchmark::State& bs) {
+    std::vector<ScanPosition>& positions = positionsWith(static_cast<int>(bs.range(0)));
     std::size_t next = 0;
     for (auto _ : bs) {
-        const Choice c = com_着手選択(positions[next]);
+        const Choice c = scanMove(positions[next].board, positions[next].near,
+                                  positions[next].computer, positions[next].human);
         benchmark::DoNotOptimize(c);
         next = (next + 1) % positions.size();
     }
     bs.SetItemsProcessed(bs.iterations());
     // How many flagged empty points a scan looks at, on average over the positions.
     int considered = 0;
-    for (const State& st : positions)
+    for (const ScanPosition& st : positions)
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
             for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-                if (st.NearFlag(x, y) == YES && st.Board(x, y) == EMPTY) ++considered;
+                if (st.near(x, y) && st.board(x, y) == EMPTY) ++considered;
     bs.counters["points"] = static_cast<double>(considered) / static_cast<double>(positions.size());
 }
 
-BENCHMARK(ComMoveChoice)
-    ->ArgName("stones")
-    ->Arg(10)
-    ->Arg(50)
-    ->Arg(100)
-    ->Arg(200)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(ScanMove)->ArgName("stones")->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Unit(
+    benchmark::kMicrosecond);
 
 } // namespace

@@ -15,14 +15,15 @@
 namespace {
 
 using namespace narabe;
+using test::ScanPosition;
 
-std::vector<std::pair<State, Stone>>& positions() {
-    static std::vector<std::pair<State, Stone>> list = [] {
-        std::vector<std::pair<State, Stone>> seen;
+std::vector<std::pair<ScanPosition, Stone>>& positions() {
+    static std::vector<std::pair<ScanPosition, Stone>> list = [] {
+        std::vector<std::pair<ScanPosition, Stone>> seen;
         int n = 0;
         for (const test::Opening& o : test::openings(6, 4242u)) {
-            const test::Player p{Level::中級, 2000};
-            test::playGame(o, p, p, [&](const State& st, Stone mover) {
+            const test::Player p{Level::INTERMEDIATE, 2000};
+            test::playGame(o, p, p, [&](const ScanPosition& st, Stone mover) {
                 if (n++ % 3 == 0) seen.emplace_back(st, mover);
             });
         }
@@ -37,8 +38,8 @@ void SearchSpeed(benchmark::State& bs) {
     std::int64_t looked = 0;
     for (auto _ : bs) {
         for (const auto& [st, side] : positions()) {
-            Work work(bs.range(0), NO_DEADLINE);
-            const Choice c = 着手選択(st, side, Level::上級, work);
+            NodeBudget work(bs.range(0), NO_DEADLINE);
+            const Choice c = chooseMove(st.board, st.near, side, Level::ADVANCED, work);
             benchmark::DoNotOptimize(c);
             looked += work.used();
         }
@@ -54,8 +55,8 @@ void Decision(benchmark::State& bs) {
     std::int64_t looked = 0;
     for (auto _ : bs) {
         const auto& [st, side] = list[next];
-        Work work(positionsIn(ownTime(level)), NO_DEADLINE);
-        const Choice c = 着手選択(st, side, level, work);
+        NodeBudget work(positionsIn(ownTime(level)), NO_DEADLINE);
+        const Choice c = chooseMove(st.board, st.near, side, level, work);
         benchmark::DoNotOptimize(c);
         looked += work.used();
         next = (next + 1) % list.size();

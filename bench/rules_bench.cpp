@@ -1,14 +1,14 @@
-// Time of the double-three and double-four checks per call, on mid-game positions.
+// Time of the double-three and double-four checks, and of the judgement of a move, per call,
+// on mid-game positions.
 //
 // 200 positions of 60 stones each come from seeded random games: black opens on the middle
 // point, then the sides alternate on random empty points within two points of a stone,
 // skipping moves that are forbidden for the side to move or that make five. Every empty
 // point of every position is then asked for the side to move, one point per benchmark
 // iteration, so the time per iteration is the time of one call (or one pair of calls).
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
-#include "state/state.h"
+#include "rules/judge.h"
+#include "state/board.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,27 +31,21 @@ struct Ask {
 };
 
 struct Workload {
-    std::vector<Grid> boards;
+    std::vector<Board> boards;
     std::vector<Ask> asks;
     Stone toMove = BLACK; // after an even number of moves, black moves
 };
 
-Grid emptyBoard() {
-    State st;
-    clearForNewGame(st, [](int, int) {});
-    return st.Board;
-}
-
-bool nearAStone(const Grid& b, int x, int y) {
+bool nearAStone(const Board& b, int x, int y) {
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
             if (onBoard(x + dx, y + dy) && b(x + dx, y + dy) != EMPTY) return true;
     return false;
 }
 
-Grid gamePosition(std::mt19937& random) {
-    Grid b = emptyBoard();
-    b(MIDDLE_POINT, MIDDLE_POINT) = cellOf(BLACK);
+Board gamePosition(std::mt19937& random) {
+    Board b = emptyBoard();
+    b(MIDDLE_POINT) = cellOf(BLACK);
     Stone mover = WHITE;
     std::uniform_int_distribution<int> coordinate(FIRST_POINT, LAST_POINT);
     for (int move = 1; move < STONES; ++move) {
@@ -60,8 +54,8 @@ Grid gamePosition(std::mt19937& random) {
             const int x = coordinate(random);
             const int y = coordinate(random);
             if (b(x, y) != EMPTY || !nearAStone(b, x, y)) continue;
-            if (調査_三三(b, x, y, mover) == YES || 調査_四四(b, x, y, mover) == YES) continue;
-            if (調査_5並び(b, mover, x, y) == YES) continue;
+            if (isDoubleThree(b, {x, y}, mover) || isDoubleFour(b, {x, y}, mover)) continue;
+            if (makesFive(b, mover, {x, y})) continue;
             b(x, y) = cellOf(mover);
             break;
         }
@@ -105,28 +99,36 @@ template <class Check> void runOverAllPoints(benchmark::State& state, Check chec
         static_cast<double>(forbidden) / static_cast<double>(state.iterations());
 }
 
-// 調査_三三 followed by 調査_四四 on the same point, as the move handlers ask.
+// isDoubleThree followed by isDoubleFour on the same point.
 void BM_DoubleThreeThenDoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        const Truth three = 調査_三三(b, x, y, stone);
-        const Truth four = 調査_四四(b, x, y, stone);
-        return three == YES || four == YES ? 1 : 0;
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
+        const bool three = isDoubleThree(b, {x, y}, stone);
+        const bool four = isDoubleFour(b, {x, y}, stone);
+        return three || four ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThreeThenDoubleFour);
 
 void BM_DoubleThree(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        return 調査_三三(b, x, y, stone) == YES ? 1 : 0;
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
+        return isDoubleThree(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleThree);
 
 void BM_DoubleFour(benchmark::State& state) {
-    runOverAllPoints(state, [](Grid& b, int x, int y, Stone stone) {
-        return 調査_四四(b, x, y, stone) == YES ? 1 : 0;
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
+        return isDoubleFour(b, {x, y}, stone) ? 1 : 0;
     });
 }
 BENCHMARK(BM_DoubleFour);
+
+// The judgement of a move, as the press on the board and the barred marks ask it.
+void BM_JudgeMove(benchmark::State& state) {
+    runOverAllPoints(state, [](const Board& b, int x, int y, Stone stone) {
+        return isBarred(judgeMove(b, {x, y}, stone)) ? 1 : 0;
+    });
+}
+BENCHMARK(BM_JudgeMove);
 
 } // namespace

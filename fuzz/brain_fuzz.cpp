@@ -6,8 +6,7 @@
 #include "adapters/brain/brain_session.h"
 #include "adapters/brain/protocol_text.h"
 #include "fuzz/fuzz_support.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <string>
 #include <vector>
@@ -17,22 +16,22 @@ namespace {
 using namespace narabe;
 using narabe::fuzz::require;
 
-void checkAnswer(const BrainSession& brain, std::string_view line, const Grid& before,
+void checkAnswer(const BrainSession& brain, std::string_view line, const Board& before,
                  const std::string& answer) {
     if (answer == "OK" || answer.starts_with("name=\"NarabeI\"")) return;
     if (answer.starts_with("ERROR ")) {
         require(answer.size() > 6);
         return;
     }
-    const std::optional<ProtocolPoint> p = pointText(answer);
-    require(p && onProtocolBoard(*p) && pointLine(*p) == answer);
-    const int x = p->x + FIRST_POINT;
-    const int y = p->y + FIRST_POINT;
-    require(isStone(brain.own()) && brain.board()(x, y) == brain.own());
-    Grid without = brain.board();
-    without(x, y) = EMPTY;
-    require(調査_三三(without, x, y, brain.own()) == NO);
-    require(調査_四四(without, x, y, brain.own()) == NO);
+    const std::optional<Point> p = pointText(answer);
+    require(p && onBoard(*p) && pointLine(*p) == answer);
+    require(brain.own().has_value());
+    const Stone own = brain.own().value();
+    require(brain.board()(*p) == own);
+    Board without = brain.board();
+    without(*p) = EMPTY;
+    require(!isDoubleThree(without, *p, own));
+    require(!isDoubleFour(without, *p, own));
     const std::string_view word = firstWord(line).first;
     if (sameWord(word, "TURN") || sameWord(word, "BEGIN"))
         forEachPoint([&](int px, int py) {
@@ -43,12 +42,12 @@ void checkAnswer(const BrainSession& brain, std::string_view line, const Grid& b
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    BrainSession brain(Level::初級);
+    BrainSession brain(Level::BEGINNER);
     LineSplitter splitter;
     std::vector<std::string> out;
     const auto handle = [&](std::string_view line) {
         const bool ended = brain.ended();
-        const Grid before = brain.board();
+        const Board before = brain.board();
         out.clear();
         brain.handle(line, BrainSession::Clock::now(), out);
         require(out.size() <= 1);

@@ -39,19 +39,18 @@ inline std::span<const std::byte> bytesOf(const std::uint8_t* data, std::size_t 
 
 class QuietMenu final : public MenuChecks {
   public:
-    [[nodiscard]] bool checked(MenuItem item) const override { return marks[slotOf(item)]; }
-    void setChecked(MenuItem item, bool on) override { marks[slotOf(item)] = on; }
+    [[nodiscard]] bool checked(CheckItem item) const { return marks[slotOf(item)]; }
+    void setChecked(CheckItem item, bool on) override { marks[slotOf(item)] = on; }
 
-    std::array<bool, MENU_ITEM_COUNT> marks = marksAtStart();
+    std::array<bool, CHECK_ITEM_COUNT> marks = marksAtStart();
 };
 
 // A device that opens and buffers that never decode: no sound file is read in the
 // scratch folder anyway.
 class QuietSound final : public SoundLibrary {
   public:
-    std::int32_t dsInitialize(std::uintptr_t) override { return 1; }
-    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::int32_t,
-                             std::string_view) override {
+    std::int32_t dsInitialize() override { return 1; }
+    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::string_view) override {
         return 0;
     }
     void dsPlay(std::int32_t) override {}

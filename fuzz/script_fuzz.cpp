@@ -15,15 +15,15 @@ namespace {
 
 using namespace narabe;
 
-void checkState(const State& st) {
+void checkState(const Game& st) {
     using narabe::fuzz::require;
-    require(st.MoveCount >= 0 && st.MoveCount <= st.MoveTotal);
-    require(st.Positions(st.MoveCount) == st.Board);
-    for (int k = 0; k < st.MoveCount; ++k)
-        require(st.Board(st.MoveX(k), st.MoveY(k)) == st.MoveStone(k));
-    if (st.GameState != NO_GAME)
-        require((st.Turn == BLACK && st.Opponent == WHITE) ||
-                (st.Turn == WHITE && st.Opponent == BLACK));
+    require(st.moveCount >= 0 && st.moveCount <= st.moveTotal);
+    require(st.positions(st.moveCount) == st.board);
+    for (int k = 0; k < st.moveCount; ++k)
+        require(st.board(st.moves(k).at) == st.moves(k).stone);
+    if (st.mode != Mode::NO_GAME)
+        require((st.turn == BLACK && st.opponent == WHITE) ||
+                (st.turn == WHITE && st.opponent == BLACK));
 }
 
 } // namespace
@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptSession session(transcript, sound, {.browserFails = size % 2 == 1, .homePage = "home"});
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     session.run(script, errors);
-    checkState(session.game().state());
+    checkState(session.game().game());
     return 0;
 }

@@ -26,17 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     QuietMenu menu;
+    Options options(menu);
     QuietSound sound;
-    読込_環境設定ファイル({menu, sound}, 7, file);
+    readSettings({options, sound}, 7, file);
 
-    書込_環境設定ファイル({menu, sound}, 7, file);
+    writeSettings({options, sound}, 7, file);
     const std::string written = contents(file);
     QuietMenu again;
-    読込_環境設定ファイル({again, sound}, 7, file);
+    Options reread(again);
+    readSettings({reread, sound}, 7, file);
     require(again.marks == menu.marks);
     require(contents(file) == written);
     int levels = 0;
-    for (const MenuItem level : LEVEL_ITEMS)
+    for (const CheckItem level : LEVEL_ITEMS)
         levels += again.checked(level) ? 1 : 0;
     require(levels == 1);
     return 0;

@@ -14,17 +14,16 @@ using namespace narabe;
 
 // The positions a replay stored are the boards its moves made, and no move but the last
 // stands in a five.
-void checkReplayed(const State& game) {
+void checkReplayed(const Game& game) {
     using narabe::fuzz::require;
-    require(game.MoveCount == game.MoveTotal);
-    require(game.Positions(game.MoveCount) == game.Board);
-    for (int k = 0; k < game.MoveTotal; ++k) {
-        require(game.MoveStone(k) == (k % 2 == 0 ? BLACK : WHITE));
-        require(game.Positions(k)(game.MoveX(k), game.MoveY(k)) == EMPTY);
-        require(game.Positions(k + 1)(game.MoveX(k), game.MoveY(k)) == game.MoveStone(k));
-        if (k + 1 < game.MoveTotal)
-            require(調査_5並び(game.Positions(k + 1), game.MoveStone(k), game.MoveX(k),
-                               game.MoveY(k)) == NO);
+    require(game.moveCount == game.moveTotal);
+    require(game.positions(game.moveCount) == game.board);
+    for (int k = 0; k < game.moveTotal; ++k) {
+        require(game.moves(k).stone == (k % 2 == 0 ? BLACK : WHITE));
+        require(game.positions(k)(game.moves(k).at) == EMPTY);
+        require(game.positions(k + 1)(game.moves(k).at) == game.moves(k).stone);
+        if (k + 1 < game.moveTotal)
+            require(!makesFive(game.positions(k + 1), game.moves(k).stone, game.moves(k).at));
     }
 }
 
@@ -33,22 +32,23 @@ void checkReplayed(const State& game) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using narabe::fuzz::require;
     // Two games kept between inputs: a game's tables are large to make anew every time.
-    static State game;
-    static State again;
-    clearForNewGame(game, [](int, int) {});
+    static Game game;
+    static Game again;
+    game.clearForNewGame([](Point) {});
     const RecordRead read =
         replayRecord(std::string_view(reinterpret_cast<const char*>(data), size), game);
     checkReplayed(game);
-    if (read.move > 0) require(game.MoveTotal == read.move - 1);
+    if (read.move > 0) require(game.moveTotal == read.move - 1);
     if (read.fault != RecordFault::NONE) return 0;
 
-    game.GameMode = VS_MAN;
-    game.GameState = read.endsWithFive ? NO_GAME : VS_MAN;
-    clearForNewGame(again, [](int, int) {});
+    game.lastMode = Mode::TWO_PLAYERS;
+    game.mode = read.endsWithFive ? Mode::NO_GAME : Mode::TWO_PLAYERS;
+    again.clearForNewGame([](Point) {});
     const RecordRead back = replayRecord(recordText(game, LocalTime{}), again);
     require(back.fault == RecordFault::NONE && back.endsWithFive == read.endsWithFive);
-    require(again.MoveTotal == game.MoveTotal && again.Board == game.Board);
-    for (int k = 0; k < game.MoveTotal; ++k)
-        require(again.MoveX(k) == game.MoveX(k) && again.MoveY(k) == game.MoveY(k));
+    require(again.moveTotal == game.moveTotal && again.board == game.board);
+    for (int k = 0; k < game.moveTotal; ++k)
+        require(again.moves(k).at.x == game.moves(k).at.x &&
+                again.moves(k).at.y == game.moves(k).at.y);
     return 0;
 }

@@ -1,7 +1,9 @@
-// The levels: how each searches, its own time, and how time becomes a count of positions.
+// The levels: how each searches, its own time, and the time it is given as a node budget and
+// a deadline.
 #include "computer/levels.h"
 
-#include "computer/search.h"
+#include "computer/scan/scan.h"
+#include "computer/search/search.h"
 
 #include <algorithm>
 
@@ -9,16 +11,10 @@ namespace narabe {
 
 namespace {
 
-// Positions looked at per millisecond of thinking. The release build looks at about 600 a
-// millisecond on one core of the 2-core machine it was measured on (bench_levels), so a
-// level's work takes about a third of its time there and is done in time even with twice as
-// much other work beside it; the deadline is only a safety stop.
-constexpr std::int64_t POSITIONS_PER_MS = 200;
-
 constexpr SearchStyle styleOf(Level level) {
     // 中級 looks three plies ahead among fewer moves and sees fours only at the root;
     // 上級 goes as deep as its time allows and looks for fours at every leaf.
-    return level == Level::中級 ? SearchStyle{3, 8, 8, 0} : SearchStyle{12, 12, 16, 5};
+    return level == Level::INTERMEDIATE ? SearchStyle{3, 8, 8, 0} : SearchStyle{12, 12, 16, 5};
 }
 
 } // namespace
@@ -26,35 +22,28 @@ constexpr SearchStyle styleOf(Level level) {
 std::chrono::milliseconds ownTime(Level level) {
     using std::chrono::milliseconds;
     switch (level) {
-    case Level::初級:
+    case Level::BEGINNER:
         return milliseconds{0};
-    case Level::中級:
+    case Level::INTERMEDIATE:
         return milliseconds{100};
-    case Level::上級:
+    case Level::ADVANCED:
         return milliseconds{1000};
     }
     return milliseconds{0};
 }
 
-std::int64_t positionsIn(std::chrono::milliseconds time) {
-    return std::max<std::int64_t>(1, time.count() * POSITIONS_PER_MS);
+Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
+                  NodeBudget& budget) {
+    if (level == Level::BEGINNER) return scanMove(board, near, side, otherStone(side));
+    const Decision d = searchMove(board, side, styleOf(level), budget);
+    return Choice{d.found, d.at, static_cast<double>(d.score)};
 }
 
-Choice 着手選択(const State& st, Stone side, Level level, Work& work) {
-    if (level == Level::初級) return com_着手選択(st, side, otherStone(side));
-    const Decision d = searchMove(st.Board, side, styleOf(level), work);
-    Choice c;
-    c.found = d.found;
-    c.x = d.at.x;
-    c.y = d.at.y;
-    c.score = d.score;
-    return c;
-}
-
-Choice 着手選択(const State& st, Stone side, Level level, std::chrono::milliseconds limit) {
+Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
+                  std::chrono::milliseconds limit) {
     const auto start = std::chrono::steady_clock::now();
-    Work work(positionsIn(std::min(limit, ownTime(level))), start + limit);
-    return 着手選択(st, side, level, work);
+    NodeBudget budget(positionsIn(std::min(limit, ownTime(level))), start + limit);
+    return chooseMove(board, near, side, level, budget);
 }
 
 } // namespace narabe

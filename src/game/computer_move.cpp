@@ -1,8 +1,9 @@
 // The computer's move with its pauses, and the steps of placing and recording a stone
 // that the human's move shares.
-#include "computer/choose.h"
-#include "computer/near_flags.h"
-#include "game/form1.h"
+#include "computer/levels.h"
+#include "computer/scan/scan.h"
+#include "game/flow.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/layout.h"
 #include "render/marks.h"
@@ -10,37 +11,38 @@
 
 namespace narabe {
 
-void Form1::com_打つ() {
-    描画_文字列(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
+void GameController::computerMove() {
+    drawText(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
     io_.surface.refresh();
     const Choice best = thinkDuringPause();
-    描画_四角形(io_.surface, THINKING_AREA, BACK_COLOUR);
+    fillRectangle(io_.surface, THINKING_AREA, BACK_COLOUR);
     if (!best.found) {
         io_.boxes.message("判定", "引き分け");
-        st_.GameState = NO_GAME;
+        game_.mode = Mode::NO_GAME;
         return;
     }
 
     unmarkLastMove();
-    描画_駒(io_.surface, best.x, best.y, st_.Turn);
-    待ち時間(STONE_SOUND_PAUSE);
-    play(st_.SndStone);
-    描画_打駒印(io_.surface, best.x, best.y, MARK_COLOUR);
+    drawStone(io_.surface, best.at, toMove());
+    pause(STONE_SOUND_PAUSE);
+    play(sounds_.stone);
+    drawLastMoveMark(io_.surface, best.at, MARK_COLOUR);
     io_.surface.refresh();
-    待ち時間(MARK_PAUSE);
+    pause(MARK_PAUSE);
     numberPreviousMove();
-    recordMove(best.x, best.y);
-    if (endIfFive(best.x, best.y)) return;
-    std::swap(st_.Turn, st_.Opponent);
+    recordMove(best.at);
+    if (endIfFive(best.at)) return;
+    std::swap(game_.turn, game_.opponent);
 }
 
 // The first pause of the computer's move and its choice. 初級 waits, then scans; a searching
 // level thinks from the start of the pause, which then lasts only for what is left of it.
-Choice Form1::thinkDuringPause() {
-    const Level level = checkedLevel();
-    if (level == Level::初級) {
-        待ち時間(THINKING_PAUSE);
-        return com_着手選択(st_);
+Choice GameController::thinkDuringPause() {
+    const Level level = options_.level();
+    if (level == Level::BEGINNER) {
+        pause(THINKING_PAUSE);
+        const Stone computer = game_.computer.value();
+        return scanMove(game_.board, game_.near, computer, otherStone(computer));
     }
     const Clock::Time pauseEnd = io_.clock.after(THINKING_PAUSE);
     const Choice best = levelChoice(level);
@@ -48,56 +50,45 @@ Choice Form1::thinkDuringPause() {
     return best;
 }
 
-// The level whose strength item is checked.
-Level Form1::checkedLevel() const {
-    switch (chosenLevel(io_.menu)) {
-    case MenuItem::CHUKYU:
-        return Level::中級;
-    case MenuItem::JOUKYU:
-        return Level::上級;
-    default:
-        return Level::初級;
-    }
-}
-
 // The point `level` plays for the side to move, within the level's own time.
-Choice Form1::levelChoice(Level level) const {
+Choice GameController::levelChoice(Level level) const {
     const std::chrono::milliseconds own = ownTime(level);
-    Work work(positionsIn(own), io_.clock.after(std::chrono::duration<double>(own).count()));
-    return 着手選択(st_, st_.Turn, level, work);
+    NodeBudget budget(positionsIn(own),
+                      io_.clock.after(std::chrono::duration<double>(own).count()));
+    return chooseMove(game_.board, game_.near, toMove(), level, budget);
 }
 
-void Form1::待ち時間(double seconds) {
+void GameController::pause(double seconds) {
     io_.clock.wait(seconds);
 }
 
 // Redraws the previous move's stone plain, which removes its last-move mark.
-void Form1::unmarkLastMove() {
-    if (st_.LastX > 0 && st_.Board(st_.LastX, st_.LastY) != EMPTY)
-        描画_駒(io_.surface, st_.LastX, st_.LastY, st_.LastStone);
+void GameController::unmarkLastMove() {
+    if (game_.last.x > 0 && game_.board(game_.last) != EMPTY)
+        drawStone(io_.surface, game_.last, game_.lastStone.value());
 }
 
 // With move numbers shown, writes the previous move's number on its stone, in the
 // colour of the other side's stone.
-void Form1::numberPreviousMove() {
-    if (!numbersShown() || st_.MoveCount == 0) return;
-    描画_手順番号(io_.surface, st_.LastX, st_.LastY, st_.MoveCount, numberColourOn(st_.LastStone));
+void GameController::numberPreviousMove() {
+    if (!options_.moveNumbers() || game_.moveCount == 0) return;
+    drawMoveNumber(io_.surface, game_.last, game_.moveCount,
+                   numberColourOn(game_.lastStone.value()));
 }
 
-// The bookkeeping of a move of the side to move on (x, y): last move, record, move count
-// beside the board, board, flags, stored position and record length.
-void Form1::recordMove(int x, int y) {
-    st_.LastX = x;
-    st_.LastY = y;
-    st_.LastStone = st_.Turn;
-    描画_手数(io_.surface, st_.MoveCount + 1);
-    keepMove(st_, x, y, st_.Turn);
+// The bookkeeping of a move of the side to move on p: last move, record, move count
+// beside the board, board, near points, stored position and record length.
+void GameController::recordMove(Point p) {
+    game_.last = p;
+    game_.lastStone = game_.turn;
+    drawMoveCount(io_.surface, game_.moveCount + 1);
+    game_.keepMove(p, toMove());
 }
 
-// Ends the game when the move on (x, y) made exactly five; the turn is not passed.
-bool Form1::endIfFive(int x, int y) {
-    if (調査_5並び(st_.Board, st_.Turn, x, y) != YES) return false;
-    endWithFive(st_.Turn, x, y);
+// Ends the game when the move on p made exactly five; the turn is not passed.
+bool GameController::endIfFive(Point p) {
+    if (!makesFive(game_.board, toMove(), p)) return false;
+    endWithFive(toMove(), p);
     return true;
 }
 

@@ -1,10 +1,8 @@
 // Reading a record's main line into moves judged by the rules, and writing one.
 #include "game/game_record.h"
 
-#include "computer/near_flags.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 #include "support/files.h"
 #include "support/sgf.h"
 
@@ -78,19 +76,28 @@ RecordFault recordFault(const std::vector<SgfNode>& nodes) {
 }
 
 // Judges move `number` of `stone` given as `p` and plays it on `game`; NONE when it stands.
-RecordFault playMove(const SgfProperty& p, Stone stone, int number, State& game, bool& five) {
+RecordFault playMove(const SgfProperty& p, Stone stone, int number, Game& game, bool& five) {
     if (five) return RecordFault::AFTER_FIVE;
     if (stone != (number % 2 == 1 ? BLACK : WHITE)) return RecordFault::WRONG_SIDE;
     if (p.values.size() != 1 || p.values[0].size() != 2) return RecordFault::NOT_A_POINT;
     const auto x = coordinate(p.values[0][0]);
     const auto y = coordinate(p.values[0][1]);
     if (!x || !y) return RecordFault::NOT_A_POINT;
-    if (game.調査_置けるか(*x, *y) == NO)
-        return onBoard(*x, *y) ? RecordFault::OCCUPIED : RecordFault::OFF_BOARD;
-    if (調査_三三(game.Board, *x, *y, stone) == YES) return RecordFault::DOUBLE_THREE;
-    if (調査_四四(game.Board, *x, *y, stone) == YES) return RecordFault::DOUBLE_FOUR;
-    keepMove(game, *x, *y, stone);
-    five = 調査_5並び(game.Board, stone, *x, *y) == YES;
+    const Point at{*x, *y};
+    switch (judgeMove(game.board, at, stone)) {
+    case Verdict::OFF_BOARD:
+        return RecordFault::OFF_BOARD;
+    case Verdict::OCCUPIED:
+        return RecordFault::OCCUPIED;
+    case Verdict::DOUBLE_THREE:
+        return RecordFault::DOUBLE_THREE;
+    case Verdict::DOUBLE_FOUR:
+        return RecordFault::DOUBLE_FOUR;
+    case Verdict::ALLOWED:
+        break;
+    }
+    game.keepMove(at, stone);
+    five = makesFive(game.board, stone, at);
     return RecordFault::NONE;
 }
 
@@ -99,21 +106,20 @@ RecordFault fromSgf(SgfFault f) {
 }
 
 // The players as the side panel names them, black's first.
-std::pair<std::string_view, std::string_view> players(const State& st) {
-    if (st.GameMode == VS_COM)
-        return st.ManStone == BLACK ? std::pair{"MAN", "COM"} : std::pair{"COM", "MAN"};
+std::pair<std::string_view, std::string_view> players(const Game& game) {
+    if (game.lastMode == Mode::VS_COMPUTER)
+        return game.human == BLACK ? std::pair{"MAN", "COM"} : std::pair{"COM", "MAN"};
     return {"先手", "後手"};
 }
 
 // "B+" or "W+" when the record's last move made five, "0" after the computer declared a
 // draw (the game over without a five), "?" for a game still going on or not begun.
-std::string_view result(const State& st) {
-    if (st.MoveTotal == 0) return "?";
-    const int last = st.MoveTotal - 1;
-    const Stone stone = st.MoveStone(last);
-    if (調査_5並び(st.Positions(st.MoveTotal), stone, st.MoveX(last), st.MoveY(last)) == YES)
-        return stone == BLACK ? "B+" : "W+";
-    return st.GameState == NO_GAME ? "0" : "?";
+std::string_view result(const Game& game) {
+    if (game.moveTotal == 0) return "?";
+    const Move& last = game.moves(game.moveTotal - 1);
+    if (makesFive(game.positions(game.moveTotal), last.stone, last.at))
+        return last.stone == BLACK ? "B+" : "W+";
+    return game.mode == Mode::NO_GAME ? "0" : "?";
 }
 
 std::string twoDigits(int v) {
@@ -124,7 +130,7 @@ std::string twoDigits(int v) {
 
 } // namespace
 
-RecordRead replayRecord(std::string_view text, State& game) {
+RecordRead replayRecord(std::string_view text, Game& game) {
     const SgfMainLine line = readSgfMainLine(text);
     if (line.fault != SgfFault::NONE) return {fromSgf(line.fault), 0, false};
     if (const RecordFault f = recordFault(line.nodes); f != RecordFault::NONE) return {f, 0, false};
@@ -141,7 +147,7 @@ RecordRead replayRecord(std::string_view text, State& game) {
     return read;
 }
 
-RecordRead replayRecordFile(const std::filesystem::path& file, State& game) {
+RecordRead replayRecordFile(const std::filesystem::path& file, Game& game) {
     try {
         const RegularFile in = openRegular(file, FileAccess::READ);
         if (!in.file) return {RecordFault::UNREADABLE, 0, false};
@@ -167,17 +173,18 @@ std::string recordFaultText(const RecordRead& read) {
     return text;
 }
 
-std::string recordText(const State& st, const LocalTime& now) {
-    const auto [black, white] = players(st);
+std::string recordText(const Game& game, const LocalTime& now) {
+    const auto [black, white] = players(game);
     std::string s = "(;FF[4]GM[4]SZ[19]CA[UTF-8]AP[" + sgfEscaped("NarabeⅠ:" NARABE_VERSION) + "]";
     s += "DT[" + std::to_string(now.year) + "-" + twoDigits(now.month) + "-" + twoDigits(now.day) +
          "]";
     s += "PB[" + sgfEscaped(black) + "]PW[" + sgfEscaped(white) + "]RE[";
-    s.append(result(st)).append("]\n");
-    for (int k = 0; k < st.MoveTotal; ++k) {
-        s += st.MoveStone(k) == BLACK ? ";B[" : ";W[";
-        s += letterOf(st.MoveX(k));
-        s += letterOf(st.MoveY(k));
+    s.append(result(game)).append("]\n");
+    for (int k = 0; k < game.moveTotal; ++k) {
+        const Move& m = game.moves(k);
+        s += m.stone == BLACK ? ";B[" : ";W[";
+        s += letterOf(m.at.x);
+        s += letterOf(m.at.y);
         s += "]\n";
     }
     s += ")\n";
@@ -187,17 +194,6 @@ std::string recordText(const State& st, const LocalTime& now) {
 std::string recordFileName(const LocalTime& now) {
     return "棋譜_" + std::to_string(now.year) + twoDigits(now.month) + twoDigits(now.day) + "_" +
            twoDigits(now.hour) + twoDigits(now.minute) + ".sgf";
-}
-
-void keepMove(State& st, int x, int y, Stone stone) {
-    st.MoveX(st.MoveCount) = x;
-    st.MoveY(st.MoveCount) = y;
-    st.MoveStone(st.MoveCount) = stone;
-    st.Board(x, y) = cellOf(stone);
-    隣接範囲フラグセット(st, x, y);
-    st.MoveCount = st.MoveCount + 1;
-    st.調査_保存(st.MoveCount);
-    st.MoveTotal = st.MoveCount;
 }
 
 } // namespace narabe

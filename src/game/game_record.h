@@ -1,9 +1,9 @@
 // Game records in SGF: reading one from a file and replaying its moves by the game's rules,
 // writing the record of the current game, and the texts that name what went wrong. The
-// player's commands that use them are Form1's.
+// player's commands that use them are the main window controller's.
 #pragma once
 
-#include "state/state.h"
+#include "game/game.h"
 #include "support/local_time.h"
 
 #include <cstddef>
@@ -48,26 +48,22 @@ struct RecordRead {
     bool endsWithFive = false; // the last move made five: the game was won with it
 };
 
-// Replays the main line of the SGF record `text` on `game`, a new game's state (as
-// clearForNewGame leaves it): every move is checked as a press on the board is, then
-// recorded and stored as play does, so that the history can step through it. Black moves
-// first and the sides alternate. On a fault `game` holds the moves before it.
-RecordRead replayRecord(std::string_view text, State& game);
+// Replays the main line of the SGF record `text` on `game`, a new game (as clearForNewGame
+// leaves it): every move is checked as a press on the board is, then recorded and stored as
+// play does, so that the history can step through it. Black moves first and the sides
+// alternate. On a fault `game` holds the moves before it.
+RecordRead replayRecord(std::string_view text, Game& game);
 // The same for the record in a file, which is not read beyond RECORD_MAX_BYTES.
-RecordRead replayRecordFile(const std::filesystem::path& file, State& game);
+RecordRead replayRecordFile(const std::filesystem::path& file, Game& game);
 
 // The message for a fault: its text, after the move's number for a move.
 std::string recordFaultText(const RecordRead& read);
 
-// Moves 1..MoveTotal of the game as an SGF record (FF[4], GM[4], 19 x 19), dated `now`, with
+// Moves 1..moveTotal of the game as an SGF record (FF[4], GM[4], 19 x 19), dated `now`, with
 // the players as the side panel names them and the result.
-std::string recordText(const State& st, const LocalTime& now);
+std::string recordText(const Game& game, const LocalTime& now);
 
 // The file name proposed for a record saved at `now`: "棋譜_YYYYMMDD_HHMM.sgf".
 std::string recordFileName(const LocalTime& now);
-
-// The bookkeeping of a move of `stone` on (x, y), the same in play and in a replayed record:
-// the record, the board, the computer's flags, the stored position and the record's length.
-void keepMove(State& st, int x, int y, Stone stone);
 
 } // namespace narabe

@@ -1,19 +1,19 @@
 // The commands of the その他 menu: the help page in the browser and the about dialog.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "support/help.h"
 
 namespace narabe {
 
-void Form1::KAISETU_Click() {
+void GameController::openHelp() {
     command([this] {
         // A page that cannot be opened is not reported.
-        (void)io_.browser.open(helpPagePath(st_.StartDir));
+        (void)io_.browser.open(helpPagePath(startDir_));
     });
 }
 
-void Form1::VER_Click() {
+void GameController::showAbout() {
     command([this] {
-        play(st_.SndOther);
+        play(sounds_.other);
         io_.about.showModal();
     });
 }

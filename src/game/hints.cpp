@@ -1,4 +1,4 @@
-// The hint, which marks the point the checked strength would play for the side to move
+// The hint, which marks the point the chosen strength would play for the side to move
 // (whichever side the computer holds), and the marks of the points barred for the side to
 // move (禁手表示).
 //
@@ -6,58 +6,52 @@
 // no game (before the first, after a five or a draw, after 最初) no stone can be refused as
 // barred, since every press is refused as a press before a game. A game stepped back into,
 // or a record opened, is a game again, and its side to move gets its marks.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 namespace narabe {
 
-void Form1::HINT_Click() {
+void GameController::showHint() {
     command([this] {
-        if (st_.GameState == NO_GAME) { // as a press before a game
-            play(st_.SndForbidden);
+        if (game_.mode == Mode::NO_GAME) { // as a press before a game
+            play(sounds_.forbidden);
             io_.boxes.message("開始", "「対局」で始めて下さい");
             return;
         }
-        const Choice best = levelChoice(checkedLevel());
+        const Choice best = levelChoice(options_.level());
         if (!best.found) { // no point is left that the side to move may play
-            play(st_.SndForbidden);
+            play(sounds_.forbidden);
             return;
         }
-        描画_ヒント印(io_.surface, best.x, best.y);
-        hint_ = Point{best.x, best.y};
+        drawHintMark(io_.surface, best.at);
+        hint_ = best.at;
     });
 }
 
 // The hint's point is drawn as it was before the hint: an empty point, which a barred mark
 // never is, since the computer never chooses a point barred for its side.
-void Form1::clearHint() {
+void GameController::clearHint() {
     if (!hint_) return;
-    if (st_.Board(hint_->x, hint_->y) == EMPTY) 描画_桝(io_.surface, hint_->x, hint_->y);
+    if (game_.board(*hint_) == EMPTY) drawEmptyPoint(io_.surface, *hint_);
     hint_.reset();
 }
 
 // Draws the marks the position now calls for and takes away those it no longer does. A
 // mark on a point that has taken a stone went when the stone was drawn.
-void Form1::showBarredPoints() {
-    const bool shown = barredPointsChecked() && st_.GameState != NO_GAME;
+void GameController::showBarredPoints() {
+    const bool shown = options_.barredMarks() && game_.mode != Mode::NO_GAME;
     forEachPoint([&](int x, int y) {
-        const bool barred = shown && st_.Board(x, y) == EMPTY &&
-                            (調査_三三(st_.Board, x, y, st_.Turn) == YES ||
-                             調査_四四(st_.Board, x, y, st_.Turn) == YES);
-        if (barred == barredMarked_(x, y)) return;
+        const Point p{x, y};
+        const bool barred = shown && isBarred(judgeMove(game_.board, p, toMove()));
+        if (barred == barredMarked_(p)) return;
         if (barred)
-            描画_禁手印(io_.surface, x, y);
-        else if (st_.Board(x, y) == EMPTY)
-            描画_桝(io_.surface, x, y);
-        barredMarked_(x, y) = barred;
+            drawBarredMark(io_.surface, p);
+        else if (game_.board(p) == EMPTY)
+            drawEmptyPoint(io_.surface, p);
+        barredMarked_(p) = barred;
     });
-}
-
-bool Form1::barredPointsChecked() const {
-    return io_.menu.checked(MenuItem::KINSYU);
 }
 
 } // namespace narabe

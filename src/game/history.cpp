@@ -2,103 +2,101 @@
 // board, and switching the move numbers on the stones. Each step restores a stored
 // position exactly and redraws only the points that change; the next press on the board
 // resumes the game from the position shown.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
 #include "rules/five.h"
-#include "support/settings.h"
 
 namespace narabe {
 
 // Makes the board the stored position after n moves, drawing only the points that change.
 // When replaying a step forward, a stone that comes back gets the last-move mark, and if it
 // stands in a five the game ends with it again.
-void Form1::restorePosition(int n, bool replay) {
-    const Grid& target = st_.Positions(n);
+void GameController::restorePosition(int n, bool replay) {
+    const Board& target = game_.positions(n);
     forEachPoint([&](int x, int y) {
-        const Cell p = target(x, y);
-        if (p == st_.Board(x, y)) return;
-        drawCell(io_.surface, x, y, p);
-        if (replay && p != EMPTY) {
-            描画_打駒印(io_.surface, x, y, MARK_COLOUR);
-            if (調査_5並び(st_.Board, stoneIn(p), x, y) == YES) endWithFive(stoneIn(p), x, y);
+        const Point p{x, y};
+        const Cell c = target(p);
+        if (c == game_.board(p)) return;
+        drawCell(io_.surface, p, c);
+        if (replay && c != EMPTY) {
+            drawLastMoveMark(io_.surface, p, MARK_COLOUR);
+            if (makesFive(game_.board, stoneIn(c), p)) endWithFive(stoneIn(c), p);
         }
-        st_.Board(x, y) = p;
+        game_.board(p) = c;
     });
 }
 
-void Form1::MODORU_Click() {
+void GameController::stepBack() {
     command([this] {
-        st_.GameState = st_.GameMode;
-        st_.ResumePending = YES; // also when the step is refused
-        if (st_.MoveCount == 0) {
-            play(st_.SndForbidden);
+        game_.mode = game_.lastMode;
+        game_.resumePending = true; // also when the step is refused
+        if (game_.moveCount == 0) {
+            play(sounds_.forbidden);
             io_.boxes.message("戻る", "戻れません");
             return;
         }
-        st_.MoveCount = st_.MoveCount - 1;
-        st_.Turn = st_.MoveStone(st_.MoveCount); // the side of the move taken back
-        st_.Opponent = otherStone(st_.Turn);
-        restorePosition(st_.MoveCount, false);
+        game_.moveCount = game_.moveCount - 1;
+        game_.turn = game_.moves(game_.moveCount).stone; // the side of the move taken back
+        game_.opponent = otherStone(toMove());
+        restorePosition(game_.moveCount, false);
 
-        if (st_.MoveCount > 0) {
-            const int k = st_.MoveCount - 1; // the move now last on the board
-            描画_駒(io_.surface, st_.MoveX(k), st_.MoveY(k), st_.MoveStone(k));
-            描画_打駒印(io_.surface, st_.MoveX(k), st_.MoveY(k), MARK_COLOUR);
-            st_.LastX = st_.MoveX(k);
-            st_.LastY = st_.MoveY(k);
-            st_.LastStone = st_.MoveStone(k);
+        if (game_.moveCount > 0) {
+            const Move& last = game_.moves(game_.moveCount - 1); // now last on the board
+            drawStone(io_.surface, last.at, last.stone);
+            drawLastMoveMark(io_.surface, last.at, MARK_COLOUR);
+            game_.last = last.at;
+            game_.lastStone = last.stone;
         }
-        描画_手数(io_.surface, st_.MoveCount);
-        play(st_.SndStone);
-        if (numbersShown()) 描画_全手順番号(io_.surface, st_, st_.MoveCount - 1);
+        drawMoveCount(io_.surface, game_.moveCount);
+        play(sounds_.stone);
+        if (options_.moveNumbers())
+            drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
     });
 }
 
-void Form1::SUSUMU_Click() {
+void GameController::stepForward() {
     command([this] {
-        st_.ResumePending = YES; // also when the step is refused
-        if (st_.MoveCount >= st_.MoveTotal) {
-            play(st_.SndForbidden);
+        game_.resumePending = true; // also when the step is refused
+        if (game_.moveCount >= game_.moveTotal) {
+            play(sounds_.forbidden);
             io_.boxes.message("進む", "進めません");
             return;
         }
-        std::swap(st_.Turn, st_.Opponent);
-        if (st_.MoveCount > 0) {
-            const int k = st_.MoveCount - 1; // the current last move loses its mark
-            描画_駒(io_.surface, st_.MoveX(k), st_.MoveY(k), st_.MoveStone(k));
+        std::swap(game_.turn, game_.opponent);
+        if (game_.moveCount > 0) {
+            const Move& last = game_.moves(game_.moveCount - 1); // loses its mark
+            drawStone(io_.surface, last.at, last.stone);
         }
-        st_.LastX = st_.MoveX(st_.MoveCount);
-        st_.LastY = st_.MoveY(st_.MoveCount);
-        st_.LastStone = st_.MoveStone(st_.MoveCount);
-        st_.MoveCount = st_.MoveCount + 1;
-        描画_手数(io_.surface, st_.MoveCount);
-        play(st_.SndStone);
-        restorePosition(st_.MoveCount, true); // replaying a winning move ends the game again
-        if (numbersShown()) 描画_全手順番号(io_.surface, st_, st_.MoveCount - 1);
+        game_.last = game_.moves(game_.moveCount).at;
+        game_.lastStone = game_.moves(game_.moveCount).stone;
+        game_.moveCount = game_.moveCount + 1;
+        drawMoveCount(io_.surface, game_.moveCount);
+        play(sounds_.stone);
+        restorePosition(game_.moveCount, true); // replaying a winning move ends the game again
+        if (options_.moveNumbers())
+            drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
     });
 }
 
-void Form1::SAISYO_Click() {
-    command([this] { 初期設定(); });
+void GameController::toStart() {
+    command([this] { resetBoard(); });
 }
 
-void Form1::BANGOU_Click() {
+void GameController::toggleMoveNumbers() {
     command([this] {
-        if (numbersShown()) {
-            io_.menu.setChecked(MenuItem::BANGOU, false);
+        if (options_.moveNumbers()) {
+            options_.setMoveNumbers(false);
             // Drawing every stone again wipes all numbers and the last-move mark.
             forEachPoint([&](int x, int y) {
-                if (st_.Board(x, y) != EMPTY) drawCell(io_.surface, x, y, st_.Board(x, y));
+                if (game_.board(x, y) != EMPTY) drawCell(io_.surface, {x, y}, game_.board(x, y));
             });
         } else {
-            io_.menu.setChecked(MenuItem::BANGOU, true);
-            描画_全手順番号(io_.surface, st_, st_.MoveCount - 1);
+            options_.setMoveNumbers(true);
+            drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
         }
-        if (st_.MoveCount > 0) {
-            const int k = st_.MoveCount - 1;
-            描画_打駒印(io_.surface, st_.MoveX(k), st_.MoveY(k), MARK_COLOUR);
-        }
+        if (game_.moveCount > 0)
+            drawLastMoveMark(io_.surface, game_.moves(game_.moveCount - 1).at, MARK_COLOUR);
         saveOptions();
     });
 }

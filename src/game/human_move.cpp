@@ -1,11 +1,10 @@
 // A mouse press on the window: refused without a game, a resume after stepping through
 // the history, or a human move followed, against the computer, by the computer's answer.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/geometry.h"
 #include "render/marks.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 
 #include <cmath>
 
@@ -27,55 +26,49 @@ int pointIndex(double twips, int origin, int cell) {
 
 } // namespace
 
-void Form1::Form_MouseDown(double x, double y) {
+void GameController::pressed(double x, double y) {
     command([&] {
-        if (st_.GameState == NO_GAME) {
-            play(st_.SndForbidden);
+        if (game_.mode == Mode::NO_GAME) {
+            play(sounds_.forbidden);
             io_.boxes.message("開始", "「対局」で始めて下さい");
             return;
         }
-        if (st_.ResumePending == YES) {
+        if (game_.resumePending) {
             io_.boxes.message("再開", "OKですか？");
-            st_.ResumePending = NO;
-            if (st_.GameState == VS_COM && st_.Turn == st_.ComStone)
-                com_打つ();
-            else if (st_.GameState == VS_COM)
+            game_.resumePending = false;
+            if (game_.mode == Mode::VS_COMPUTER && game_.turn == game_.computer)
+                computerMove();
+            else if (game_.mode == Mode::VS_COMPUTER)
                 io_.boxes.message("再開", "ＭＡＮの番です");
-            else if (st_.Turn == BLACK)
+            else if (game_.turn == BLACK)
                 io_.boxes.message("再開", "先手の番です");
             else
                 io_.boxes.message("再開", "後手の番です");
             return;
         }
 
-        const int px = pointIndex(x, ORIGIN_X, CELL_W);
-        const int py = pointIndex(y, ORIGIN_Y, CELL_H);
-        if (st_.調査_置けるか(px, py) == NO) {
-            play(st_.SndForbidden);
-            return;
-        }
-        if (調査_三三(st_.Board, px, py, st_.Turn) == YES) {
-            play(st_.SndForbidden);
-            io_.boxes.message("NarabeⅠ", "3 * 3 です！打てません");
-            return;
-        }
-        if (調査_四四(st_.Board, px, py, st_.Turn) == YES) {
-            play(st_.SndForbidden);
-            io_.boxes.message("NarabeⅠ", "4 * 4 です！打てません");
+        const Point p{pointIndex(x, ORIGIN_X, CELL_W), pointIndex(y, ORIGIN_Y, CELL_H)};
+        const Verdict verdict = judgeMove(game_.board, p, toMove());
+        if (verdict != Verdict::ALLOWED) {
+            play(sounds_.forbidden);
+            if (verdict == Verdict::DOUBLE_THREE)
+                io_.boxes.message("NarabeⅠ", "3 * 3 です！打てません");
+            else if (verdict == Verdict::DOUBLE_FOUR)
+                io_.boxes.message("NarabeⅠ", "4 * 4 です！打てません");
             return;
         }
 
-        st_.Board(px, py) = cellOf(st_.Turn);
+        game_.board(p) = cellOf(toMove());
         unmarkLastMove();
-        描画_駒(io_.surface, px, py, st_.Turn);
-        描画_打駒印(io_.surface, px, py, MARK_COLOUR);
-        play(st_.SndStone);
+        drawStone(io_.surface, p, toMove());
+        drawLastMoveMark(io_.surface, p, MARK_COLOUR);
+        play(sounds_.stone);
         numberPreviousMove();
-        recordMove(px, py);
-        if (endIfFive(px, py)) return;
+        recordMove(p);
+        if (endIfFive(p)) return;
 
-        std::swap(st_.Turn, st_.Opponent);
-        if (st_.GameState == VS_COM) com_打つ();
+        std::swap(game_.turn, game_.opponent);
+        if (game_.mode == Mode::VS_COMPUTER) computerMove();
     });
 }
 

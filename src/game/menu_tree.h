@@ -1,9 +1,10 @@
 // The menu bar of the main window: its menus and items in order, with their texts,
-// control names, check items and handlers. The window builds its menu bar from this table
-// and the script runner finds a command by its control name here.
+// control names, check items and commands. The window builds its menu bar from this table,
+// and the script runner finds a command by its control name here: the control names are the
+// names narabe-script accepts and prints.
 #pragma once
 
-#include "game/form1.h"
+#include "game/game_controller.h"
 
 #include <array>
 #include <optional>
@@ -19,42 +20,55 @@ enum class MenuLevel {
     SubItem,    // an item of the last Submenu
 };
 
-using Handler = void (Form1::*)();
+using MenuCommand = void (*)(GameController&);
 
 struct MenuNode {
     MenuLevel level;
     std::string_view control;
     std::string_view text;
-    Handler handler;               // nullptr for the menus themselves
-    std::optional<MenuItem> check; // the option a check item records
-    bool radio = false;            // one of a run of items of which one is checked
+    MenuCommand command;            // nullptr for the menus themselves
+    std::optional<CheckItem> check; // the option a check item shows
+    bool radio = false;             // one of a run of items of which one is checked
 };
 
 inline constexpr std::array<MenuNode, 24> MENU_TREE = {{
     {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
-    {MenuLevel::Item, "TAIMAN", "対MAN", &Form1::TAIMAN_Click, {}},
+    {MenuLevel::Item, "TAIMAN", "対MAN", [](GameController& g) { g.playTwoPlayers(); }, {}},
     {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
-    {MenuLevel::SubItem, "SENTE", "先手", &Form1::SENTE_Click, {}},
-    {MenuLevel::SubItem, "GOTE", "後手", &Form1::GOTE_Click, {}},
+    {MenuLevel::SubItem, "SENTE", "先手", [](GameController& g) { g.playBlack(); }, {}},
+    {MenuLevel::SubItem, "GOTE", "後手", [](GameController& g) { g.playWhite(); }, {}},
     {MenuLevel::Submenu, "TSUYOSA", "強さ", nullptr, {}},
-    {MenuLevel::SubItem, "SYOKYU", "初級", &Form1::SYOKYU_Click, MenuItem::SYOKYU, true},
-    {MenuLevel::SubItem, "CHUKYU", "中級", &Form1::CHUKYU_Click, MenuItem::CHUKYU, true},
-    {MenuLevel::SubItem, "JOUKYU", "上級", &Form1::JOUKYU_Click, MenuItem::JOUKYU, true},
-    {MenuLevel::Item, "SYURYOU", "終了", &Form1::SYURYOU_Click, {}},
+    {MenuLevel::SubItem, "SYOKYU", "初級",
+     [](GameController& g) { g.chooseLevel(Level::BEGINNER); }, CheckItem::BEGINNER, true},
+    {MenuLevel::SubItem, "CHUKYU", "中級",
+     [](GameController& g) { g.chooseLevel(Level::INTERMEDIATE); }, CheckItem::INTERMEDIATE, true},
+    {MenuLevel::SubItem, "JOUKYU", "上級",
+     [](GameController& g) { g.chooseLevel(Level::ADVANCED); }, CheckItem::ADVANCED, true},
+    {MenuLevel::Item, "SYURYOU", "終了", [](GameController& g) { g.quit(); }, {}},
     {MenuLevel::Bar, "KYOKUMEN", "局面", nullptr, {}},
-    {MenuLevel::Item, "SAISYO", "最初", &Form1::SAISYO_Click, {}},
-    {MenuLevel::Item, "KIFU_OPEN", "棋譜を開く…", &Form1::KIFU_OPEN_Click, {}},
-    {MenuLevel::Item, "KIFU_SAVE", "棋譜を保存…", &Form1::KIFU_SAVE_Click, {}},
-    {MenuLevel::Item, "HINT", "ヒント", &Form1::HINT_Click, {}},
-    {MenuLevel::Item, "KINSYU", "禁手表示", &Form1::KINSYU_Click, MenuItem::KINSYU},
-    {MenuLevel::BarCommand, "MODORU", "戻", &Form1::MODORU_Click, {}},
-    {MenuLevel::BarCommand, "SUSUMU", "進", &Form1::SUSUMU_Click, {}},
+    {MenuLevel::Item, "SAISYO", "最初", [](GameController& g) { g.toStart(); }, {}},
+    {MenuLevel::Item,
+     "KIFU_OPEN",
+     "棋譜を開く…",
+     [](GameController& g) { g.openRecordFromDialog(); },
+     {}},
+    {MenuLevel::Item,
+     "KIFU_SAVE",
+     "棋譜を保存…",
+     [](GameController& g) { g.saveRecordFromDialog(); },
+     {}},
+    {MenuLevel::Item, "HINT", "ヒント", [](GameController& g) { g.showHint(); }, {}},
+    {MenuLevel::Item, "KINSYU", "禁手表示", [](GameController& g) { g.toggleBarredMarks(); },
+     CheckItem::BARRED_MARKS},
+    {MenuLevel::BarCommand, "MODORU", "戻", [](GameController& g) { g.stepBack(); }, {}},
+    {MenuLevel::BarCommand, "SUSUMU", "進", [](GameController& g) { g.stepForward(); }, {}},
     {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, {}},
-    {MenuLevel::Item, "BANGOU", "手順番号表示", &Form1::BANGOU_Click, MenuItem::BANGOU},
-    {MenuLevel::Item, "BGM", "BGM", &Form1::BGM_Click, MenuItem::BGM},
+    {MenuLevel::Item, "BANGOU", "手順番号表示", [](GameController& g) { g.toggleMoveNumbers(); },
+     CheckItem::MOVE_NUMBERS},
+    {MenuLevel::Item, "BGM", "BGM", [](GameController& g) { g.toggleMusic(); }, CheckItem::MUSIC},
     {MenuLevel::Bar, "SONOTA", "その他", nullptr, {}},
-    {MenuLevel::Item, "KAISETU", "解説", &Form1::KAISETU_Click, {}},
-    {MenuLevel::Item, "VER", "バージョン情報", &Form1::VER_Click, {}},
+    {MenuLevel::Item, "KAISETU", "解説", [](GameController& g) { g.openHelp(); }, {}},
+    {MenuLevel::Item, "VER", "バージョン情報", [](GameController& g) { g.showAbout(); }, {}},
 }};
 
 // The node of a command (an Item, SubItem or BarCommand) by control name, or nullptr.
@@ -65,8 +79,8 @@ constexpr const MenuNode* findCommand(std::string_view control) {
     return nullptr;
 }
 
-// The control name of the item whose check mark records `item`.
-constexpr std::string_view controlOf(MenuItem item) {
+// The control name of the item whose check mark shows `item`.
+constexpr std::string_view controlOf(CheckItem item) {
     for (const MenuNode& n : MENU_TREE)
         if (n.check == item) return n.control;
     return {};

@@ -2,7 +2,7 @@
 // its last move, drawn as a step through the history draws a position, and waits to be
 // resumed like a game stepped back into: 戻 and 進 step through its moves, and the next
 // press on the board resumes it. A record that cannot be opened changes nothing.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
 #include "support/files.h"
@@ -11,35 +11,35 @@
 
 namespace narabe {
 
-void Form1::KIFU_OPEN_Click() {
+void GameController::openRecordFromDialog() {
     command([this] {
-        if (const auto file = io_.dialogs.recordToOpen()) openRecord(*file);
+        if (const auto file = io_.dialogs.recordToOpen()) readRecord(*file);
     });
 }
 
-void Form1::KIFU_SAVE_Click() {
+void GameController::saveRecordFromDialog() {
     command([this] {
         // Nothing to save is said before a file is asked for.
-        if (st_.MoveTotal == 0) {
+        if (game_.moveTotal == 0) {
             refuseRecord(RecordFault::NOTHING_TO_SAVE);
             return;
         }
         if (const auto file = io_.dialogs.recordToSave(recordFileName(localTimeNow())))
-            saveRecord(*file);
+            writeRecord(*file);
     });
 }
 
-void Form1::読込_棋譜(const std::filesystem::path& file) {
-    command([&] { openRecord(file); });
+void GameController::openRecord(const std::filesystem::path& file) {
+    command([&] { readRecord(file); });
 }
 
-void Form1::書込_棋譜(const std::filesystem::path& file) {
-    command([&] { saveRecord(file); });
+void GameController::saveRecord(const std::filesystem::path& file) {
+    command([&] { writeRecord(file); });
 }
 
-void Form1::openRecord(const std::filesystem::path& file) {
-    State opened;
-    clearForNewGame(opened, [](int, int) {});
+void GameController::readRecord(const std::filesystem::path& file) {
+    Game opened;
+    opened.clearForNewGame([](Point) {});
     const RecordRead read = replayRecordFile(file, opened);
     if (read.fault != RecordFault::NONE) {
         refuseRecord(read.fault, read.move);
@@ -48,59 +48,58 @@ void Form1::openRecord(const std::filesystem::path& file) {
     showOpenedGame(opened, read.endsWithFive);
 }
 
-void Form1::saveRecord(const std::filesystem::path& file) {
-    if (st_.MoveTotal == 0) {
+void GameController::writeRecord(const std::filesystem::path& file) {
+    if (game_.moveTotal == 0) {
         refuseRecord(RecordFault::NOTHING_TO_SAVE);
         return;
     }
-    if (!replaceFile(file, recordText(st_, localTimeNow()))) refuseRecord(RecordFault::NOT_SAVED);
+    // A link chosen in the dialog is replaced by the record, as a file there would be.
+    if (replaceFile(file, recordText(game_, localTimeNow()), AtLink::REPLACE) != Replaced::DONE)
+        refuseRecord(RecordFault::NOT_SAVED);
 }
 
-void Form1::refuseRecord(RecordFault fault, int move) {
-    play(st_.SndForbidden);
+void GameController::refuseRecord(RecordFault fault, int move) {
+    play(sounds_.forbidden);
     io_.boxes.message(RECORD_TITLE, recordFaultText({fault, move, false}));
 }
 
 // Takes over the replayed game at its last move. Every stone is drawn anew, so that no mark
 // or number of the game before stays on one, and so is every point that empties.
-void Form1::showOpenedGame(State& opened, bool endsWithFive) {
+void GameController::showOpenedGame(Game& opened, bool endsWithFive) {
     forEachPoint([&](int x, int y) {
-        const Cell c = opened.Board(x, y);
-        if (c != EMPTY || c != st_.Board(x, y)) drawCell(io_.surface, x, y, c);
+        const Cell c = opened.board(x, y);
+        if (c != EMPTY || c != game_.board(x, y)) drawCell(io_.surface, {x, y}, c);
     });
-    const int n = opened.MoveTotal;
-    st_.Board = opened.Board;
-    st_.NearFlag = opened.NearFlag;
-    st_.Positions = std::move(opened.Positions);
-    st_.MoveX = std::move(opened.MoveX);
-    st_.MoveY = std::move(opened.MoveY);
-    st_.MoveStone = std::move(opened.MoveStone);
-    st_.MoveCount = n;
-    st_.MoveTotal = n;
+    const int n = opened.moveTotal;
+    game_.board = opened.board;
+    game_.near = opened.near;
+    game_.positions = std::move(opened.positions);
+    game_.moves = std::move(opened.moves);
+    game_.moveCount = n;
+    game_.moveTotal = n;
 
     // As a game between two people started from no game; a record won by its last move is
     // over, as after stepping forward onto that move, and 戻 takes it up again.
-    st_.GameMode = VS_MAN;
-    st_.GameState = endsWithFive ? NO_GAME : VS_MAN;
-    st_.ResumePending = YES;
-    st_.ManStone = BLACK;
-    st_.ComStone = WHITE;
-    st_.LastX = 0;
-    st_.LastY = 0;
-    st_.Turn = BLACK;
+    game_.lastMode = Mode::TWO_PLAYERS;
+    game_.mode = endsWithFive ? Mode::NO_GAME : Mode::TWO_PLAYERS;
+    game_.resumePending = true;
+    game_.human = BLACK;
+    game_.computer = WHITE;
+    game_.last = {0, 0};
+    game_.turn = BLACK;
     if (n > 0) {
-        st_.LastX = st_.MoveX(n - 1);
-        st_.LastY = st_.MoveY(n - 1);
-        st_.LastStone = st_.MoveStone(n - 1);
-        st_.Turn = endsWithFive ? st_.LastStone : otherStone(st_.LastStone);
+        const Move& last = game_.moves(n - 1);
+        game_.last = last.at;
+        game_.lastStone = last.stone;
+        game_.turn = endsWithFive ? last.stone : otherStone(last.stone);
     }
-    st_.Opponent = otherStone(st_.Turn);
+    game_.opponent = otherStone(toMove());
 
-    描画_石手番("先手", "後手");
-    if (n > 0) 描画_打駒印(io_.surface, st_.LastX, st_.LastY, MARK_COLOUR);
-    描画_手数(io_.surface, n);
-    play(st_.SndStone);
-    if (numbersShown()) 描画_全手順番号(io_.surface, st_, n - 1);
+    drawPlayers("先手", "後手");
+    if (n > 0) drawLastMoveMark(io_.surface, game_.last, MARK_COLOUR);
+    drawMoveCount(io_.surface, n);
+    play(sounds_.stone);
+    if (options_.moveNumbers()) drawMoveNumbers(io_.surface, game_.board, game_.moves, n - 1);
 }
 
 } // namespace narabe

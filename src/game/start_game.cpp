@@ -1,63 +1,63 @@
 // The three commands that start a game or switch the current one: two people at one
 // mouse, or against the computer with the human moving first or second.
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/layout.h"
 
 namespace narabe {
 
-void Form1::TAIMAN_Click() {
+void GameController::playTwoPlayers() {
     command([this] {
-        st_.ResumePending = NO;
-        if (st_.GameState == NO_GAME) {
-            初期設定();
-            st_.ManStone = BLACK;
-            st_.ComStone = WHITE;
-            st_.Turn = BLACK;
-            st_.Opponent = WHITE;
+        game_.resumePending = false;
+        if (game_.mode == Mode::NO_GAME) {
+            resetBoard();
+            game_.human = BLACK;
+            game_.computer = WHITE;
+            game_.turn = BLACK;
+            game_.opponent = WHITE;
         }
-        st_.GameState = VS_MAN;
-        st_.GameMode = VS_MAN;
-        描画_石手番("先手", "後手");
-        io_.boxes.message(" ", st_.Turn == BLACK ? "先手の番です" : "後手の番です");
+        game_.mode = Mode::TWO_PLAYERS;
+        game_.lastMode = Mode::TWO_PLAYERS;
+        drawPlayers("先手", "後手");
+        io_.boxes.message(" ", game_.turn == BLACK ? "先手の番です" : "後手の番です");
     });
 }
 
-void Form1::SENTE_Click() {
+void GameController::playBlack() {
     command([this] {
         startAgainstComputer(BLACK);
-        描画_石手番("MAN", "COM");
+        drawPlayers("MAN", "COM");
         io_.boxes.message(" ", "ＭＡＮの番です");
     });
 }
 
-void Form1::GOTE_Click() {
+void GameController::playWhite() {
     command([this] {
         startAgainstComputer(WHITE);
-        描画_石手番("COM", "MAN");
-        com_打つ(); // black's move is the computer's
+        drawPlayers("COM", "MAN");
+        computerMove(); // black's move is the computer's
     });
 }
 
-// A game against the computer with the human on `man`: a new one from no game, otherwise
+// A game against the computer with the human on `human`: a new one from no game, otherwise
 // the current position with the sides reassigned. Black moves next either way.
-void Form1::startAgainstComputer(Stone man) {
-    if (st_.GameState == NO_GAME) 初期設定();
-    st_.ResumePending = NO;
-    st_.GameState = VS_COM;
-    st_.GameMode = VS_COM;
-    st_.ManStone = man;
-    st_.ComStone = otherStone(man);
-    st_.Turn = BLACK;
-    st_.Opponent = WHITE;
+void GameController::startAgainstComputer(Stone human) {
+    if (game_.mode == Mode::NO_GAME) resetBoard();
+    game_.resumePending = false;
+    game_.mode = Mode::VS_COMPUTER;
+    game_.lastMode = Mode::VS_COMPUTER;
+    game_.human = human;
+    game_.computer = otherStone(human);
+    game_.turn = BLACK;
+    game_.opponent = WHITE;
 }
 
-void Form1::描画_石手番(std::string_view blackLabel, std::string_view whiteLabel) {
-    描画_四角形(io_.surface, PLAYER_PANEL, BACK_COLOUR);
-    copyPictureAt(io_.surface, Picture::KUROSOTO, BLACK_PLAYER_STONE);
-    copyPictureAt(io_.surface, Picture::SIROSOTO, WHITE_PLAYER_STONE);
-    描画_文字列(io_.surface, BLACK_PLAYER_LABEL, blackLabel, TEXT_COLOUR);
-    描画_文字列(io_.surface, WHITE_PLAYER_LABEL, whiteLabel, TEXT_COLOUR);
+void GameController::drawPlayers(std::string_view blackLabel, std::string_view whiteLabel) {
+    fillRectangle(io_.surface, PLAYER_PANEL, BACK_COLOUR);
+    copyPictureAt(io_.surface, Picture::BLACK_OFF_BOARD, BLACK_PLAYER_STONE);
+    copyPictureAt(io_.surface, Picture::WHITE_OFF_BOARD, WHITE_PLAYER_STONE);
+    drawText(io_.surface, BLACK_PLAYER_LABEL, blackLabel, TEXT_COLOUR);
+    drawText(io_.surface, WHITE_PLAYER_LABEL, whiteLabel, TEXT_COLOUR);
 }
 
 } // namespace narabe

@@ -1,10 +1,10 @@
 // Start-up of the main window, resetting the board for a game, and the three ways out
 // of the program (Esc, the menu command 終了 and the close box).
-#include "game/form1.h"
+#include "game/flow.h"
+#include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/layout.h"
 #include "support/settings.h"
-#include "support/sound_module.h"
 
 #include <filesystem>
 #include <system_error>
@@ -12,10 +12,6 @@
 namespace narabe {
 
 namespace {
-
-// How the sound library keeps a buffer: a sound effect, or the looping music.
-constexpr std::int32_t MODE_EFFECT = 3;
-constexpr std::int32_t MODE_MUSIC = 1;
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string(); // UTF-8 everywhere
@@ -33,97 +29,83 @@ std::string startDirectory(const std::filesystem::path& dataDir) {
 
 } // namespace
 
-void Form1::Form_Load() {
-    const SoundPorts sound{io_.sound, io_.boxes};
+void GameController::load() {
     // An empty data folder leaves the bare names, relative to the current directory.
-    const std::filesystem::path& data = io_.dataDir;
-    st_.SoundDevice = SoundInit(sound, io_.windowHandle);
-    st_.SndOther = SoundLoad(sound, st_.SoundDevice, data / u8"その他.wav", MODE_EFFECT);
-    st_.SndForbidden = SoundLoad(sound, st_.SoundDevice, data / u8"禁止.wav", MODE_EFFECT);
-    st_.SndStone = SoundLoad(sound, st_.SoundDevice, data / u8"石打音.wav", MODE_EFFECT);
-    st_.SndGameEnd = SoundLoad(sound, st_.SoundDevice, data / u8"終局.wav", MODE_EFFECT);
-    st_.SndBgm = SoundLoad(sound, st_.SoundDevice, data / u8"BGM.wav", MODE_MUSIC);
+    sounds_ = loadSounds({io_.sound, io_.boxes}, io_.dataDir);
 
-    st_.StartDir = startDirectory(data);
+    startDir_ = startDirectory(io_.dataDir);
     io_.frame.place(WINDOW_LEFT, WINDOW_TOP, WINDOW_WIDTH, WINDOW_HEIGHT);
 
-    // The codes and geometry are compile-time constants; the window's green background
-    // and solid fill style belong to the surface itself.
-    st_.Turn = Stone::NOBODY;
-    st_.ResumePending = NO;
-    st_.LastX = 0;
-    st_.LastY = 0;
-    io_.menu.setChecked(MenuItem::BANGOU, false);
-    st_.GameState = NO_GAME;
-    st_.GameMode = NO_GAME;
+    // The geometry is made of compile-time constants; the window's green background and
+    // solid fill style belong to the surface itself.
+    game_.turn.reset();
+    game_.resumePending = false;
+    game_.last = {0, 0};
+    options_.setMoveNumbers(false);
+    game_.mode = Mode::NO_GAME;
+    game_.lastMode = Mode::NO_GAME;
 
-    描画_文字列(io_.surface, COLUMN_LETTERS_TEXT, COLUMN_LETTERS, TEXT_COLOUR);
+    drawText(io_.surface, COLUMN_LETTERS_TEXT, COLUMN_LETTERS, TEXT_COLOUR);
     for (int i = FIRST_POINT; i <= LAST_POINT; ++i)
-        描画_文字列(io_.surface, 0, i + ROW_NUMBER_DROP, i, TEXT_COLOUR, ROW_NUMBER_SIZE);
+        drawText(io_.surface, 0, i + ROW_NUMBER_DROP, i, TEXT_COLOUR, ROW_NUMBER_SIZE);
 
-    読込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm, settingsFile());
-    初期設定();
+    readSettings({options_, io_.sound}, sounds_.music, settingsFile());
+    resetBoard();
 
-    fillCentreBonus(st_);
-    st_.調査_保存(st_.MoveCount);
-    描画_盤(io_.surface, st_.Board);
-    copyPictureAt(io_.surface, Picture::PG_NAME, TITLE_AT);
+    game_.storePosition(game_.moveCount);
+    drawBoard(io_.surface, game_.board);
+    copyPictureAt(io_.surface, Picture::TITLE, TITLE_AT);
 }
 
-void Form1::初期設定() {
-    描画_四角形(io_.surface, SIDE_PANEL, BACK_COLOUR); // clears the player panel
-    clearForNewGame(st_, [this](int x, int y) { 描画_桝(io_.surface, x, y); });
+void GameController::resetBoard() {
+    fillRectangle(io_.surface, SIDE_PANEL, BACK_COLOUR); // clears the player panel
+    game_.clearForNewGame([this](Point p) { drawEmptyPoint(io_.surface, p); });
 }
 
-void Form1::Form_KeyPress(int key) {
+void GameController::keyPressed(int key) {
     if (key != KEY_ESC) return;
-    終了処理();
+    shutDown();
     endProgram();
 }
 
-void Form1::Form_Unload() {
-    終了処理();
+void GameController::closed() {
+    shutDown();
     endProgram();
 }
 
-void Form1::SYURYOU_Click() {
-    終了処理();
+void GameController::quit() {
+    shutDown();
     endProgram();
 }
 
-void Form1::終了処理() {
-    io_.sound.dsFree(st_.SndOther);
-    io_.sound.dsFree(st_.SndForbidden);
-    io_.sound.dsFree(st_.SndStone);
-    io_.sound.dsFree(st_.SndGameEnd);
-    io_.sound.dsFree(st_.SndBgm);
-    SoundTerm({io_.sound, io_.boxes}, st_.SoundDevice);
+void GameController::shutDown() {
+    freeSounds({io_.sound, io_.boxes}, sounds_);
 }
 
-void Form1::endProgram() {
+void GameController::endProgram() {
     ended_ = true;
     io_.program.end();
 }
 
-void Form1::BGM_Click() {
+void GameController::toggleMusic() {
     command([this] {
-        if (io_.menu.checked(MenuItem::BGM)) {
-            io_.menu.setChecked(MenuItem::BGM, false);
-            io_.sound.dsStop(st_.SndBgm);
+        if (options_.music()) {
+            options_.setMusic(false);
+            io_.sound.dsStop(sounds_.music);
         } else {
-            io_.menu.setChecked(MenuItem::BGM, true);
-            io_.sound.dsPlayLooping(st_.SndBgm);
+            options_.setMusic(true);
+            io_.sound.dsPlayLooping(sounds_.music);
         }
         saveOptions();
     });
 }
 
-const std::filesystem::path& Form1::settingsFile() const {
+const std::filesystem::path& GameController::settingsFile() const {
     return io_.settingsFile.empty() ? SETTINGS_FILE : io_.settingsFile;
 }
 
-void Form1::saveOptions() {
-    書込_環境設定ファイル({io_.menu, io_.sound}, st_.SndBgm, settingsFile());
+void GameController::saveOptions() {
+    writeSettings({options_, io_.sound}, sounds_.music, settingsFile());
 }
 
 } // namespace narabe

@@ -30,8 +30,7 @@ struct Ports {
     Program& program;
     AboutDialog& about;
     FileDialogs& dialogs;
-    std::uintptr_t windowHandle = 0; // handed to the sound device, which may ignore it
-    std::string homePage;            // opened from the about dialog; empty: the help page
+    std::string homePage; // opened from the about dialog; empty: the help page
     // Where the game keeps its files. An empty data folder is the current directory: the
     // sounds are opened by their bare names and the help page is looked for in the current
     // directory. An empty settings file is "Narabe1.ini" in the current directory.

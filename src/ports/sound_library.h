@@ -21,14 +21,13 @@ inline constexpr std::size_t MAX_SOUND_IMAGE_BYTES = std::size_t{4} * 1024 * 102
 class SoundLibrary {
   public:
     virtual ~SoundLibrary() = default;
-    // Opens the sound device for a window; 0 when none can be opened.
-    virtual std::int32_t dsInitialize(std::uintptr_t window) = 0;
+    // Opens the sound device; 0 when none can be opened.
+    virtual std::int32_t dsInitialize() = 0;
     // A buffer from a whole WAV file image in memory; 0 when the image does not decode, which
-    // every image larger than MAX_SOUND_IMAGE_BYTES is taken not to do.
-    // `source` names the file the image was read from, for diagnostics only.
-    // Mode 1 is the looping music buffer, mode 3 a sound effect.
+    // every image larger than MAX_SOUND_IMAGE_BYTES is taken not to do. A buffer plays as each
+    // call says: once, or looping. `source` names the file the image was read from.
     virtual std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                     std::int32_t mode, std::string_view source) = 0;
+                                     std::string_view source) = 0;
     virtual void dsPlay(std::int32_t buffer) = 0;
     virtual void dsPlayLooping(std::int32_t buffer) = 0;
     virtual void dsStop(std::int32_t buffer) = 0;

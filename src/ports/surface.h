@@ -2,8 +2,8 @@
 // drawn over; refresh() asks for everything drawn so far to be put on the screen now.
 #pragma once
 
-#include "render/palette.h"
-#include "render/picture.h"
+#include "ports/colour.h"
+#include "ports/picture.h"
 
 #include <string_view>
 

@@ -22,71 +22,68 @@ bool isStarPoint(int x, int y) {
 // The place of a point: decided by x first, then by y.
 Place placeOf(int x, int y) {
     if (x == FIRST_POINT) {
-        if (y == FIRST_POINT) return Place::UEHIDARI;
-        if (y == LAST_POINT) return Place::SITAHIDARI;
-        return Place::HIDARINAKA;
+        if (y == FIRST_POINT) return Place::TOP_LEFT;
+        if (y == LAST_POINT) return Place::BOTTOM_LEFT;
+        return Place::LEFT_EDGE;
     }
     if (x == LAST_POINT) {
-        if (y == FIRST_POINT) return Place::UEMIGI;
-        if (y == LAST_POINT) return Place::SITAMIGI;
-        return Place::MIGINAKA;
+        if (y == FIRST_POINT) return Place::TOP_RIGHT;
+        if (y == LAST_POINT) return Place::BOTTOM_RIGHT;
+        return Place::RIGHT_EDGE;
     }
-    if (y == FIRST_POINT) return Place::UENAKA;
-    if (y == LAST_POINT) return Place::SITANAKA;
-    return Place::NAKA;
+    if (y == FIRST_POINT) return Place::TOP_EDGE;
+    if (y == LAST_POINT) return Place::BOTTOM_EDGE;
+    return Place::INSIDE;
 }
 
 } // namespace
 
-Picture cellPicture(int x, int y, Content content) {
-    const Place place = placeOf(x, y);
-    if (content == Content::KARA && x != FIRST_POINT && x != LAST_POINT && isStarPoint(x, y))
-        return Picture::KARANAKATEN;
+Picture cellPicture(Point p, Content content) {
+    const Place place = placeOf(p.x, p.y);
+    if (content == Content::EMPTY_POINT && p.x != FIRST_POINT && p.x != LAST_POINT &&
+        isStarPoint(p.x, p.y))
+        return Picture::EMPTY_STAR;
     return boardPicture(content, place);
 }
 
-void 描画_盤(Surface& s, const Grid& board) {
-    forEachPoint([&](int x, int y) {
-        const Cell c = board(x, y);
-        if (c == Cell::BLACK || c == Cell::WHITE || c == EMPTY) drawCell(s, x, y, c);
-    });
+void drawBoard(Surface& s, const Board& board) {
+    forEachPoint([&](int x, int y) { drawCell(s, {x, y}, board(x, y)); });
 }
 
-void drawCell(Surface& s, int x, int y, Cell cell) {
+void drawCell(Surface& s, Point p, Cell cell) {
     if (cell == EMPTY)
-        描画_桝(s, x, y);
-    else
-        描画_駒(s, x, y, stoneIn(cell));
+        drawEmptyPoint(s, p);
+    else if (holdsStone(cell))
+        drawStone(s, p, stoneIn(cell));
 }
 
-void 描画_駒(Surface& s, int x, int y, Stone stone) {
-    if (!isStone(stone)) return;
-    const Content content = stone == BLACK ? Content::KURO : Content::SIRO;
-    s.copyPicture(cellPicture(x, y, content), twipsX(x), twipsY(y));
+void drawStone(Surface& s, Point p, Stone stone) {
+    const Content content = stone == BLACK ? Content::BLACK_STONE : Content::WHITE_STONE;
+    s.copyPicture(cellPicture(p, content), twipsX(p.x), twipsY(p.y));
 }
 
-void 描画_桝(Surface& s, int x, int y) {
-    s.copyPicture(cellPicture(x, y, Content::KARA), twipsX(x), twipsY(y));
+void drawEmptyPoint(Surface& s, Point p) {
+    s.copyPicture(cellPicture(p, Content::EMPTY_POINT), twipsX(p.x), twipsY(p.y));
 }
 
-void 描画_四角形(Surface& s, double x, double y, double width, double height, Colour colour) {
+void fillRectangle(Surface& s, double x, double y, double width, double height, Colour colour) {
     s.fillRect(twipsX(x), twipsY(y), width, height, colour);
 }
 
-void 描画_四角形(Surface& s, const GridRect& r, Colour colour) {
-    描画_四角形(s, r.x, r.y, r.width, r.height, colour);
+void fillRectangle(Surface& s, const GridRect& r, Colour colour) {
+    fillRectangle(s, r.x, r.y, r.width, r.height, colour);
 }
 
-void 描画_文字列(Surface& s, double x, double y, std::string_view text, Colour colour, int size) {
+void drawText(Surface& s, double x, double y, std::string_view text, Colour colour, int size) {
     s.drawText(twipsX(x), twipsY(y), size, colour, text);
 }
 
-void 描画_文字列(Surface& s, const TextPlace& place, std::string_view text, Colour colour) {
-    描画_文字列(s, place.at.x, place.at.y, text, colour, place.size);
+void drawText(Surface& s, const TextPlace& place, std::string_view text, Colour colour) {
+    drawText(s, place.at.x, place.at.y, text, colour, place.size);
 }
 
-void 描画_文字列(Surface& s, double x, double y, int number, Colour colour, int size) {
-    描画_文字列(s, x, y, printedNumber(number), colour, size);
+void drawText(Surface& s, double x, double y, int number, Colour colour, int size) {
+    drawText(s, x, y, printedNumber(number), colour, size);
 }
 
 void copyPictureAt(Surface& s, Picture picture, GridPoint at) {

@@ -1,7 +1,6 @@
-// The layout of the main window beside the board, and the pauses and keys of the game: every
-// position, size, font size and pause the handlers and the drawing use, in one place.
-// Positions are grid coordinates (column, row; fractions allowed), sizes of rectangles are
-// twips, font sizes points, pauses seconds.
+// The layout of the main window beside the board: every position, size and font size the
+// handlers and the drawing use, in one place. Positions are grid coordinates (column, row;
+// fractions allowed), sizes of rectangles are twips, font sizes points.
 #pragma once
 
 #include "render/palette.h"
@@ -109,18 +108,6 @@ inline constexpr NumberPlace NUMBER_1_DIGIT{12, 20, 20};
 inline constexpr NumberPlace NUMBER_2_DIGITS{10, 5, 50};
 inline constexpr NumberPlace NUMBER_3_DIGITS{7, 0, 65};
 
-// --- Pauses ---
-
-// Before the computer's scan, with the thinking note shown.
-inline constexpr double THINKING_PAUSE = 0.5;
-// Between the computer's stone and its sound and mark.
-inline constexpr double STONE_SOUND_PAUSE = 0.5;
-// After the computer's mark, before the previous move's number and the move count.
-inline constexpr double MARK_PAUSE = 0.2;
-// Each half of a blink of the winning five, and how many times it blinks.
-inline constexpr double BLINK_PAUSE = 0.2;
-inline constexpr int BLINK_ROUNDS = 5;
-
 // --- The about dialog, in twips ---
 
 // A rectangle of the about dialog: left, top, width and height in twips.
@@ -137,10 +124,5 @@ inline constexpr int ABOUT_CLIENT_HEIGHT = 1530;
 // "ホームページ" and "O K", side by side at the same height.
 inline constexpr TwipsRect ABOUT_HOME_BUTTON{600, 1080, 1575, 375};
 inline constexpr TwipsRect ABOUT_OK_BUTTON{2880, 1080, 1575, 375};
-
-// --- Keys ---
-
-// The character code of the Esc key, which ends the program.
-inline constexpr int KEY_ESC = 27;
 
 } // namespace narabe

@@ -13,47 +13,53 @@ namespace {
 constexpr int TWO_DIGITS = 10;
 constexpr int THREE_DIGITS = 100;
 
+// The centre of the marks on point p: its grid crossing.
+double markX(Point p) {
+    return twipsX(p.x) + MARK_OFFSET;
+}
+double markY(Point p) {
+    return twipsY(p.y) + MARK_OFFSET;
+}
+
 } // namespace
 
-void 描画_打駒印(Surface& s, int x, int y, Colour colour) {
-    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, MARK_RADIUS, colour);
+void drawLastMoveMark(Surface& s, Point p, Colour colour) {
+    s.fillCircle(markX(p), markY(p), MARK_RADIUS, colour);
 }
 
-void 描画_ヒント印(Surface& s, int x, int y) {
-    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, HINT_RADIUS, HINT_COLOUR);
+void drawHintMark(Surface& s, Point p) {
+    s.fillCircle(markX(p), markY(p), HINT_RADIUS, HINT_COLOUR);
 }
 
-void 描画_禁手印(Surface& s, int x, int y) {
-    s.fillCircle(twipsX(x) + MARK_OFFSET, twipsY(y) + MARK_OFFSET, BARRED_RADIUS, HINT_COLOUR);
+void drawBarredMark(Surface& s, Point p) {
+    s.fillCircle(markX(p), markY(p), BARRED_RADIUS, HINT_COLOUR);
 }
 
-void 描画_手順番号(Surface& s, int x, int y, int n, Colour colour) {
+void drawMoveNumber(Surface& s, Point p, int n, Colour colour) {
     const NumberPlace& l = n < TWO_DIGITS     ? NUMBER_1_DIGIT
                            : n < THREE_DIGITS ? NUMBER_2_DIGITS
                                               : NUMBER_3_DIGITS;
-    s.drawText(twipsX(x) + l.right, twipsY(y) + l.down, l.size, colour, printedNumber(n));
+    s.drawText(twipsX(p.x) + l.right, twipsY(p.y) + l.down, l.size, colour, printedNumber(n));
 }
 
-void 描画_全手順番号(Surface& s, const State& st, int p) {
+void drawMoveNumbers(Surface& s, const Board& board, const RecordTable<Move>& moves, int last) {
     PointTable<bool> numbered{false};
-    for (int i = p - 1; i >= 0; --i) {
-        const int x = st.MoveX(i);
-        const int y = st.MoveY(i);
-        if (st.Board(x, y) == EMPTY || numbered(x, y)) continue;
-        numbered(x, y) = true;
-        if (x != st.MoveX(p) || y != st.MoveY(p))
-            描画_手順番号(s, x, y, i + 1, numberColourOn(st.MoveStone(i)));
+    for (int i = last - 1; i >= 0; --i) {
+        const Point p = moves(i).at;
+        if (board(p) == EMPTY || numbered(p)) continue;
+        numbered(p) = true;
+        if (p != moves(last).at) drawMoveNumber(s, p, i + 1, numberColourOn(moves(i).stone));
     }
 }
 
-void 描画_手数(Surface& s, int n) {
-    描画_四角形(s, MOVE_COUNT_AREA, BACK_COLOUR);
+void drawMoveCount(Surface& s, int n) {
+    fillRectangle(s, MOVE_COUNT_AREA, BACK_COLOUR);
     const double column = n < TWO_DIGITS     ? MOVE_COUNT_COLUMN_1_DIGIT
                           : n < THREE_DIGITS ? MOVE_COUNT_COLUMN_2_DIGITS
                                              : MOVE_COUNT_COLUMN_3_DIGITS;
-    描画_文字列(s, column, MOVE_COUNT_ROW, n, TEXT_COLOUR, MOVE_COUNT_SIZE);
-    描画_文字列(s, MOVE_COUNT_UNIT_AT.x, MOVE_COUNT_UNIT_AT.y, MOVE_COUNT_UNIT, TEXT_COLOUR,
-                MOVE_COUNT_SIZE);
+    drawText(s, column, MOVE_COUNT_ROW, n, TEXT_COLOUR, MOVE_COUNT_SIZE);
+    drawText(s, MOVE_COUNT_UNIT_AT.x, MOVE_COUNT_UNIT_AT.y, MOVE_COUNT_UNIT, TEXT_COLOUR,
+             MOVE_COUNT_SIZE);
 }
 
 Colour numberColourOn(Stone stone) {

@@ -3,23 +3,25 @@
 #pragma once
 
 #include "ports/surface.h"
-#include "state/state.h"
+#include "render/palette.h"
+#include "state/board.h"
 
 namespace narabe {
 
-// A filled dot of radius 50 twips on the grid crossing of point (x, y).
-void 描画_打駒印(Surface& s, int x, int y, Colour colour);
-// The hint on the empty point (x, y): a red dot of radius 60 twips on its crossing.
-void 描画_ヒント印(Surface& s, int x, int y);
+// A filled dot of radius 50 twips on the grid crossing of point p.
+void drawLastMoveMark(Surface& s, Point p, Colour colour);
+// The hint on the empty point p: a red dot of radius 60 twips on its crossing.
+void drawHintMark(Surface& s, Point p);
 // The mark of an empty point barred for the side to move: a red dot of radius 40 twips.
-void 描画_禁手印(Surface& s, int x, int y);
-// The number n on the stone at (x, y), sized and placed by the number of digits.
-void 描画_手順番号(Surface& s, int x, int y, int n, Colour colour);
-// Numbers the stones of moves 1..p (record indices 0..p-1), each occupied point once with
-// its latest move, leaving the point of record index p for the mark.
-void 描画_全手順番号(Surface& s, const State& st, int p);
+void drawBarredMark(Surface& s, Point p);
+// The number n on the stone at p, sized and placed by the number of digits.
+void drawMoveNumber(Surface& s, Point p, int n, Colour colour);
+// Numbers the stones of moves 1..last (record indices 0..last-1) that are still on the
+// board, each occupied point once with its latest move, leaving the point of record index
+// `last` for the mark.
+void drawMoveNumbers(Surface& s, const Board& board, const RecordTable<Move>& moves, int last);
 // The move count n followed by "手目" in the panel beside the board.
-void 描画_手数(Surface& s, int n);
+void drawMoveCount(Surface& s, int n);
 
 // The colour of the number written on a stone of this side: the other side's colour.
 Colour numberColourOn(Stone stone);

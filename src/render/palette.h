@@ -1,7 +1,8 @@
-// The classic 16-colour palette that every colour of the window indexes. A stone is drawn
-// in the palette colour of the same number: 0 black, 15 bright white.
+// The classic 16-colour palette that every colour of the window indexes, the colours the game
+// names, and the colour of each side.
 #pragma once
 
+#include "ports/colour.h"
 #include "state/types.h"
 
 #include <array>
@@ -9,16 +10,15 @@
 
 namespace narabe {
 
-// A palette index, 0..15.
-enum class Colour : std::uint8_t {};
-
-inline constexpr Colour BACK_COLOUR{2};  // green: the window background and the panel's eraser
-inline constexpr Colour MARK_COLOUR{11}; // light cyan: the last-move mark
-inline constexpr Colour HINT_COLOUR{12}; // red: the hint and the marks of barred points
+inline constexpr Colour BLACK_COLOUR{0};  // black: the black stone's colour
+inline constexpr Colour BACK_COLOUR{2};   // green: the window background and the panel's eraser
+inline constexpr Colour MARK_COLOUR{11};  // light cyan: the last-move mark
+inline constexpr Colour HINT_COLOUR{12};  // red: the hint and the marks of barred points
+inline constexpr Colour WHITE_COLOUR{15}; // bright white: the white stone's colour
 
 // The colour a stone of this side is drawn in, and the colour of texts written in it.
 constexpr Colour colourOf(Stone s) {
-    return Colour{static_cast<std::uint8_t>(codeNumber(s))};
+    return s == BLACK ? BLACK_COLOUR : WHITE_COLOUR;
 }
 
 struct Rgb {

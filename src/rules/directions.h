@@ -8,7 +8,7 @@
 
 namespace narabe {
 
-enum class Dir { 上, 下, 左, 右, 左上, 右上, 左下, 右下 };
+enum class Direction { UP, DOWN, LEFT, RIGHT, UP_LEFT, UP_RIGHT, DOWN_LEFT, DOWN_RIGHT };
 
 struct Step {
     int dx;
@@ -18,32 +18,33 @@ struct Step {
 inline constexpr std::size_t DIRECTION_COUNT = 8;
 
 inline constexpr std::array<Step, DIRECTION_COUNT> STEPS = {{
-    {0, -1},  // 上
-    {0, +1},  // 下
-    {-1, 0},  // 左
-    {+1, 0},  // 右
-    {-1, -1}, // 左上
-    {+1, -1}, // 右上
-    {-1, +1}, // 左下
-    {+1, +1}, // 右下
+    {0, -1},  // UP
+    {0, +1},  // DOWN
+    {-1, 0},  // LEFT
+    {+1, 0},  // RIGHT
+    {-1, -1}, // UP_LEFT
+    {+1, -1}, // UP_RIGHT
+    {-1, +1}, // DOWN_LEFT
+    {+1, +1}, // DOWN_RIGHT
 }};
 
-constexpr Step step(Dir d) {
+constexpr Step step(Direction d) {
     return STEPS[static_cast<std::size_t>(d)];
 }
 
 // An axis through a point: the first side and the opposite second side.
 struct Axis {
-    Dir first;
-    Dir second;
+    Direction first;
+    Direction second;
 };
 
-// The four axes in the order the five check and the winning-line blink take them.
+// The four axes in the order the five search takes them: vertical, horizontal, falling and
+// rising diagonal.
 inline constexpr std::array<Axis, 4> AXES = {{
-    {Dir::上, Dir::下},
-    {Dir::左, Dir::右},
-    {Dir::左上, Dir::右下},
-    {Dir::左下, Dir::右上},
+    {Direction::UP, Direction::DOWN},
+    {Direction::LEFT, Direction::RIGHT},
+    {Direction::UP_LEFT, Direction::DOWN_RIGHT},
+    {Direction::DOWN_LEFT, Direction::UP_RIGHT},
 }};
 
 } // namespace narabe

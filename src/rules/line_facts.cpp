@@ -77,34 +77,35 @@ constexpr bool shapeOn(const Line& l, int target, bool bothEndsOpen) {
     return (openA && gapMakes(l, 0, a, b, target)) || (openB && gapMakes(l, 1, b, a, target));
 }
 
-constexpr std::uint8_t factsOf(const Line& l) {
+constexpr LineFacts factsOf(const Line& l) {
     const int a = l.run(0);
     const int b = l.run(1);
     const int runSum = a + b;
     const int openEnds = (l.openAfter(0, a) ? 1 : 0) + (l.openAfter(1, b) ? 1 : 0);
-    int facts = 0;
-    if (runSum + 1 == FIVE_STONES) facts |= FIVE;
-    if (shapeOn(l, FIVE_STONES, false)) facts |= FOUR;
-    if (shapeOn(l, FIVE_STONES - 1, true)) facts |= THREE;
-    if (runSum == 3) {
-        facts |= RUN3;
-        if (openEnds >= 1) facts |= RUN3_OPEN1;
-        if (openEnds == 2) facts |= RUN3_OPEN2;
-    }
-    if (runSum == 2 && openEnds == 2) facts |= RUN2_OPEN2;
-    return static_cast<std::uint8_t>(facts);
+    LineFacts facts = 0;
+    const auto add = [&facts](bool holds, LineFact f) {
+        if (holds) facts |= static_cast<LineFacts>(f);
+    };
+    add(runSum + 1 == FIVE_STONES, LineFact::FIVE);
+    add(shapeOn(l, FIVE_STONES, false), LineFact::BAR_FOUR);
+    add(shapeOn(l, FIVE_STONES - 1, true), LineFact::BAR_THREE);
+    add(runSum == 3, LineFact::RUN3);
+    add(runSum == 3 && openEnds >= 1, LineFact::RUN3_OPEN1);
+    add(runSum == 3 && openEnds == 2, LineFact::RUN3_OPEN2);
+    add(runSum == 2 && openEnds == 2, LineFact::RUN2_OPEN2);
+    return facts;
 }
 
-constexpr std::array<std::uint8_t, LINE_COUNT> makeTable() {
-    std::array<std::uint8_t, LINE_COUNT> table{};
+constexpr std::array<LineFacts, LINE_COUNT> makeTable() {
+    std::array<LineFacts, LINE_COUNT> table{};
     for (std::size_t i = 0; i < LINE_COUNT; ++i)
         table[i] = factsOf(lineOf(i));
     return table;
 }
 
 // The table, worked out on first use (about a millisecond).
-const std::array<std::uint8_t, LINE_COUNT>& factsTable() {
-    static const std::array<std::uint8_t, LINE_COUNT> table = makeTable();
+const std::array<LineFacts, LINE_COUNT>& factsTable() {
+    static const std::array<LineFacts, LINE_COUNT> table = makeTable();
     return table;
 }
 
@@ -127,21 +128,21 @@ constexpr std::array<std::array<Digit, 256>, 2> DIGITS_BY_SIDE = makeDigits();
 constexpr std::array<std::ptrdiff_t, 4> makeLineSteps() {
     std::array<std::ptrdiff_t, 4> steps{};
     for (std::size_t i = 0; i < steps.size(); ++i)
-        steps[i] = Grid::X_STEP * step(LINE_DIRS[i]).dx + Grid::Y_STEP * step(LINE_DIRS[i]).dy;
+        steps[i] = Board::X_STEP * step(LINE_DIRS[i]).dx + Board::Y_STEP * step(LINE_DIRS[i]).dy;
     return steps;
 }
 constexpr std::array<std::ptrdiff_t, 4> LINE_STEPS = makeLineSteps();
 
 } // namespace
 
-std::array<LineCode, 4> lineCodes(const Grid& board, int x, int y, Stone stone) {
+std::array<LineCode, 4> lineCodes(const Board& board, Point p, Stone stone) {
     const std::array<Digit, 256>& digit = DIGITS_BY_SIDE[stone == BLACK ? 0 : 1];
-    const Cell* p = board.at(x, y);
+    const Cell* at = board.at(p);
     // The digits of one side, nearest cell lowest, as a number in base 3.
     const auto side = [&](std::ptrdiff_t s) {
         LineCode code = 0;
         for (std::ptrdiff_t k = WINDOW; k >= 1; --k)
-            code = code * 3 + digit[static_cast<std::uint8_t>(p[k * s])];
+            code = code * 3 + digit[static_cast<std::uint8_t>(at[k * s])];
         return code;
     };
     std::array<LineCode, 4> codes{};
@@ -150,13 +151,13 @@ std::array<LineCode, 4> lineCodes(const Grid& board, int x, int y, Stone stone) 
     return codes;
 }
 
-std::uint8_t lineFacts(LineCode code) {
+LineFacts lineFacts(LineCode code) {
     return factsTable()[code];
 }
 
-PointFacts pointFacts(const Grid& board, int x, int y, Stone stone) {
-    const std::array<std::uint8_t, LINE_COUNT>& table = factsTable();
-    const std::array<LineCode, 4> codes = lineCodes(board, x, y, stone);
+PointFacts pointFacts(const Board& board, Point p, Stone stone) {
+    const std::array<LineFacts, LINE_COUNT>& table = factsTable();
+    const std::array<LineCode, 4> codes = lineCodes(board, p, stone);
     PointFacts facts;
     for (std::size_t i = 0; i < codes.size(); ++i)
         facts.lines[i] = table[codes[i]];

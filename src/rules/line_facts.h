@@ -10,44 +10,63 @@
 #pragma once
 
 #include "rules/directions.h"
-#include "state/types.h"
+#include "state/board.h"
 
 #include <array>
 #include <cstdint>
 
 namespace narabe {
 
-// The facts of one line through the point, with the side's stone on the point. The run sum
-// counts the side's stones next to the point on both sides; the ends of the run are open when
-// the cells just beyond them are empty points.
-enum LineFact : std::uint8_t {
+// The facts of one line through the point, with the side's stone on the point, as bits of a
+// LineFacts. The run sum counts the side's stones next to the point on both sides; the ends
+// of the run are open when the cells just beyond them are empty points.
+enum class LineFact : std::uint8_t {
     FIVE = 1 << 0,       // exactly five in a row (a run sum of 4)
-    FOUR = 1 << 1,       // a four as the double-four rule counts it
-    THREE = 1 << 2,      // an open three as the double-three rule counts it
+    BAR_FOUR = 1 << 1,   // a four as the double-four bar counts it
+    BAR_THREE = 1 << 2,  // an open three as the double-three bar counts it
     RUN3 = 1 << 3,       // a run sum of 3
     RUN3_OPEN1 = 1 << 4, // a run sum of 3 with at least one end open
     RUN3_OPEN2 = 1 << 5, // a run sum of 3 with both ends open
     RUN2_OPEN2 = 1 << 6, // a run sum of 2 with both ends open
 };
 
+// The facts of one line, one bit a fact.
+using LineFacts = std::uint8_t;
+
+constexpr bool holds(LineFacts facts, LineFact f) {
+    return (facts & static_cast<LineFacts>(f)) != 0;
+}
+
+// The double-four and double-three bar, from how many lines through the point make five, the
+// bar's four and the bar's open three: shapes on two or more lines, and no five.
+constexpr bool barsDoubleFour(int fives, int fours) {
+    return fives == 0 && fours > 1;
+}
+constexpr bool barsDoubleThree(int fives, int threes) {
+    return fives == 0 && threes > 1;
+}
+
 // The facts of the four lines through a point for one side.
 struct PointFacts {
-    std::array<std::uint8_t, 4> lines{};
+    std::array<LineFacts, 4> lines{};
 
     // Whether any line has the fact.
     [[nodiscard]] bool any(LineFact f) const {
-        return ((lines[0] | lines[1] | lines[2] | lines[3]) & f) != 0;
+        return holds(static_cast<LineFacts>(lines[0] | lines[1] | lines[2] | lines[3]), f);
     }
     // How many lines have the fact.
     [[nodiscard]] int count(LineFact f) const {
         int n = 0;
-        for (const std::uint8_t l : lines)
-            n += (l & f) != 0 ? 1 : 0;
+        for (const LineFacts l : lines)
+            n += holds(l, f) ? 1 : 0;
         return n;
     }
-    // The double-four and double-three rules: shapes on two or more lines, and no five.
-    [[nodiscard]] bool doubleFour() const { return !any(FIVE) && count(FOUR) > 1; }
-    [[nodiscard]] bool doubleThree() const { return !any(FIVE) && count(THREE) > 1; }
+    [[nodiscard]] bool doubleFour() const {
+        return barsDoubleFour(count(LineFact::FIVE), count(LineFact::BAR_FOUR));
+    }
+    [[nodiscard]] bool doubleThree() const {
+        return barsDoubleThree(count(LineFact::FIVE), count(LineFact::BAR_THREE));
+    }
 };
 
 // One line through a point as a side sees it, the number every table of lines is indexed by:
@@ -62,17 +81,18 @@ enum LineDigit : std::uint8_t { LINE_OPEN = 0, LINE_OWN = 1, LINE_SHUT = 2 };
 
 // The four lines through a point, each by the direction of its step: horizontal, vertical,
 // falling and rising diagonal.
-inline constexpr std::array<Dir, 4> LINE_DIRS = {Dir::右, Dir::下, Dir::右下, Dir::右上};
+inline constexpr std::array<Direction, 4> LINE_DIRS = {Direction::RIGHT, Direction::DOWN,
+                                                       Direction::DOWN_RIGHT, Direction::UP_RIGHT};
 
-// The codes of the four lines through (x, y), x and y in 1..19, for `stone`, in the order of
+// The codes of the four lines through p, a point of the board, for `stone`, in the order of
 // LINE_DIRS. Only reads the board, and not the point itself.
-std::array<LineCode, 4> lineCodes(const Grid& board, int x, int y, Stone stone);
+std::array<LineCode, 4> lineCodes(const Board& board, Point p, Stone stone);
 
 // The facts of one line, with the side's stone on the point.
-std::uint8_t lineFacts(LineCode code);
+LineFacts lineFacts(LineCode code);
 
-// The facts of the four lines through (x, y), x and y in 1..19, for `stone`. Only reads the
+// The facts of the four lines through p, a point of the board, for `stone`. Only reads the
 // board, and not the point itself.
-PointFacts pointFacts(const Grid& board, int x, int y, Stone stone);
+PointFacts pointFacts(const Board& board, Point p, Stone stone);
 
 } // namespace narabe

@@ -1,7 +1,7 @@
-// The vocabulary of the game: stones, cells, truth values and game-state codes, each a type
-// of its own, plus the bounds-checked tables every part of the game indexes by point or by
-// move number. The numbers of the codes are the ones the game has always printed; nothing
-// else about them may be relied on, and a code of one kind never stands for another.
+// The vocabulary of the game: the two sides, what a point of the board holds, a point, the
+// computer's strengths, and the tables every part of the game indexes by point or by move
+// number. Each is a type of its own; how a value is printed or drawn is decided where it is
+// printed or drawn.
 #pragma once
 
 #include <array>
@@ -13,21 +13,16 @@
 
 namespace narabe {
 
-// A side of the game, as held by Turn, Opponent, ManStone, ComStone, LastStone and the
-// record. BLACK and WHITE are the two stones; a stone variable holds NOBODY before the
-// first game is started (it is nobody's turn) and UNSET until it is first assigned.
-enum class Stone : std::int8_t { BLACK = 0, WHITE = 15, NOBODY = 9, UNSET = -1 };
+// A side of the game; black moves first.
+enum class Stone : std::uint8_t { BLACK, WHITE };
 
-// What a cell of the board holds. The border cells (index 0 of either axis) are never
-// written and stay UNSET, which is neither EMPTY nor a stone.
-enum class Cell : std::int8_t { BLACK = 0, WHITE = 15, EMPTY = 14, UNSET = -1 };
+// What a cell of the board holds. The cells around the points in play (the border row and
+// column of index 0, and the margin beyond the table) are never written and stay UNSET,
+// which is neither EMPTY nor a stone.
+enum class Cell : std::uint8_t { EMPTY, BLACK, WHITE, UNSET };
 
 inline constexpr Stone BLACK = Stone::BLACK;
 inline constexpr Stone WHITE = Stone::WHITE;
-
-constexpr bool isStone(Stone s) {
-    return s == BLACK || s == WHITE;
-}
 
 // The stone of the other side.
 constexpr Stone otherStone(Stone s) {
@@ -38,51 +33,59 @@ inline constexpr Cell EMPTY = Cell::EMPTY;
 
 // The cell that holds a stone of this side.
 constexpr Cell cellOf(Stone s) {
-    assert(isStone(s));
     return s == BLACK ? Cell::BLACK : Cell::WHITE;
 }
 
 // Whether a cell holds a stone of this side.
 constexpr bool operator==(Cell c, Stone s) {
-    return isStone(s) && c == cellOf(s);
+    return c == cellOf(s);
+}
+
+// Whether a cell holds a stone of either side.
+constexpr bool holdsStone(Cell c) {
+    return c == Cell::BLACK || c == Cell::WHITE;
 }
 
 // The side whose stone a cell holds; the cell must hold a stone.
 constexpr Stone stoneIn(Cell c) {
-    assert(c == Cell::BLACK || c == Cell::WHITE);
+    assert(holdsStone(c));
     return c == Cell::BLACK ? BLACK : WHITE;
 }
 
-// The answer of every check, and the value of the flags NearFlag and ResumePending.
-enum class Truth : std::uint8_t { NO = 0, YES = 1 };
+// A point of the board: column x from the left, row y from the top, 1..19 in play.
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
 
-inline constexpr Truth YES = Truth::YES;
-inline constexpr Truth NO = Truth::NO;
+// The computer's strengths, weakest first.
+enum class Level : std::uint8_t { BEGINNER = 1, INTERMEDIATE = 2, ADVANCED = 3 };
 
-// Whether a game is in progress, and in which mode.
-enum class GameCode : std::int8_t { VS_COM = 2, VS_MAN = 3, NO_GAME = 9 };
-
-inline constexpr GameCode NO_GAME = GameCode::NO_GAME;
-inline constexpr GameCode VS_COM = GameCode::VS_COM;
-inline constexpr GameCode VS_MAN = GameCode::VS_MAN;
-
-// The number a code has always been printed as.
-template <class Code> constexpr int codeNumber(Code c) {
-    return static_cast<int>(c);
-}
+// A move: the point and the side that played it.
+struct Move {
+    Point at;
+    Stone stone = BLACK;
+};
 
 // Points in play run 1..19 on both axes; tables run 0..19, index 0 being outside play.
 inline constexpr int FIRST_POINT = 1;
 inline constexpr int LAST_POINT = 19;
 inline constexpr int TABLE_SIDE = 20;
-// The middle point (10, 10): on an empty board the only point the computer considers.
-inline constexpr int MIDDLE_POINT = 10;
+// The middle point (10, 10).
+inline constexpr Point MIDDLE_POINT{10, 10};
+// How far from a stone, on both axes, a point counts as near it: the computer's players
+// consider only the points near the stones.
+inline constexpr int NEAR_RADIUS = 2;
 
 // The game record and the stored positions hold entries 0..500.
 inline constexpr int RECORD_SIZE = 501;
 
 constexpr bool onBoard(int x, int y) {
     return x >= FIRST_POINT && x <= LAST_POINT && y >= FIRST_POINT && y <= LAST_POINT;
+}
+constexpr bool onBoard(Point p) {
+    return onBoard(p.x, p.y);
 }
 
 // Calls f(x, y) for every point of the board: x = 1..19 (outer), y = 1..19 (inner).
@@ -101,6 +104,8 @@ template <class T> class PointTable {
 
     T& operator()(int x, int y) { return cells_[index(x, y)]; }
     const T& operator()(int x, int y) const { return cells_[index(x, y)]; }
+    T& operator()(Point p) { return (*this)(p.x, p.y); }
+    const T& operator()(Point p) const { return (*this)(p.x, p.y); }
 
     bool operator==(const PointTable&) const = default;
 
@@ -112,50 +117,6 @@ template <class T> class PointTable {
     }
     static constexpr std::size_t SIDE = TABLE_SIDE;
     std::array<T, SIDE * SIDE> cells_{};
-};
-
-// The board: what lies on each point, indexed like a point table, [0..19][0..19], x first,
-// with an index out of range a program error that throws. Around the table lies a margin
-// of GRID_MARGIN cells on every side that holds UNSET for ever, so that the line checks can
-// read a few cells beyond any point of the board without testing where the board ends.
-inline constexpr int GRID_MARGIN = 5;
-
-class Grid {
-  public:
-    // Cells between neighbours in the storage, along x and along y.
-    static constexpr std::ptrdiff_t X_STEP = TABLE_SIDE + 2 * GRID_MARGIN;
-    static constexpr std::ptrdiff_t Y_STEP = 1;
-
-    // Every cell UNSET.
-    constexpr Grid() { cells_.fill(Cell::UNSET); }
-    // The table's cells [0..19][0..19] hold `fill`; the margin stays UNSET.
-    constexpr explicit Grid(Cell fill) : Grid() {
-        for (int x = 0; x < TABLE_SIDE; ++x)
-            for (int y = 0; y < TABLE_SIDE; ++y)
-                (*this)(x, y) = fill;
-    }
-
-    constexpr Cell& operator()(int x, int y) { return cells_[index(x, y)]; }
-    constexpr const Cell& operator()(int x, int y) const { return cells_[index(x, y)]; }
-
-    bool operator==(const Grid&) const = default;
-
-    // The cell (x, y) without a test of the index: x and y in -5..24. Cells off the table
-    // are UNSET. Neighbours lie X_STEP and Y_STEP apart from it.
-    [[nodiscard]] const Cell* at(int x, int y) const {
-        return cells_.data() + static_cast<std::ptrdiff_t>(x + GRID_MARGIN) * X_STEP +
-               (y + GRID_MARGIN) * Y_STEP;
-    }
-
-  private:
-    static constexpr std::size_t index(int x, int y) {
-        if (x < 0 || x >= TABLE_SIDE || y < 0 || y >= TABLE_SIDE)
-            throw std::out_of_range("board index out of range");
-        return static_cast<std::size_t>(x + GRID_MARGIN) * SIDE +
-               static_cast<std::size_t>(y + GRID_MARGIN);
-    }
-    static constexpr std::size_t SIDE = X_STEP;
-    std::array<Cell, SIDE * SIDE> cells_{};
 };
 
 // A table indexed by move number, [0..500]; out-of-range indices throw.

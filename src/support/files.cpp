@@ -270,25 +270,42 @@ bool flushToDisk(int fd) {
     return failed == 0;
 }
 
-bool replaceFile(const std::filesystem::path& target, std::string_view bytes) noexcept {
+Replaced replaceFile(const std::filesystem::path& target, std::string_view bytes,
+                     AtLink atLink) noexcept {
+    namespace fs = std::filesystem;
     try {
         std::error_code error;
-        const std::filesystem::file_status old = std::filesystem::status(target, error);
+        if (atLink == AtLink::REFUSE && fs::is_symlink(fs::symlink_status(target, error)))
+            return Replaced::IMPOSSIBLE;
+        const fs::file_status old = fs::status(target, error); // through a link
         TemporaryFile fresh = makeTemporaryBeside(target);
-        if (!fresh.file) return false;
+        if (!fresh.file) return Replaced::IMPOSSIBLE;
         const bool written = writeAll(fresh.file.get(), bytes) && flushToDisk(fresh.file.get());
         fresh.file = FileDescriptor();
-        if (written) {
-            if (std::filesystem::is_regular_file(old))
-                std::filesystem::permissions(fresh.path, old.permissions(), error);
-            std::filesystem::rename(fresh.path, target, error);
-            if (!error) return true;
+        if (!written) {
+            fs::remove(fresh.path, error);
+            return Replaced::NOT_WRITTEN;
         }
-        std::filesystem::remove(fresh.path, error);
-        return false;
+        if (fs::is_regular_file(old)) fs::permissions(fresh.path, old.permissions(), error);
+        fs::rename(fresh.path, target, error);
+        if (!error) return Replaced::DONE;
+        fs::remove(fresh.path, error);
+        return Replaced::IMPOSSIBLE;
     } catch (...) {
-        return false;
+        return Replaced::IMPOSSIBLE;
     }
+}
+
+std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
+    namespace fs = std::filesystem;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+        const fs::path link = fs::read_symlink(file, error);
+        if (error) return std::nullopt;
+        file = file.parent_path() / link; // an absolute link replaces the whole path
+    }
+    return std::nullopt;
 }
 
 } // namespace narabe

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -95,10 +96,30 @@ std::uintmax_t openFileSize(int fd);
 // Flushes the file's content to disk; false when the system reports an error.
 bool flushToDisk(int fd);
 
+// What replacing a file came to.
+enum class Replaced {
+    DONE,
+    NOT_WRITTEN, // the bytes could not all be written and flushed
+    IMPOSSIBLE,  // no new file could be made beside the target, the rename was refused, or a
+                 // link in the target's place is refused
+};
+
+// How a replacement treats a symbolic link in the target's place.
+enum class AtLink {
+    REPLACE, // the new file takes the link's place, with the permission bits of the file the
+             // link names; that file stays as it was
+    REFUSE,  // nothing is replaced: IMPOSSIBLE
+};
+
 // Replaces the file `target` with `bytes`, whole or not at all: they go to a new file of a
 // name no other file has, made beside the target (as mkstemp makes one), are flushed to disk
-// and renamed over the target, whose permission bits a regular file keeps. False when any
-// step fails; the target is then as it was and the new file is gone.
-bool replaceFile(const std::filesystem::path& target, std::string_view bytes) noexcept;
+// and renamed over the target, whose permission bits a regular file keeps. Whenever it is
+// not DONE, the target is as it was and the new file is gone.
+Replaced replaceFile(const std::filesystem::path& target, std::string_view bytes,
+                     AtLink atLink) noexcept;
+
+// The name that opening `file` reaches through its symbolic links, so that a link stays a
+// link: `file` itself when it is no link. Nothing for a loop of links.
+std::optional<std::filesystem::path> linkTarget(std::filesystem::path file);
 
 } // namespace narabe

@@ -3,7 +3,7 @@
 // fails where opening the file for writing would fail; it replaces the file through a
 // temporary file beside it wherever it can, so that a write that breaks off leaves the
 // previous file as it was. No error leaves these functions: each one falls back to the
-// default file and clears both check marks.
+// default file and clears the options of move numbers and music.
 #include "support/settings.h"
 
 #include "support/files.h"
@@ -24,36 +24,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The keys in Shift-JIS (code page 932): "手順番号表示", "強さ", "禁手表示".
-constexpr std::string_view KEY_BANGOU = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
-constexpr std::string_view KEY_BGM = "BGM";
+// The keys in Shift-JIS (code page 932): "手順番号表示", "BGM", "強さ", "禁手表示".
+constexpr std::string_view KEY_MOVE_NUMBERS = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
+constexpr std::string_view KEY_MUSIC = "BGM";
 constexpr std::string_view KEY_LEVEL = "\x8B\xAD\x82\xB3";
-constexpr std::string_view KEY_KINSYU = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
+constexpr std::string_view KEY_BARRED_MARKS = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
 constexpr std::string_view VALUE_ON = "ON";
 constexpr std::string_view VALUE_OFF = "OFF";
 constexpr std::string_view LINE_END = "\r\n";
 
 // The value of "強さ" for each strength the file records; 初級, the default, has no line.
 struct LevelValue {
-    MenuItem level;
+    Level level;
     std::string_view value;
 };
 constexpr std::array<LevelValue, 2> LEVEL_VALUES = {{
-    {MenuItem::CHUKYU, "\x92\x86\x8B\x89"}, // "中級"
-    {MenuItem::JOUKYU, "\x8F\xE3\x8B\x89"}, // "上級"
+    {Level::INTERMEDIATE, "\x92\x86\x8B\x89"}, // "中級"
+    {Level::ADVANCED, "\x8F\xE3\x8B\x89"},     // "上級"
 }};
 
 // What the file records; the defaults are the default file's.
-struct Options {
-    bool bangou = false;
-    bool bgm = false;
-    MenuItem level = MenuItem::SYOKYU;
-    bool kinsyu = false;
+struct Recorded {
+    bool moveNumbers = false;
+    bool music = false;
+    Level level = Level::BEGINNER;
+    bool barredMarks = false;
 };
 
-Options marked(const MenuChecks& menu) {
-    return {menu.checked(MenuItem::BANGOU), menu.checked(MenuItem::BGM), chosenLevel(menu),
-            menu.checked(MenuItem::KINSYU)};
+Recorded recorded(const Options& options) {
+    return {options.moveNumbers(), options.music(), options.level(), options.barredMarks()};
 }
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
@@ -62,21 +61,21 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 // The contents of the file: the two lines of move numbers and music, then a line for each
 // other option that is not at its default.
-std::string settingsText(const Options& options) {
+std::string settingsText(const Recorded& options) {
     std::string text;
-    appendLine(text, KEY_BANGOU, options.bangou ? VALUE_ON : VALUE_OFF);
-    appendLine(text, KEY_BGM, options.bgm ? VALUE_ON : VALUE_OFF);
+    appendLine(text, KEY_MOVE_NUMBERS, options.moveNumbers ? VALUE_ON : VALUE_OFF);
+    appendLine(text, KEY_MUSIC, options.music ? VALUE_ON : VALUE_OFF);
     for (const LevelValue& l : LEVEL_VALUES)
         if (l.level == options.level) appendLine(text, KEY_LEVEL, l.value);
-    if (options.kinsyu) appendLine(text, KEY_KINSYU, VALUE_ON);
+    if (options.barredMarks) appendLine(text, KEY_BARRED_MARKS, VALUE_ON);
     return text;
 }
 
-// Sets the options that only this program's own lines record back to their defaults, marking
+// Sets the options that only this program's own lines record back to their defaults, setting
 // only those that are not there already.
-void resetLaterOptions(MenuChecks& menu) {
-    if (chosenLevel(menu) != MenuItem::SYOKYU) chooseLevel(menu, MenuItem::SYOKYU);
-    if (menu.checked(MenuItem::KINSYU)) menu.setChecked(MenuItem::KINSYU, false);
+void resetLaterOptions(Options& options) {
+    if (options.level() != Level::BEGINNER) options.setLevel(Level::BEGINNER);
+    if (options.barredMarks()) options.setBarredMarks(false);
 }
 
 // Splits the bytes of the file into lines as they arrive and hands each line to `apply` at
@@ -134,19 +133,6 @@ bool hasEquals(std::string_view line) {
     return line.find('=') != std::string_view::npos;
 }
 
-// Follows symbolic links from `file` to the name that opening it would reach, so that a link
-// stays a link. Nothing for a loop of links, which cannot be opened.
-std::optional<fs::path> linkTarget(fs::path file) {
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-        const fs::path link = fs::read_symlink(file, error);
-        if (error) return std::nullopt;
-        file = file.parent_path() / link; // an absolute link replaces the whole path
-    }
-    return std::nullopt;
-}
-
 // Where a write of the settings file may go: the name itself, or the file a link there points
 // to; nothing where the game may not write at all.
 //
@@ -186,31 +172,6 @@ bool writeSettingsInPlace(int fd, const std::string& text) {
     return writeInPlace(fd, image, text.size());
 }
 
-enum class Replace { DONE, FAILED, IMPOSSIBLE };
-
-// Writes `text` to a new temporary file of its own beside `target`, flushes it to disk, gives
-// it `keep` (the permission bits of the file it replaces; perms::unknown for a new file) and
-// renames it over the target. When the text cannot be written the target is untouched
-// (FAILED); IMPOSSIBLE when there is no temporary file to be had or the rename is refused,
-// which still leaves the target as it was. The temporary file never outlives the call.
-Replace replaceThroughTemporary(const fs::path& target, const std::string& text, fs::perms keep) {
-    TemporaryFile temporary = makeTemporaryBeside(target);
-    if (!temporary.file) return Replace::IMPOSSIBLE;
-    const bool written =
-        writeAll(temporary.file.get(), text) && flushToDisk(temporary.file.get());
-    temporary.file = FileDescriptor();
-    std::error_code error;
-    if (!written) {
-        fs::remove(temporary.path, error);
-        return Replace::FAILED;
-    }
-    if (keep != fs::perms::unknown) fs::permissions(temporary.path, keep, error);
-    fs::rename(temporary.path, target, error);
-    if (!error) return Replace::DONE;
-    fs::remove(temporary.path, error);
-    return Replace::IMPOSSIBLE;
-}
-
 // Writes the options to `file`, replacing its content. Returns whether that succeeded. A
 // write fails where the name is a link the game may not write through (above), where the
 // file cannot be opened for writing, and wherever the name holds something other than a
@@ -219,15 +180,16 @@ Replace replaceThroughTemporary(const fs::path& target, const std::string& text,
 // write that breaks off leaves the old file whole. Where no temporary file can be made or
 // renamed (a read-only folder holding a writable file), the file is written in place, which
 // never leaves it empty or cut short.
-bool writeSettings(const fs::path& file, const Options& options) noexcept {
+bool writeSettingsFile(const fs::path& file, const Recorded& options) noexcept {
     try {
         const std::string text = settingsText(options);
         const auto target = writableDestination(file);
         if (!target) return false;
         RegularFile existing = openRegular(*target, FileAccess::WRITE, Links::REFUSE);
         if (!existing.file && (existing.other || existing.error != ENOENT)) return false;
-        const Replace replaced = replaceThroughTemporary(*target, text, existing.permissions);
-        if (replaced != Replace::IMPOSSIBLE) return replaced == Replace::DONE;
+        // The destination was checked above: a link that stands there now is not followed.
+        const Replaced replaced = replaceFile(*target, text, AtLink::REFUSE);
+        if (replaced != Replaced::IMPOSSIBLE) return replaced == Replaced::DONE;
         if (!existing.file) existing = openRegular(*target, FileAccess::CREATE, Links::REFUSE);
         return existing.file && writeSettingsInPlace(existing.file.get(), text);
     } catch (...) {
@@ -236,27 +198,23 @@ bool writeSettings(const fs::path& file, const Options& options) noexcept {
 }
 
 // Applies one line of the file. Returns false when the line has no "=".
-bool applyLine(std::string_view line, SettingsPorts io, std::int32_t bgm) {
+bool applyLine(std::string_view line, SettingsPorts io, std::int32_t music) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
-    if (key == KEY_BANGOU) {
-        io.menu.setChecked(MenuItem::BANGOU, value == VALUE_ON);
-    } else if (key == KEY_BGM) {
-        if (value == VALUE_ON) {
-            io.menu.setChecked(MenuItem::BGM, true);
-            io.sound.dsPlayLooping(bgm);
-        } else {
-            io.menu.setChecked(MenuItem::BGM, false);
-        }
+    if (key == KEY_MOVE_NUMBERS) {
+        io.options.setMoveNumbers(value == VALUE_ON);
+    } else if (key == KEY_MUSIC) {
+        io.options.setMusic(value == VALUE_ON);
+        if (value == VALUE_ON) io.sound.dsPlayLooping(music);
     } else if (key == KEY_LEVEL) {
-        MenuItem level = MenuItem::SYOKYU;
+        Level level = Level::BEGINNER;
         for (const LevelValue& l : LEVEL_VALUES)
             if (value == l.value) level = l.level;
-        chooseLevel(io.menu, level);
-    } else if (key == KEY_KINSYU) {
-        io.menu.setChecked(MenuItem::KINSYU, value == VALUE_ON);
+        io.options.setLevel(level);
+    } else if (key == KEY_BARRED_MARKS) {
+        io.options.setBarredMarks(value == VALUE_ON);
     }
     return true;
 }
@@ -264,10 +222,10 @@ bool applyLine(std::string_view line, SettingsPorts io, std::int32_t bgm) {
 // Reads and applies every line of the file, following links. Returns false on any error: the
 // file cannot be opened or read, is not a regular file, holds more than SETTINGS_MAX_BYTES, or
 // a line has no "=". Lines before the error keep their effect.
-bool readSettings(const fs::path& file, SettingsPorts io, std::int32_t bgm) {
+bool readSettingsFile(const fs::path& file, SettingsPorts io, std::int32_t music) {
     try {
         return readLines(openRegular(file, FileAccess::READ),
-                         [io, bgm](std::string_view line) { return applyLine(line, io, bgm); });
+                         [io, music](std::string_view line) { return applyLine(line, io, music); });
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -275,23 +233,23 @@ bool readSettings(const fs::path& file, SettingsPorts io, std::int32_t bgm) {
 
 } // namespace
 
-void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm, const fs::path& file) {
-    if (readSettings(file, io, bgm)) return;
-    writeSettings(file, Options{});
-    io.menu.setChecked(MenuItem::BANGOU, false);
-    io.menu.setChecked(MenuItem::BGM, false);
-    resetLaterOptions(io.menu);
+void readSettings(SettingsPorts io, std::int32_t music, const fs::path& file) {
+    if (readSettingsFile(file, io, music)) return;
+    writeSettingsFile(file, Recorded{});
+    io.options.setMoveNumbers(false);
+    io.options.setMusic(false);
+    resetLaterOptions(io.options);
 }
 
-void 書込_環境設定ファイル(SettingsPorts io, std::int32_t bgm, const fs::path& file) {
-    if (writeSettings(file, marked(io.menu))) return;
-    const bool playing = io.menu.checked(MenuItem::BGM);
-    io.menu.setChecked(MenuItem::BANGOU, false);
-    io.menu.setChecked(MenuItem::BGM, false);
-    // The music stops with its check, so that the mark always tells whether it plays.
-    if (playing) io.sound.dsStop(bgm);
-    resetLaterOptions(io.menu);
-    writeSettings(file, Options{});
+void writeSettings(SettingsPorts io, std::int32_t music, const fs::path& file) {
+    if (writeSettingsFile(file, recorded(io.options))) return;
+    const bool playing = io.options.music();
+    io.options.setMoveNumbers(false);
+    io.options.setMusic(false);
+    // The music stops with its option, so that its mark always tells whether it plays.
+    if (playing) io.sound.dsStop(music);
+    resetLaterOptions(io.options);
+    writeSettingsFile(file, Recorded{});
 }
 
 } // namespace narabe

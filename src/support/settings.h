@@ -1,11 +1,11 @@
 // The settings file "Narabe1.ini" (in the current directory unless the program names another
 // place for it): the options move numbers and music, then, where they are not at their
-// defaults, the computer's strength and the barred-point marks, mirrored from the check marks
-// of their menu items. Shift-JIS keys and values, CR LF lines.
+// defaults, the computer's strength and the barred-point marks. Shift-JIS keys and values,
+// CR LF lines.
 #pragma once
 
-#include "ports/menu_checks.h"
 #include "ports/sound_library.h"
+#include "support/options.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,22 +19,22 @@ inline const std::filesystem::path SETTINGS_FILE = "Narabe1.ini";
 inline constexpr std::size_t SETTINGS_MAX_BYTES = std::size_t{64} * 1024;
 
 struct SettingsPorts {
-    MenuChecks& menu;
+    Options& options;
     SoundLibrary& sound;
 };
 
-// Reads the file line by line and sets the check marks; "BGM=ON" starts the music
-// (buffer `bgm`). Any error writes the default file, clears the checks of move numbers and
-// music and sets every other option back to its default; a name that holds no regular file
-// (a pipe, a device, a socket) or a file that is too large is such an error, found without
+// Reads the file line by line and sets the options; "BGM=ON" starts the music (buffer
+// `music`). Any error writes the default file, clears the options of move numbers and music
+// and sets every other option back to its default; a name that holds no regular file (a
+// pipe, a device, a socket) or a file that is too large is such an error, found without
 // waiting and without reading it.
-void 読込_環境設定ファイル(SettingsPorts io, std::int32_t bgm,
-                           const std::filesystem::path& file = SETTINGS_FILE);
-// Writes every option from the check marks, replacing the file's content. It fails where the
-// file cannot be written, or is a link the game may not write through (see settings.cpp);
-// then the checks of move numbers and music are cleared, the music stops if it was checked,
-// every other option goes back to its default, and the default file is written once more.
-void 書込_環境設定ファイル(SettingsPorts io, std::int32_t bgm,
-                           const std::filesystem::path& file = SETTINGS_FILE);
+void readSettings(SettingsPorts io, std::int32_t music,
+                  const std::filesystem::path& file = SETTINGS_FILE);
+// Writes every option, replacing the file's content. It fails where the file cannot be
+// written, or is a link the game may not write through (see settings.cpp); then the options of
+// move numbers and music are cleared, the music stops if it was on, every other option goes
+// back to its default, and the default file is written once more.
+void writeSettings(SettingsPorts io, std::int32_t music,
+                   const std::filesystem::path& file = SETTINGS_FILE);
 
 } // namespace narabe

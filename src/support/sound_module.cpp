@@ -66,14 +66,13 @@ Loaded readWhole(const std::filesystem::path& file) {
 
 } // namespace
 
-std::int32_t SoundInit(SoundPorts io, std::uintptr_t window) {
-    const std::int32_t device = io.library.dsInitialize(window);
-    if (device == 0) SoundWarning(io.boxes, NO_DEVICE_TEXT);
+std::int32_t openSoundDevice(SoundPorts io) {
+    const std::int32_t device = io.library.dsInitialize();
+    if (device == 0) soundWarning(io.boxes, NO_DEVICE_TEXT);
     return device;
 }
 
-std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem::path& file,
-                       std::int32_t mode) {
+std::int32_t loadSound(SoundPorts io, std::int32_t device, const std::filesystem::path& file) {
     if (device == 0 || !isPresent(file)) return 0;
 
     Loaded loaded;
@@ -85,7 +84,7 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
     }
     if (loaded.absent) return 0; // replaced by a pipe or a device since it was seen
     if (!loaded.error.empty()) {
-        SoundWarning(io.boxes, loaded.error);
+        soundWarning(io.boxes, loaded.error);
         return 0;
     }
     // A file too large for a buffer goes to the library as an empty image, which does not
@@ -93,16 +92,36 @@ std::int32_t SoundLoad(SoundPorts io, std::int32_t device, const std::filesystem
     // name, as UTF-8 on every platform, wherever the file was read from.
     const std::u8string name = file.filename().u8string();
     return io.library.dsCreateDSB(
-        device, std::as_bytes(std::span<const char>(loaded.bytes)), mode,
+        device, std::as_bytes(std::span<const char>(loaded.bytes)),
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
-void SoundTerm(SoundPorts io, std::int32_t device) {
+void closeSoundDevice(SoundPorts io, std::int32_t device) {
     if (device != 0) io.library.dsTerminate(device);
 }
 
-void SoundWarning(MessageBoxes& boxes, std::string_view text) {
+void soundWarning(MessageBoxes& boxes, std::string_view text) {
     boxes.warning(WARNING_TITLE, text);
+}
+
+Sounds loadSounds(SoundPorts io, const std::filesystem::path& folder) {
+    Sounds s;
+    s.device = openSoundDevice(io);
+    s.other = loadSound(io, s.device, folder / u8"その他.wav");
+    s.forbidden = loadSound(io, s.device, folder / u8"禁止.wav");
+    s.stone = loadSound(io, s.device, folder / u8"石打音.wav");
+    s.gameEnd = loadSound(io, s.device, folder / u8"終局.wav");
+    s.music = loadSound(io, s.device, folder / MUSIC_FILE);
+    return s;
+}
+
+void freeSounds(SoundPorts io, const Sounds& sounds) {
+    io.library.dsFree(sounds.other);
+    io.library.dsFree(sounds.forbidden);
+    io.library.dsFree(sounds.stone);
+    io.library.dsFree(sounds.gameEnd);
+    io.library.dsFree(sounds.music);
+    closeSoundDevice(io, sounds.device);
 }
 
 } // namespace narabe

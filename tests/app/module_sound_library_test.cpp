@@ -36,11 +36,11 @@ TEST(ModuleSoundLibrary, AnswersAsTheModuleDoesOrAsNoDevice) {
     };
     for (const ModuleCase& c : cases) {
         ModuleSoundLibrary sound(c.path);
-        const std::int32_t device = sound.dsInitialize(0);
+        const std::int32_t device = sound.dsInitialize();
         EXPECT_EQ(device, c.device) << c.name;
-        const std::int32_t stone = sound.dsCreateDSB(device, good, 3, "石打音.wav");
+        const std::int32_t stone = sound.dsCreateDSB(device, good, "石打音.wav");
         EXPECT_EQ(stone != 0, c.device != 0) << c.name;
-        EXPECT_EQ(sound.dsCreateDSB(device, damaged, 3, "damaged.wav"), 0) << c.name;
+        EXPECT_EQ(sound.dsCreateDSB(device, damaged, "damaged.wav"), 0) << c.name;
         for (std::int32_t handle : {stone, 0, 12345}) {
             sound.dsPlay(handle);
             sound.dsPlayLooping(handle);
@@ -48,8 +48,7 @@ TEST(ModuleSoundLibrary, AnswersAsTheModuleDoesOrAsNoDevice) {
             sound.dsFree(handle);
         }
         sound.dsTerminate(device);
-        EXPECT_EQ(sound.dsCreateDSB(device, good, 3, "石打音.wav"), 0)
-            << c.name << " after the end";
+        EXPECT_EQ(sound.dsCreateDSB(device, good, "石打音.wav"), 0) << c.name << " after the end";
     }
 }
 

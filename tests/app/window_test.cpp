@@ -193,13 +193,13 @@ TEST(Window, PressOnAPointDrawsTheStoneAndTheComputerAnswers) {
     f.action("SENTE")->trigger();
     f.pressPoint(9, 9);
     QApplication::processEvents();
-    const State& st = f.window.game().state();
-    ASSERT_EQ(st.MoveCount, 2);
-    EXPECT_EQ(st.MoveX(0), 9);
-    EXPECT_EQ(st.MoveStone(1), WHITE);
+    const Game& st = f.window.game().game();
+    ASSERT_EQ(st.moveCount, 2);
+    EXPECT_EQ(st.moves(0).at.x, 9);
+    EXPECT_EQ(st.moves(1).stone, WHITE);
     const QImage& img = f.window.view().image();
     EXPECT_EQ(pixelAt(img, cellPixel(9, 9, 6, 10)), QColor(0, 0, 0)); // the black stone
-    EXPECT_EQ(pixelAt(img, cellPixel(st.MoveX(1), st.MoveY(1))), rgb(MARK_COLOUR));
+    EXPECT_EQ(pixelAt(img, cellPixel(st.moves(1).at.x, st.moves(1).at.y)), rgb(MARK_COLOUR));
 }
 
 TEST(Window, PressMadeWhileTheComputerThinksIsHandledAfterItsMove) {
@@ -215,13 +215,13 @@ TEST(Window, PressMadeWhileTheComputerThinksIsHandledAfterItsMove) {
     const auto start = std::chrono::steady_clock::now();
     QApplication::processEvents(); // the first press: the human move and the answer
     late.join();
-    const State& st = f.window.game().state();
-    EXPECT_EQ(st.MoveCount, 2) << "the late press waits for the handler to return";
+    const Game& st = f.window.game().game();
+    EXPECT_EQ(st.moveCount, 2) << "the late press waits for the handler to return";
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1150));
     QApplication::processEvents(); // now the late press
-    ASSERT_EQ(st.MoveCount, 4);
-    EXPECT_EQ(st.MoveX(2), 8);
-    EXPECT_EQ(st.MoveY(2), 12);
+    ASSERT_EQ(st.moveCount, 4);
+    EXPECT_EQ(st.moves(2).at.x, 8);
+    EXPECT_EQ(st.moves(2).at.y, 12);
 }
 
 // The searching levels think while "思考中" is shown: a 上級 turn still pauses as a 初級 turn
@@ -236,7 +236,7 @@ TEST(Window, AnAdvancedTurnLastsAtMostASecondLongerThanABeginnersTurn) {
         f.pressPoint(9, 9);
         const auto start = std::chrono::steady_clock::now();
         QApplication::processEvents(); // the human move and the computer's answer
-        EXPECT_EQ(f.window.game().state().MoveCount, 2) << level;
+        EXPECT_EQ(f.window.game().game().moveCount, 2) << level;
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
     const double beginner = turn("SYOKYU");
@@ -291,12 +291,12 @@ TEST(Window, DrawingReachesTheEdgesOfItsRectangleAndRefreshShowsIt) {
          Colour{9},
          {}},
         {"a cell on the side panel",
-         [](BoardView& v) { v.copyPicture(Picture::KARANAKATEN, 7500, 4200); },
+         [](BoardView& v) { v.copyPicture(Picture::EMPTY_STAR, 7500, 4200); },
          QRect(500, 280, 21, 21),
          {},
-         Picture::KARANAKATEN},
+         Picture::EMPTY_STAR},
         {"the title past the image's edge",
-         [](BoardView& v) { v.copyPicture(Picture::PG_NAME, 8100, 7000); },
+         [](BoardView& v) { v.copyPicture(Picture::TITLE, 8100, 7000); },
          {},
          {},
          {}},
@@ -511,12 +511,11 @@ class SignallingSound final : public SoundLibrary {
 
     std::string record;
 
-    std::int32_t dsInitialize(std::uintptr_t) override {
+    std::int32_t dsInitialize() override {
         note("dsInitialize");
         return 1;
     }
-    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::int32_t,
-                             std::string_view) override {
+    std::int32_t dsCreateDSB(std::int32_t, std::span<const std::byte>, std::string_view) override {
         note("dsCreateDSB");
         return ++buffers_;
     }
@@ -748,8 +747,8 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     };
 
     trigger("SENTE");
-    window.game().Form_MouseDown(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
-    ASSERT_EQ(window.game().state().MoveCount, 2);
+    window.game().pressed(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
+    ASSERT_EQ(window.game().game().moveCount, 2);
     trigger("KIFU_SAVE");
     const QString documents = QDir::currentPath() + "/Documents";
     EXPECT_TRUE(proposed.startsWith(documents + "/棋譜_")) << proposed.toStdString();
@@ -760,10 +759,10 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     EXPECT_NE(record.find(";B[ii]\n;W["), std::string::npos) << record;
 
     trigger("SAISYO");
-    ASSERT_EQ(window.game().state().MoveCount, 0);
+    ASSERT_EQ(window.game().game().moveCount, 0);
     trigger("KIFU_OPEN");
-    EXPECT_EQ(window.game().state().MoveCount, 2);
-    EXPECT_EQ(window.game().state().MoveX(0), 9);
+    EXPECT_EQ(window.game().game().moveCount, 2);
+    EXPECT_EQ(window.game().game().moves(0).at.x, 9);
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
 }
 
@@ -803,8 +802,8 @@ TEST(Window, ARecordThatCannotBeOpenedIsSaidInOneBoxOverTheWindow) {
         window.openRecord(fs::current_path() / "record.sgf");
         EXPECT_EQ(boxes, QStringList{QStringLiteral("棋譜|") + QString::fromUtf8(row.text) +
                                      QStringLiteral("|over the window")});
-        EXPECT_EQ(window.game().state().MoveCount, 0);
-        EXPECT_EQ(window.game().state().GameState, NO_GAME);
+        EXPECT_EQ(window.game().game().moveCount, 0);
+        EXPECT_EQ(window.game().game().mode, Mode::NO_GAME);
     }
 }
 

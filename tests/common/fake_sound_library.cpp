@@ -7,17 +7,17 @@ void FakeSoundLibrary::call(const char* name, std::int32_t argument) {
     log_.push_back(std::string(name) + " " + std::to_string(argument));
 }
 
-std::int32_t FakeSoundLibrary::dsInitialize(std::uintptr_t window) {
-    log_.push_back("dsInitialize " + std::to_string(window));
-    windows.push_back(window);
+std::int32_t FakeSoundLibrary::dsInitialize() {
+    log_.emplace_back("dsInitialize");
+    ++initialized;
     return device;
 }
 
 std::int32_t FakeSoundLibrary::dsCreateDSB(std::int32_t dev, std::span<const std::byte> image,
-                                           std::int32_t mode, std::string_view source) {
+                                           std::string_view source) {
     log_.push_back("dsCreateDSB " + std::to_string(dev) + " " + std::to_string(image.size()) + " " +
-                   std::to_string(mode) + " " + std::string(source));
-    creates.push_back({dev, {image.begin(), image.end()}, mode, std::string(source)});
+                   std::string(source));
+    creates.push_back({dev, {image.begin(), image.end()}, std::string(source)});
     return buffer ? *buffer : ++handed_;
 }
 

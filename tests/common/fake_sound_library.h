@@ -18,7 +18,6 @@ class FakeSoundLibrary final : public SoundLibrary {
     struct Create {
         std::int32_t device;
         std::vector<std::byte> image;
-        std::int32_t mode;
         std::string source;
     };
 
@@ -28,8 +27,8 @@ class FakeSoundLibrary final : public SoundLibrary {
     FakeSoundLibrary(const FakeSoundLibrary&) = delete;
     FakeSoundLibrary& operator=(const FakeSoundLibrary&) = delete;
 
-    std::int32_t dsInitialize(std::uintptr_t window) override;
-    std::int32_t dsCreateDSB(std::int32_t dev, std::span<const std::byte> image, std::int32_t mode,
+    std::int32_t dsInitialize() override;
+    std::int32_t dsCreateDSB(std::int32_t dev, std::span<const std::byte> image,
                              std::string_view source) override;
     void dsPlay(std::int32_t b) override;
     void dsPlayLooping(std::int32_t b) override;
@@ -41,7 +40,7 @@ class FakeSoundLibrary final : public SoundLibrary {
     std::optional<std::int32_t> buffer; // what dsCreateDSB gives; none: 1, 2, 3, ... in turn
 
     std::vector<std::string> log;
-    std::vector<std::uintptr_t> windows;  // dsInitialize's arguments
+    int initialized = 0;                  // dsInitialize calls
     std::vector<Create> creates;          // dsCreateDSB's arguments
     std::vector<std::int32_t> terminated; // dsTerminate's arguments
     int others = 0;                       // dsPlay, dsPlayLooping, dsStop and dsFree calls

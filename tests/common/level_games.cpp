@@ -1,10 +1,9 @@
 // Refereed games between levels, the flags and bonus kept as the game keeps them.
 #include "common/level_games.h"
 
-#include "computer/near_flags.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/scan/near_points.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <algorithm>
 #include <random>
@@ -14,8 +13,8 @@ namespace narabe::test {
 
 namespace {
 
-constexpr int OPENING_LOW = MIDDLE_POINT - 3;
-constexpr int OPENING_HIGH = MIDDLE_POINT + 3;
+constexpr int OPENING_LOW = MIDDLE_POINT.x - 3;
+constexpr int OPENING_HIGH = MIDDLE_POINT.x + 3;
 
 } // namespace
 
@@ -34,14 +33,13 @@ std::vector<Opening> openings(int count, unsigned seed) {
     return list;
 }
 
-Stone playGame(const Opening& opening, Player black, Player white, const Seen& seen) {
-    State st;
-    clearForNewGame(st, [](int, int) {});
-    fillCentreBonus(st);
+std::optional<Stone> playGame(const Opening& opening, Player black, Player white,
+                              const Seen& seen) {
+    ScanPosition st;
     Stone mover = BLACK;
     const auto place = [&](int x, int y) {
-        st.Board(x, y) = cellOf(mover);
-        隣接範囲フラグセット(st, x, y);
+        st.board(x, y) = cellOf(mover);
+        addNearPoints(st.near, {x, y});
         mover = otherStone(mover);
     };
     for (const auto& [x, y] : opening.stones)
@@ -49,17 +47,17 @@ Stone playGame(const Opening& opening, Player black, Player white, const Seen& s
     for (int stones = 3; stones < LAST_POINT * LAST_POINT; ++stones) {
         const Player p = mover == BLACK ? black : white;
         if (seen) seen(st, mover);
-        Work work(p.positions, NO_DEADLINE);
-        const Choice c = 着手選択(st, mover, p.level, work);
-        if (!c.found) return Stone::NOBODY;
-        if (st.Board(c.x, c.y) != EMPTY || 調査_三三(st.Board, c.x, c.y, mover) == YES ||
-            調査_四四(st.Board, c.x, c.y, mover) == YES)
+        NodeBudget budget(p.positions, NO_DEADLINE);
+        const Choice c = chooseMove(st.board, st.near, mover, p.level, budget);
+        if (!c.found) return std::nullopt;
+        if (st.board(c.at) != EMPTY || isDoubleThree(st.board, c.at, mover) ||
+            isDoubleFour(st.board, c.at, mover))
             throw std::logic_error("a level chose a point the rules refuse");
         const Stone played = mover;
-        place(c.x, c.y);
-        if (調査_5並び(st.Board, played, c.x, c.y) == YES) return played;
+        place(c.at.x, c.at.y);
+        if (makesFive(st.board, played, c.at)) return played;
     }
-    return Stone::NOBODY;
+    return std::nullopt;
 }
 
 } // namespace narabe::test

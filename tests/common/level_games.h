@@ -4,11 +4,13 @@
 // the benchmarks, which time the levels on positions of such games.
 #pragma once
 
+#include "common/scan_position.h"
 #include "computer/levels.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace narabe::test {
@@ -25,11 +27,12 @@ struct Opening {
 // `count` different openings from a fixed seed.
 std::vector<Opening> openings(int count, unsigned seed);
 
-// Called with the state before each move of a game and the side to move.
-using Seen = std::function<void(const State&, Stone)>;
+// Called with the position before each move of a game and the side to move.
+using Seen = std::function<void(const ScanPosition&, Stone)>;
 
-// The winner of a game from the opening, or Stone::NOBODY for a draw. Throws
-// std::logic_error when a player picks a point the rules refuse.
-Stone playGame(const Opening& opening, Player black, Player white, const Seen& seen = {});
+// The winner of a game from the opening, or nothing for a draw. Throws std::logic_error when
+// a player picks a point the rules refuse.
+std::optional<Stone> playGame(const Opening& opening, Player black, Player white,
+                              const Seen& seen = {});
 
 } // namespace narabe::test

@@ -1,10 +1,9 @@
 // Seeded random games played by the rules.
 #include "common/played_games.h"
 
-#include "computer/near_flags.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/scan/near_points.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <algorithm>
 #include <random>
@@ -14,45 +13,31 @@
 
 namespace narabe::test {
 
-namespace {
-
-// The state of a game against the computer just after it was initialised.
-State newGame() {
-    State st;
-    clearForNewGame(st, [](int, int) {});
-    fillCentreBonus(st);
-    return st;
-}
-
-} // namespace
-
-State playedPosition(int stones, unsigned seed) {
+ScanPosition playedPosition(int stones, unsigned seed) {
     std::mt19937 rng(seed);
-    State st = newGame();
+    ScanPosition st;
     Stone mover = BLACK;
     for (int move = 0; move < stones; ++move) {
         std::vector<std::pair<int, int>> open;
         forEachPoint([&](int x, int y) {
-            if (st.NearFlag(x, y) == YES && st.Board(x, y) == EMPTY) open.emplace_back(x, y);
+            if (st.near(x, y) && st.board(x, y) == EMPTY) open.emplace_back(x, y);
         });
         std::shuffle(open.begin(), open.end(), rng);
         bool played = false;
         for (const auto& [x, y] : open) {
-            if (調査_三三(st.Board, x, y, mover) == YES || 調査_四四(st.Board, x, y, mover) == YES)
+            if (isDoubleThree(st.board, {x, y}, mover) || isDoubleFour(st.board, {x, y}, mover))
                 continue;
-            if (調査_5並び(st.Board, mover, x, y) == YES) continue;
-            st.Board(x, y) = cellOf(mover);
-            隣接範囲フラグセット(st, x, y);
+            if (makesFive(st.board, mover, {x, y})) continue;
+            st.board(x, y) = cellOf(mover);
+            addNearPoints(st.near, {x, y});
             played = true;
             break;
         }
         if (!played) throw std::runtime_error("random game ran out of moves");
         mover = otherStone(mover);
     }
-    st.ComStone = mover;
-    st.ManStone = otherStone(mover);
-    st.Turn = mover;
-    st.Opponent = otherStone(mover);
+    st.computer = mover;
+    st.human = otherStone(mover);
     return st;
 }
 

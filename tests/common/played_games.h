@@ -5,12 +5,12 @@
 // Shared by the tests and the benchmarks, so that both look at the same kind of position.
 #pragma once
 
-#include "state/state.h"
+#include "common/scan_position.h"
 
 namespace narabe::test {
 
-// A game of `stones` moves from the new-game state; the side to move next is the computer's.
+// A game of `stones` moves from a new game; the side to move next is the computer's.
 // Throws std::runtime_error when the game runs out of moves first.
-State playedPosition(int stones, unsigned seed);
+ScanPosition playedPosition(int stones, unsigned seed);
 
 } // namespace narabe::test

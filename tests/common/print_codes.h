@@ -1,30 +1,23 @@
-// Readable failure messages for the game's codes: the name of a stone, cell, truth value or
-// game-state code rather than its bytes.
+// Readable failure messages for the game's values: the name of a stone, cell or mode rather
+// than its bytes.
 #pragma once
 
-#include "render/palette.h"
+#include "game/game.h"
+#include "ports/colour.h"
 #include "state/types.h"
 
+#include <optional>
 #include <ostream>
 
 namespace narabe {
 
-inline std::ostream& operator<<(std::ostream& os, Truth t) {
-    return os << (t == YES ? "YES" : "NO");
+inline std::ostream& operator<<(std::ostream& os, Stone s) {
+    return os << (s == BLACK ? "BLACK" : "WHITE");
 }
 
-inline std::ostream& operator<<(std::ostream& os, Stone s) {
-    switch (s) {
-    case Stone::BLACK:
-        return os << "BLACK";
-    case Stone::WHITE:
-        return os << "WHITE";
-    case Stone::NOBODY:
-        return os << "NOBODY";
-    case Stone::UNSET:
-        return os << "UNSET";
-    }
-    return os << "Stone(" << codeNumber(s) << ")";
+inline std::ostream& operator<<(std::ostream& os, std::optional<Stone> s) {
+    if (!s) return os << "no side";
+    return os << *s;
 }
 
 inline std::ostream& operator<<(std::ostream& os, Cell c) {
@@ -38,23 +31,27 @@ inline std::ostream& operator<<(std::ostream& os, Cell c) {
     case Cell::UNSET:
         return os << "UNSET";
     }
-    return os << "Cell(" << codeNumber(c) << ")";
+    return os << "Cell(" << static_cast<int>(c) << ")";
 }
 
-inline std::ostream& operator<<(std::ostream& os, GameCode g) {
-    switch (g) {
-    case GameCode::NO_GAME:
+inline std::ostream& operator<<(std::ostream& os, Mode m) {
+    switch (m) {
+    case Mode::NO_GAME:
         return os << "NO_GAME";
-    case GameCode::VS_COM:
-        return os << "VS_COM";
-    case GameCode::VS_MAN:
-        return os << "VS_MAN";
+    case Mode::VS_COMPUTER:
+        return os << "VS_COMPUTER";
+    case Mode::TWO_PLAYERS:
+        return os << "TWO_PLAYERS";
     }
-    return os << "GameCode(" << codeNumber(g) << ")";
+    return os << "Mode(" << static_cast<int>(m) << ")";
 }
 
 inline std::ostream& operator<<(std::ostream& os, Colour c) {
     return os << "colour " << static_cast<int>(c);
+}
+
+inline std::ostream& operator<<(std::ostream& os, Point p) {
+    return os << '(' << p.x << ", " << p.y << ')';
 }
 
 } // namespace narabe

@@ -14,12 +14,12 @@ namespace narabe::test {
 
 namespace {
 
-constexpr auto OFF = static_cast<Cell>(-100); // a place off the board
+constexpr auto OFF = static_cast<Cell>(200); // a place off the board
 
 // The line through P in direction (dx, dy) as cells at offsets -19..19 from P.
 class Strip {
   public:
-    Strip(const Grid& board, int x, int y, int dx, int dy) {
+    Strip(const Board& board, int x, int y, int dx, int dy) {
         for (int k = -19; k <= 19; ++k) {
             const int px = x + k * dx;
             const int py = y + k * dy;
@@ -64,7 +64,7 @@ constexpr std::array<std::array<int, 2>, 4> LINE_STEPS = {{{1, 0}, {0, 1}, {1, 1
 
 // The shape on one line: the straight count `length` with one (four) or both (three) ends
 // open, or a filling of an open end that makes `length` + 1 stones, open after them.
-bool shapeOnLine(const Grid& board, int x, int y, Stone stone, int dx, int dy, int length,
+bool shapeOnLine(const Board& board, int x, int y, Stone stone, int dx, int dy, int length,
                  bool bothOpen) {
     const Strip s(board, x, y, dx, dy);
     const Side a = sideOf(s, stone, -1);
@@ -79,29 +79,29 @@ bool shapeOnLine(const Grid& board, int x, int y, Stone stone, int dx, int dy, i
     return false;
 }
 
-Truth countShapes(const Grid& board, int x, int y, Stone stone, int length, bool bothOpen) {
-    if (referenceFive(board, stone, x, y) == YES) return NO;
+bool countShapes(const Board& board, int x, int y, Stone stone, int length, bool bothOpen) {
+    if (referenceFive(board, stone, x, y)) return false;
     int count = 0;
     for (const auto& st : LINE_STEPS)
         count += shapeOnLine(board, x, y, stone, st[0], st[1], length, bothOpen) ? 1 : 0;
-    return count >= 2 ? YES : NO;
+    return count >= 2 ? true : false;
 }
 
 } // namespace
 
-Truth referenceFive(const Grid& board, Stone stone, int x, int y) {
+bool referenceFive(const Board& board, Stone stone, int x, int y) {
     for (const auto& st : LINE_STEPS) {
         const Strip s(board, x, y, st[0], st[1]);
-        if (s.run(stone, -1, -1) + s.run(stone, 1, 1) + 1 == 5) return YES;
+        if (s.run(stone, -1, -1) + s.run(stone, 1, 1) + 1 == 5) return true;
     }
-    return NO;
+    return false;
 }
 
-Truth referenceDoubleFour(const Grid& board, int x, int y, Stone stone) {
+bool referenceDoubleFour(const Board& board, int x, int y, Stone stone) {
     return countShapes(board, x, y, stone, 4, false);
 }
 
-Truth referenceDoubleThree(const Grid& board, int x, int y, Stone stone) {
+bool referenceDoubleThree(const Board& board, int x, int y, Stone stone) {
     return countShapes(board, x, y, stone, 3, true);
 }
 

@@ -3,18 +3,18 @@
 // and judges the shapes from their stone counts and open ends, without trial stones.
 #pragma once
 
-#include "state/types.h"
+#include "state/board.h"
 
 namespace narabe::test {
 
-// YES when a stone of `stone` on (x, y) makes exactly five on some line.
-Truth referenceFive(const Grid& board, Stone stone, int x, int y);
+// true when a stone of `stone` on (x, y) makes exactly five on some line.
+bool referenceFive(const Board& board, Stone stone, int x, int y);
 
-// YES when a stone on the empty point (x, y) makes a four on two or more lines and no five.
-Truth referenceDoubleFour(const Grid& board, int x, int y, Stone stone);
+// true when a stone on the empty point (x, y) makes a four on two or more lines and no five.
+bool referenceDoubleFour(const Board& board, int x, int y, Stone stone);
 
-// YES when a stone on the empty point (x, y) makes an open three on two or more lines and
+// true when a stone on the empty point (x, y) makes an open three on two or more lines and
 // no five.
-Truth referenceDoubleThree(const Grid& board, int x, int y, Stone stone);
+bool referenceDoubleThree(const Board& board, int x, int y, Stone stone);
 
 } // namespace narabe::test

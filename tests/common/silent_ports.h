@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/fake_sound_library.h"
-#include "game/form1.h"
+#include "game/game_controller.h"
 
 #include <array>
 #include <string>
@@ -28,8 +28,8 @@ struct SilentPorts final : Surface,
     void refresh() override {}
     void message(std::string_view, std::string_view text) override { messages.emplace_back(text); }
     void warning(std::string_view, std::string_view text) override { messages.emplace_back(text); }
-    bool checked(MenuItem item) const override { return checks[slotOf(item)]; }
-    void setChecked(MenuItem item, bool on) override { checks[slotOf(item)] = on; }
+    bool checked(CheckItem item) const { return checks[slotOf(item)]; }
+    void setChecked(CheckItem item, bool on) override { checks[slotOf(item)] = on; }
     void wait(double seconds) override { waited += seconds; }
     Time after(double) override { return Time::max(); }
     void waitUntil(Time, double seconds) override { waited += seconds; }
@@ -59,7 +59,7 @@ struct SilentPorts final : Surface,
 
     FakeSoundLibrary sound;
     std::vector<std::string> messages;
-    std::array<bool, MENU_ITEM_COUNT> checks = marksAtStart();
+    std::array<bool, CHECK_ITEM_COUNT> checks = marksAtStart();
     double waited = 0;
     bool ended = false;
     bool aboutShown = false;

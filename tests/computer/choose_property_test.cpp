@@ -3,12 +3,11 @@
 // every point and the choice agree with a straightforward model of the evaluation, on
 // positions that games reach and on random fillings, with the computer on either side.
 #include "common/played_games.h"
-#include "computer/choose.h"
 #include "computer/position.h"
 #include "computer/reference_score.h"
-#include "computer/scoring.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/scan/scan.h"
+#include "computer/scan/scoring.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -23,22 +22,22 @@ namespace {
 // A random position: up to 120 stones of random colours scattered over a random part of
 // the board (rules ignored, so overlines and forbidden shapes occur), flags around every
 // stone, sometimes extra flags far from the stones, and a random side for the computer.
-State randomPosition(std::mt19937& rng) {
+ScanPosition randomPosition(std::mt19937& rng) {
     std::uniform_int_distribution<int> coin(0, 1);
     std::uniform_int_distribution<int> stones(0, 120);
     std::uniform_int_distribution<int> lo(1, 10);
-    State st = initialisedGame(coin(rng) == 0 ? BLACK : WHITE);
+    ScanPosition st = initialisedGame(coin(rng) == 0 ? BLACK : WHITE);
     const int from = lo(rng);
     const int to = from + 9;
     std::uniform_int_distribution<int> coord(from, to);
     const int n = stones(rng);
     for (int k = 0; k < n; ++k)
-        st.Board(coord(rng), coord(rng)) = coin(rng) == 0 ? Cell::BLACK : Cell::WHITE;
+        st.board(coord(rng), coord(rng)) = coin(rng) == 0 ? Cell::BLACK : Cell::WHITE;
     flagAroundStones(st);
     std::uniform_int_distribution<int> any(FIRST_POINT, LAST_POINT);
     if (coin(rng) == 0)
         for (int k = 0; k < 5; ++k)
-            st.NearFlag(any(rng), any(rng)) = YES;
+            st.near(any(rng), any(rng)) = true;
     return st;
 }
 
@@ -46,52 +45,47 @@ TEST(ChooseProperty, LeavesTheStateAsItWasAndPicksAnAdmissiblePoint) {
     std::mt19937 rng(20240611u);
     int found = 0;
     for (int round = 0; round < 3000; ++round) {
-        State st = randomPosition(rng);
-        const Grid board = st.Board;
-        const PointTable<Truth> flags = st.NearFlag;
-        const PointTable<double> bonus = st.CentreBonus;
-        const Stone com = st.ComStone;
+        ScanPosition st = randomPosition(rng);
+        const Board board = st.board;
+        const PointTable<bool> flags = st.near;
+        const Stone com = st.computer;
 
-        const Choice c = com_着手選択(st);
+        const Choice c = scanMove(st.board, st.near, st.computer, st.human);
 
-        ASSERT_EQ(st.Board, board) << "round " << round;
-        ASSERT_EQ(st.NearFlag, flags) << "round " << round;
-        ASSERT_EQ(st.CentreBonus, bonus) << "round " << round;
-        ASSERT_EQ(st.ComStone, com) << "round " << round;
+        ASSERT_EQ(st.board, board) << "round " << round;
+        ASSERT_EQ(st.near, flags) << "round " << round;
+        ASSERT_EQ(st.computer, com) << "round " << round;
         if (!c.found) {
             ASSERT_LT(c.score, 0) << "round " << round;
             continue;
         }
         ++found;
         ASSERT_GE(c.score, 0) << "round " << round;
-        ASSERT_EQ(st.NearFlag(c.x, c.y), YES) << "round " << round;
-        ASSERT_EQ(st.Board(c.x, c.y), EMPTY) << "round " << round;
-        ASSERT_EQ(調査_三三(st.Board, c.x, c.y, com), NO) << "round " << round;
-        ASSERT_EQ(調査_四四(st.Board, c.x, c.y, com), NO) << "round " << round;
+        ASSERT_TRUE(st.near(c.at)) << "round " << round;
+        ASSERT_EQ(st.board(c.at), EMPTY) << "round " << round;
+        ASSERT_FALSE(isDoubleThree(st.board, c.at, com)) << "round " << round;
+        ASSERT_FALSE(isDoubleFour(st.board, c.at, com)) << "round " << round;
 
         // A second scan of the unchanged state gives the same answer.
-        const Choice again = com_着手選択(st);
+        const Choice again = scanMove(st.board, st.near, st.computer, st.human);
         ASSERT_EQ(again.found, c.found);
-        ASSERT_EQ(again.x, c.x);
-        ASSERT_EQ(again.y, c.y);
+        ASSERT_EQ(again.at, c.at);
         ASSERT_EQ(again.score, c.score);
     }
     EXPECT_GT(found, 2500); // the positions mostly leave something to play
 }
 
 // The same position with the computer on the given side.
-State withComputerOn(State st, Stone com) {
-    st.ComStone = com;
-    st.ManStone = otherStone(com);
-    st.Turn = com;
-    st.Opponent = otherStone(com);
+ScanPosition withComputerOn(ScanPosition st, Stone com) {
+    st.computer = com;
+    st.human = otherStone(com);
     return st;
 }
 
 struct PositionSource {
     const char* name;
     int count;
-    std::function<State(int index)> make;
+    std::function<ScanPosition(int index)> make;
 };
 
 TEST(ScoringProperty, EveryPointAndTheChoiceAgreeWithTheStraightforwardModel) {
@@ -107,22 +101,22 @@ TEST(ScoringProperty, EveryPointAndTheChoiceAgreeWithTheStraightforwardModel) {
         std::map<double, int> scores; // how often each score came up, so that none is missed
         int compared = 0;
         for (int i = 0; i < source.count; ++i) {
-            const State made = source.make(i);
+            const ScanPosition made = source.make(i);
             for (const Stone com : {BLACK, WHITE}) {
-                const State st = withComputerOn(made, com);
+                const ScanPosition st = withComputerOn(made, com);
                 const std::string where = std::string(source.name) + " " + std::to_string(i) +
                                           ", computer " + stoneName(com);
                 forEachPoint([&](int x, int y) {
-                    if (st.Board(x, y) != EMPTY) return;
+                    if (st.board(x, y) != EMPTY) return;
                     const double expected = referenceScore(st, x, y);
-                    ASSERT_EQ(調査_得点(st, x, y), expected) << where << " at " << Point{x, y};
+                    ASSERT_EQ(scoreOf(st, {x, y}), expected) << where << " at " << Point{x, y};
                     ++scores[expected];
                     ++compared;
                 });
-                const Choice fast = com_着手選択(st);
+                const Choice fast = scanMove(st.board, st.near, st.computer, st.human);
                 const Choice model = referenceChoice(st);
                 ASSERT_EQ(fast.found, model.found) << where;
-                ASSERT_EQ(Point(fast.x, fast.y), Point(model.x, model.y)) << where;
+                ASSERT_EQ(fast.at, model.at) << where;
                 ASSERT_EQ(fast.score, model.score) << where;
             }
         }

@@ -1,10 +1,9 @@
 // The candidate scan: scan order and ties, the rule checks for the computer's stone, the
 // draw when nothing is admissible, and the state left as it was.
-#include "computer/choose.h"
 #include "computer/position.h"
-#include "computer/scoring.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/scan/scan.h"
+#include "computer/scan/scoring.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +13,12 @@ namespace narabe::test {
 namespace {
 
 // Runs the scan and checks that the board and the flags are as before.
-Choice chooseKeepingState(State& st) {
-    const Grid board = st.Board;
-    const PointTable<Truth> flags = st.NearFlag;
-    const Choice c = com_着手選択(st);
-    EXPECT_EQ(st.Board, board) << "board changed by the scan";
-    EXPECT_EQ(st.NearFlag, flags) << "flags changed by the scan";
+Choice chooseKeepingState(ScanPosition& st) {
+    const Board board = st.board;
+    const PointTable<bool> flags = st.near;
+    const Choice c = scanMove(st.board, st.near, st.computer, st.human);
+    EXPECT_EQ(st.board, board) << "board changed by the scan";
+    EXPECT_EQ(st.near, flags) << "flags changed by the scan";
     return c;
 }
 
@@ -31,13 +30,13 @@ struct Setup {
     bool aroundStones = false;
 };
 
-State build(Stone com, const Setup& s) {
-    State st = blankGame(com);
+ScanPosition build(Stone com, const Setup& s) {
+    ScanPosition st = blankGame(com);
     for (const Diagram& d : s.pictures)
         put(st, d);
     if (s.aroundStones) flagAroundStones(st);
     for (const Point& p : s.flags)
-        st.NearFlag(p.x, p.y) = YES;
+        st.near(p.x, p.y) = true;
     return st;
 }
 
@@ -46,10 +45,10 @@ const Stone BOTH_COLOURS[] = {BLACK, WHITE};
 TEST(Choose, FirstMoveOfAGameIsTheMiddlePoint) {
     for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(stoneName(com));
-        State st = initialisedGame(com);
+        ScanPosition st = initialisedGame(com);
         const Choice c = chooseKeepingState(st);
         ASSERT_TRUE(c.found);
-        EXPECT_EQ((Point{c.x, c.y}), (Point{10, 10}));
+        EXPECT_EQ(c.at, (Point{10, 10}));
         EXPECT_EQ(c.score, 0.1);
     }
 }
@@ -74,10 +73,10 @@ TEST_P(Pick, PlaysTheFirstBestAdmissiblePoint) {
     const PickCase& c = GetParam();
     for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
-        State st = build(com, c.setup);
+        ScanPosition st = build(com, c.setup);
         const Choice choice = chooseKeepingState(st);
         ASSERT_TRUE(choice.found);
-        EXPECT_EQ((Point{choice.x, choice.y}), c.expected);
+        EXPECT_EQ(choice.at, c.expected);
         EXPECT_EQ(choice.score, c.score);
     }
 }
@@ -146,18 +145,18 @@ TEST_P(Forbidden, IsNeverChosen) {
     const ForbiddenCase& c = GetParam();
     for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
-        State st = build(com, c.setup);
+        ScanPosition st = build(com, c.setup);
         const Point f = c.forbidden;
         // The position is what it claims: the point is forbidden by the named rule, and it
         // would score at least as much as the point expected, which comes later in the scan.
-        ASSERT_EQ(st.NearFlag(f.x, f.y), YES);
-        ASSERT_EQ(調査_三三(st.Board, f.x, f.y, com), c.doubleThree ? YES : NO);
-        ASSERT_EQ(調査_四四(st.Board, f.x, f.y, com), c.doubleThree ? NO : YES);
-        ASSERT_GE(調査_得点(st, f.x, f.y), c.score);
+        ASSERT_EQ(st.near(f.x, f.y), true);
+        ASSERT_EQ(isDoubleThree(st.board, {f.x, f.y}, com), c.doubleThree ? true : false);
+        ASSERT_EQ(isDoubleFour(st.board, {f.x, f.y}, com), c.doubleThree ? false : true);
+        ASSERT_GE(scoreOf(st, f), c.score);
 
         const Choice choice = chooseKeepingState(st);
         ASSERT_TRUE(choice.found);
-        EXPECT_EQ((Point{choice.x, choice.y}), c.expected);
+        EXPECT_EQ(choice.at, c.expected);
         EXPECT_EQ(choice.score, c.score);
     }
 }
@@ -216,7 +215,7 @@ class NothingAdmissible : public ::testing::TestWithParam<NoneCase> {};
 TEST_P(NothingAdmissible, ReportsNoPoint) {
     for (const Stone com : BOTH_COLOURS) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
-        State st = build(com, GetParam().setup);
+        ScanPosition st = build(com, GetParam().setup);
         const Choice choice = chooseKeepingState(st);
         EXPECT_FALSE(choice.found);
         EXPECT_LT(choice.score, 0);

@@ -24,10 +24,10 @@ TEST_P(LevelMatch, TheStrongerLevelWins) {
     int games = 0;
     for (const Opening& o : openings(12, 20260515u)) {
         for (const bool strongerBlack : {true, false}) {
-            const Stone winner = strongerBlack ? playGame(o, p.stronger, p.weaker)
-                                               : playGame(o, p.weaker, p.stronger);
+            const std::optional<Stone> winner = strongerBlack ? playGame(o, p.stronger, p.weaker)
+                                                              : playGame(o, p.weaker, p.stronger);
             const Stone strongerStone = strongerBlack ? BLACK : WHITE;
-            points += winner == strongerStone ? 1.0 : winner == Stone::NOBODY ? 0.5 : 0.0;
+            points += winner == strongerStone ? 1.0 : !winner ? 0.5 : 0.0;
             ++games;
         }
     }
@@ -36,12 +36,16 @@ TEST_P(LevelMatch, TheStrongerLevelWins) {
 
 // The work is a small part of the levels' own, to keep the run short; the order holds there
 // already.
-INSTANTIATE_TEST_SUITE_P(
-    Levels, LevelMatch,
-    ::testing::Values(
-        Pairing{"intermediate_beats_beginner", {Level::中級, 700}, {Level::初級, 0}, 0.9},
-        Pairing{"advanced_beats_intermediate", {Level::上級, 2000}, {Level::中級, 700}, 0.6}),
-    [](const ::testing::TestParamInfo<Pairing>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(Levels, LevelMatch,
+                         ::testing::Values(Pairing{"intermediate_beats_beginner",
+                                                   {Level::INTERMEDIATE, 700},
+                                                   {Level::BEGINNER, 0},
+                                                   0.9},
+                                           Pairing{"advanced_beats_intermediate",
+                                                   {Level::ADVANCED, 2000},
+                                                   {Level::INTERMEDIATE, 700},
+                                                   0.6}),
+                         [](const ::testing::TestParamInfo<Pairing>& i) { return i.param.name; });
 
 } // namespace
 } // namespace narabe::test

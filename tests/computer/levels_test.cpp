@@ -6,8 +6,8 @@
 #include "common/played_games.h"
 #include "computer/levels.h"
 #include "computer/position.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/scan/scan.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ namespace {
 // Enough work for every case; the wins are found long before it runs out.
 constexpr std::int64_t POSITIONS = 5000;
 
-const Level SEARCHING[] = {Level::中級, Level::上級};
+const Level SEARCHING[] = {Level::INTERMEDIATE, Level::ADVANCED};
 const Stone BOTH_COLOURS[] = {BLACK, WHITE};
 
 // 'o' is the side to move, 'x' the other side. With `barred` false the side must play one
@@ -43,21 +43,22 @@ TEST_P(Tactics, EverySearchingLevelFindsTheAnswer) {
     const TacticCase& c = GetParam();
     for (const Level level : SEARCHING) {
         for (const Stone side : BOTH_COLOURS) {
-            SCOPED_TRACE(std::string(stoneName(side)) + (level == Level::中級 ? " 中級" : " 上級"));
-            State st = blankGame(side);
+            SCOPED_TRACE(std::string(stoneName(side)) +
+                         (level == Level::INTERMEDIATE ? " 中級" : " 上級"));
+            ScanPosition st = blankGame(side);
             std::vector<Point> marked;
             for (const Diagram& d : c.pictures)
                 for (const Point& p : put(st, d))
                     marked.push_back(p);
-            const Grid before = st.Board;
-            Work work(POSITIONS, NO_DEADLINE);
-            const Choice choice = 着手選択(st, side, level, work);
-            ASSERT_EQ(st.Board, before);
+            const Board before = st.board;
+            NodeBudget work(POSITIONS, NO_DEADLINE);
+            const Choice choice = chooseMove(st.board, st.near, side, level, work);
+            ASSERT_EQ(st.board, before);
             ASSERT_TRUE(choice.found);
-            const Point at{choice.x, choice.y};
-            ASSERT_EQ(st.Board(at.x, at.y), EMPTY) << at;
-            EXPECT_EQ(調査_三三(st.Board, at.x, at.y, side), NO) << at;
-            EXPECT_EQ(調査_四四(st.Board, at.x, at.y, side), NO) << at;
+            const Point at = choice.at;
+            ASSERT_EQ(st.board(at.x, at.y), EMPTY) << at;
+            EXPECT_EQ(isDoubleThree(st.board, {at.x, at.y}, side), false) << at;
+            EXPECT_EQ(isDoubleFour(st.board, {at.x, at.y}, side), false) << at;
             const bool onMarked = std::find(marked.begin(), marked.end(), at) != marked.end();
             EXPECT_NE(onMarked, c.barred) << "played " << at;
         }
@@ -116,48 +117,51 @@ INSTANTIATE_TEST_SUITE_P(
 // a point the rules allow either way.
 TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
     // A quiet position of a game between 中級 and itself, before its twelfth move.
-    State st;
+    ScanPosition st;
+    Stone toMove = BLACK;
     int moves = 0;
-    const Player p{Level::中級, 1000};
-    playGame(openings(1, 7u)[0], p, p, [&](const State& seen, Stone mover) {
+    const Player p{Level::INTERMEDIATE, 1000};
+    playGame(openings(1, 7u)[0], p, p, [&](const ScanPosition& seen, Stone mover) {
         if (++moves != 12) return;
         st = seen;
-        st.Turn = mover;
+        toMove = mover;
     });
     const auto legal = [&](const Choice& c) {
-        Grid board = st.Board;
-        return c.found && board(c.x, c.y) == EMPTY && 調査_三三(board, c.x, c.y, st.Turn) == NO &&
-               調査_四四(board, c.x, c.y, st.Turn) == NO;
+        const Board& board = st.board;
+        return c.found && board(c.at) == EMPTY && !isDoubleThree(board, c.at, toMove) &&
+               !isDoubleFour(board, c.at, toMove);
     };
     for (const Level level : SEARCHING) {
         auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(legal(着手選択(st, st.Turn, level, std::chrono::milliseconds{20})));
+        EXPECT_TRUE(
+            legal(chooseMove(st.board, st.near, toMove, level, std::chrono::milliseconds{20})));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
 
         start = std::chrono::steady_clock::now();
-        Work work(5'000'000, start + std::chrono::milliseconds{20});
-        EXPECT_TRUE(legal(着手選択(st, st.Turn, level, work)));
+        NodeBudget work(5'000'000, start + std::chrono::milliseconds{20});
+        EXPECT_TRUE(legal(chooseMove(st.board, st.near, toMove, level, work)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
     }
 }
 
 // 初級 plays the game's own scan for the side asked, with the other side as the human,
-// whatever the state holds as the computer's and the human's stones.
+// whatever the position holds as the computer's and the human's stones.
 TEST(BeginnerLevel, IsTheGamesScanForTheSideAsked) {
     for (unsigned seed = 0; seed < 200; ++seed) {
-        State st = playedPosition(static_cast<int>(seed % 60), 700u + seed);
-        const Stone side = seed % 2 == 0 ? st.Turn : otherStone(st.Turn);
-        State asComputer = st;
-        asComputer.ComStone = side;
-        asComputer.ManStone = otherStone(side);
-        st.ComStone = Stone::UNSET;
-        st.ManStone = side;
-        const Choice expected = com_着手選択(asComputer);
-        Work work(POSITIONS, NO_DEADLINE);
-        const Choice got = 着手選択(st, side, Level::初級, work);
+        ScanPosition st = playedPosition(static_cast<int>(seed % 60), 700u + seed);
+        const Stone side = seed % 2 == 0 ? st.computer : otherStone(st.computer);
+        ScanPosition asComputer = st;
+        asComputer.computer = side;
+        asComputer.human = otherStone(side);
+        st.computer = otherStone(side);
+        st.human = side;
+        const Choice expected =
+            scanMove(asComputer.board, asComputer.near, asComputer.computer, asComputer.human);
+        NodeBudget work(POSITIONS, NO_DEADLINE);
+        const Choice got = chooseMove(st.board, st.near, side, Level::BEGINNER, work);
         ASSERT_EQ(got.found, expected.found) << "seed " << seed;
-        ASSERT_EQ(got.x, expected.x) << "seed " << seed;
-        ASSERT_EQ(got.y, expected.y) << "seed " << seed;
+        ASSERT_EQ(got.at.x, expected.at.x) << "seed " << seed;
+        ASSERT_EQ(got.at.y, expected.at.y) << "seed " << seed;
         ASSERT_EQ(got.score, expected.score) << "seed " << seed;
     }
 }

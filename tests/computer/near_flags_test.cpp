@@ -1,7 +1,7 @@
 // The neighbourhood flags: the 5 x 5 square around a stone, cut off at the board edge,
 // only ever added to, and never written outside points 1..19.
-#include "computer/near_flags.h"
 #include "computer/position.h"
+#include "computer/scan/near_points.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 namespace narabe::test {
 namespace {
 
-int countFlags(const State& st) {
+int countFlags(const ScanPosition& st) {
     int n = 0;
     for (int i = 0; i < TABLE_SIDE; ++i)
         for (int j = 0; j < TABLE_SIDE; ++j)
-            if (st.NearFlag(i, j) == YES) ++n;
+            if (st.near(i, j)) ++n;
     return n;
 }
 
@@ -36,14 +36,14 @@ class NearFlagSquare : public ::testing::TestWithParam<SquareCase> {};
 
 TEST_P(NearFlagSquare, FlagsExactlyTheSquareCutAtTheEdge) {
     const SquareCase& c = GetParam();
-    State st = blankGame(BLACK);
-    隣接範囲フラグセット(st, c.stone.x, c.stone.y);
+    ScanPosition st = blankGame(BLACK);
+    addNearPoints(st.near, {c.stone.x, c.stone.y});
     EXPECT_EQ(countFlags(st), c.count);
     // Every cell of the table, border row and column included, is checked.
     for (int i = 0; i < TABLE_SIDE; ++i)
         for (int j = 0; j < TABLE_SIDE; ++j) {
             const bool inside = i >= c.minX && i <= c.maxX && j >= c.minY && j <= c.maxY;
-            EXPECT_EQ(st.NearFlag(i, j), inside ? YES : NO) << Point{i, j};
+            EXPECT_EQ(st.near(i, j), inside ? true : false) << Point{i, j};
         }
 }
 
@@ -57,39 +57,39 @@ INSTANTIATE_TEST_SUITE_P(
     squareName);
 
 TEST(NearFlags, SecondCallForTheSamePointChangesNothing) {
-    State st = blankGame(WHITE);
-    隣接範囲フラグセット(st, 4, 17);
-    const PointTable<Truth> once = st.NearFlag;
-    隣接範囲フラグセット(st, 4, 17);
-    EXPECT_EQ(st.NearFlag, once);
+    ScanPosition st = blankGame(WHITE);
+    addNearPoints(st.near, {4, 17});
+    const PointTable<bool> once = st.near;
+    addNearPoints(st.near, {4, 17});
+    EXPECT_EQ(st.near, once);
 }
 
 TEST(NearFlags, OnlyAddsFlagsAndIgnoresTheBoard) {
-    State st = initialisedGame(BLACK);
-    st.NearFlag(1, 19) = YES; // flags of earlier moves, far away
-    st.NearFlag(14, 12) = YES;
+    ScanPosition st = initialisedGame(BLACK);
+    st.near(1, 19) = true; // flags of earlier moves, far away
+    st.near(14, 12) = true;
     put(st, {11, 11, {"o..", ".xo"}}); // stones in the square are flagged like empty points
-    隣接範囲フラグセット(st, 12, 12);
-    EXPECT_EQ(st.NearFlag(11, 11), YES);
-    EXPECT_EQ(st.NearFlag(12, 12), YES);
-    EXPECT_EQ(st.NearFlag(13, 12), YES);
-    EXPECT_EQ(st.NearFlag(1, 19), YES);
-    EXPECT_EQ(st.NearFlag(10, 10), YES); // the middle point, also inside the new square
-    EXPECT_EQ(st.NearFlag(14, 12), YES);
-    EXPECT_EQ(st.NearFlag(9, 9), NO); // (9, 9) is three away from (12, 12)
-    EXPECT_EQ(st.NearFlag(10, 11), YES);
+    addNearPoints(st.near, {12, 12});
+    EXPECT_EQ(st.near(11, 11), true);
+    EXPECT_EQ(st.near(12, 12), true);
+    EXPECT_EQ(st.near(13, 12), true);
+    EXPECT_EQ(st.near(1, 19), true);
+    EXPECT_EQ(st.near(10, 10), true); // the middle point, also inside the new square
+    EXPECT_EQ(st.near(14, 12), true);
+    EXPECT_EQ(st.near(9, 9), false); // (9, 9) is three away from (12, 12)
+    EXPECT_EQ(st.near(10, 11), true);
     EXPECT_EQ(countFlags(st), 25 + 1); // the square plus (1, 19)
 }
 
 TEST(NearFlags, OverlappingSquaresFlagTheirUnion) {
-    State st = blankGame(BLACK);
-    隣接範囲フラグセット(st, 5, 5);
-    隣接範囲フラグセット(st, 7, 5); // shares columns 5..7
+    ScanPosition st = blankGame(BLACK);
+    addNearPoints(st.near, {5, 5});
+    addNearPoints(st.near, {7, 5}); // shares columns 5..7
     EXPECT_EQ(countFlags(st), 7 * 5);
-    EXPECT_EQ(st.NearFlag(3, 3), YES);
-    EXPECT_EQ(st.NearFlag(9, 7), YES);
-    EXPECT_EQ(st.NearFlag(10, 5), NO);
-    EXPECT_EQ(st.NearFlag(5, 8), NO);
+    EXPECT_EQ(st.near(3, 3), true);
+    EXPECT_EQ(st.near(9, 7), true);
+    EXPECT_EQ(st.near(10, 5), false);
+    EXPECT_EQ(st.near(5, 8), false);
 }
 
 } // namespace

@@ -1,36 +1,27 @@
 // Building test positions from pictures.
 #include "computer/position.h"
 
-#include "computer/near_flags.h"
+#include "computer/scan/near_points.h"
+#include "computer/scan/scoring.h"
 
 #include <stdexcept>
 
 namespace narabe::test {
 
-std::ostream& operator<<(std::ostream& os, const Point& p) {
-    return os << '(' << p.x << ", " << p.y << ')';
-}
-
-State initialisedGame(Stone com) {
-    State st;
-    clearForNewGame(st, [](int, int) {});
-    fillCentreBonus(st);
-    st.ComStone = com;
-    st.ManStone = otherStone(com);
-    st.Turn = com;
-    st.Opponent = otherStone(com);
-    st.GameState = VS_COM;
-    st.GameMode = VS_COM;
+ScanPosition initialisedGame(Stone com) {
+    ScanPosition st;
+    st.computer = com;
+    st.human = otherStone(com);
     return st;
 }
 
-State blankGame(Stone com) {
-    State st = initialisedGame(com);
-    st.NearFlag(MIDDLE_POINT, MIDDLE_POINT) = NO;
+ScanPosition blankGame(Stone com) {
+    ScanPosition st = initialisedGame(com);
+    st.near(MIDDLE_POINT) = false;
     return st;
 }
 
-std::vector<Point> put(State& st, const Diagram& d) {
+std::vector<Point> put(ScanPosition& st, const Diagram& d) {
     std::vector<Point> marked;
     for (std::size_t r = 0; r < d.rows.size(); ++r) {
         int x = d.left;
@@ -40,16 +31,16 @@ std::vector<Point> put(State& st, const Diagram& d) {
             if (!onBoard(x, y)) throw std::invalid_argument("picture runs off the board");
             switch (c) {
             case 'o':
-                st.Board(x, y) = cellOf(st.ComStone);
+                st.board(x, y) = cellOf(st.computer);
                 break;
             case 'x':
-                st.Board(x, y) = cellOf(st.ManStone);
+                st.board(x, y) = cellOf(st.human);
                 break;
             case '.':
-                st.Board(x, y) = EMPTY;
+                st.board(x, y) = EMPTY;
                 break;
             case '*':
-                st.Board(x, y) = EMPTY;
+                st.board(x, y) = EMPTY;
                 marked.push_back({x, y});
                 break;
             default:
@@ -61,10 +52,15 @@ std::vector<Point> put(State& st, const Diagram& d) {
     return marked;
 }
 
-void flagAroundStones(State& st) {
+double scoreOf(const ScanPosition& st, Point p) {
+    if (!st.near(p)) return centreBonus(p);
+    return scoreWithFacts(st.board, st.near, p, pointFacts(st.board, p, st.computer), st.human);
+}
+
+void flagAroundStones(ScanPosition& st) {
     for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
         for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-            if (st.Board(x, y) == BLACK || st.Board(x, y) == WHITE) 隣接範囲フラグセット(st, x, y);
+            if (st.board(x, y) == BLACK || st.board(x, y) == WHITE) addNearPoints(st.near, {x, y});
 }
 
 const char* stoneName(Stone c) {

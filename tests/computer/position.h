@@ -7,7 +7,7 @@
 #pragma once
 
 #include "common/print_codes.h"
-#include "state/state.h"
+#include "common/scan_position.h"
 
 #include <ostream>
 #include <string>
@@ -15,13 +15,7 @@
 
 namespace narabe::test {
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Point& p);
+using Point = narabe::Point;
 
 struct Diagram {
     int left = 1;
@@ -29,19 +23,22 @@ struct Diagram {
     std::vector<std::string> rows;
 };
 
-// The state a game against the computer starts from, before 初期設定 flags the middle
-// point: every point EMPTY, no point flagged, the centre bonus filled (0.1 on 9..12 x
-// 9..12), the computer playing `com` and the human the other stone, the computer to move.
-State blankGame(Stone com);
+// The position a game against the computer starts from, before the board's reset flags the
+// middle point: every point EMPTY, no point flagged, the computer playing `com` and the human
+// the other stone, the computer to move.
+ScanPosition blankGame(Stone com);
 
-// As after 初期設定: the blank game with the middle point (10, 10) flagged.
-State initialisedGame(Stone com);
+// As after the board's reset: the blank game with the middle point (10, 10) flagged.
+ScanPosition initialisedGame(Stone com);
 
 // Puts the pictured stones on the board and returns the '*' points in reading order.
-std::vector<Point> put(State& st, const Diagram& d);
+std::vector<Point> put(ScanPosition& st, const Diagram& d);
+
+// The one-move computer's score of the empty point p for its stone, as its scan works it out.
+double scoreOf(const ScanPosition& st, Point p);
 
 // Flags the neighbourhood of every stone on the board, as the moves of a game would.
-void flagAroundStones(State& st);
+void flagAroundStones(ScanPosition& st);
 
 // Readable name of a stone code for failure messages.
 const char* stoneName(Stone c);

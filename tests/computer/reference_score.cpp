@@ -1,8 +1,8 @@
 // The evaluation worked out with the named probes on a board that holds the stone.
 #include "computer/reference_score.h"
 
+#include "common/probes.h"
 #include "common/reference_rules.h"
-#include "rules/probes.h"
 
 #include <array>
 
@@ -16,23 +16,23 @@ struct Reading {
     int openEnds;
 };
 
-using RunProbe = int (*)(const Grid&, Cell, int, int);
-using EndProbe = Cell (*)(const Grid&, Cell, int, int);
+using RunProbe = int (*)(const Board&, Cell, int, int);
+using EndProbe = Cell (*)(const Board&, Cell, int, int);
 struct LineProbes {
     RunProbe runA, runB;
     EndProbe endA, endB;
 };
 
 const std::array<LineProbes, 4> LINES = {{
-    {調査_上, 調査_下, 調査_上端, 調査_下端},
-    {調査_左, 調査_右, 調査_左端, 調査_右端},
-    {調査_左上, 調査_右下, 調査_左上端, 調査_右下端},
-    {調査_右上, 調査_左下, 調査_右上端, 調査_左下端},
+    {runUp, runDown, endUp, endDown},
+    {runLeft, runRight, endLeft, endRight},
+    {runUpLeft, runDownRight, endUpLeft, endDownRight},
+    {runUpRight, runDownLeft, endUpRight, endDownLeft},
 }};
 
 // The four lines through (x, y) with a stone of `stone` put on it.
-std::array<Reading, 4> read(const Grid& board, int x, int y, Stone stone) {
-    Grid b = board;
+std::array<Reading, 4> read(const Board& board, int x, int y, Stone stone) {
+    Board b = board;
     b(x, y) = cellOf(stone);
     const Cell c = cellOf(stone);
     std::array<Reading, 4> out{};
@@ -51,12 +51,17 @@ bool some(const std::array<Reading, 4>& lines, int runSum, int minOpen) {
     return false;
 }
 
+// The positional bonus: 0.1 on the points 9..12 of both axes.
+double bonus(int x, int y) {
+    return x >= 9 && x <= 12 && y >= 9 && y <= 12 ? 0.1 : 0.0;
+}
+
 } // namespace
 
-double referenceScore(const State& st, int x, int y) {
-    if (st.NearFlag(x, y) != YES) return st.CentreBonus(x, y);
-    const auto com = read(st.Board, x, y, st.ComStone);
-    const auto man = read(st.Board, x, y, st.ManStone);
+double referenceScore(const ScanPosition& st, int x, int y) {
+    if (!st.near(x, y)) return bonus(x, y);
+    const auto com = read(st.board, x, y, st.computer);
+    const auto man = read(st.board, x, y, st.human);
     if (some(com, 4, 0)) return 1000;
     if (some(man, 4, 0)) return 900;
     if (some(com, 3, 2)) return 800;
@@ -65,16 +70,16 @@ double referenceScore(const State& st, int x, int y) {
     if (some(com, 2, 2)) return 400;
     if (some(man, 2, 2)) return 300;
     if (some(man, 3, 0)) return 500;
-    return st.CentreBonus(x, y);
+    return bonus(x, y);
 }
 
-Choice referenceChoice(const State& st) {
+Choice referenceChoice(const ScanPosition& st) {
     Choice best;
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y) {
-            if (st.NearFlag(x, y) != YES || st.Board(x, y) != EMPTY) continue;
-            if (referenceDoubleThree(st.Board, x, y, st.ComStone) == YES) continue;
-            if (referenceDoubleFour(st.Board, x, y, st.ComStone) == YES) continue;
+            if (st.near(x, y) != true || st.board(x, y) != EMPTY) continue;
+            if (referenceDoubleThree(st.board, x, y, st.computer)) continue;
+            if (referenceDoubleFour(st.board, x, y, st.computer)) continue;
             const double s = referenceScore(st, x, y);
             if (s > best.score) best = {true, x, y, s};
         }

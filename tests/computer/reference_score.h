@@ -3,16 +3,16 @@
 // the eight patterns are tried one after another, as a person would work them out by hand.
 #pragma once
 
-#include "computer/choose.h"
-#include "state/state.h"
+#include "common/scan_position.h"
+#include "computer/scan/scan.h"
 
 namespace narabe::test {
 
 // The score of the empty point (x, y) for the computer.
-double referenceScore(const State& st, int x, int y);
+double referenceScore(const ScanPosition& st, int x, int y);
 
 // The computer's choice: the first point, x outer and y inner, with the highest score among
 // the flagged empty points that are not a double three or a double four for its stone.
-Choice referenceChoice(const State& st);
+Choice referenceChoice(const ScanPosition& st);
 
 } // namespace narabe::test

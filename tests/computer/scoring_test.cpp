@@ -1,7 +1,7 @@
 // The one-point score: which of the eight patterns decides, in which order, how the lines
 // and their ends are read, the centre bonus, and the board left as it was.
 #include "computer/position.h"
-#include "computer/scoring.h"
+#include "computer/scan/scoring.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@ namespace narabe::test {
 namespace {
 
 // Scores `p` and checks that neither the board nor the flags changed.
-double scoreKeepingState(State& st, Point p) {
-    const Grid board = st.Board;
-    const PointTable<Truth> flags = st.NearFlag;
-    const double s = 調査_得点(st, p.x, p.y);
-    EXPECT_EQ(st.Board, board) << "board changed by scoring " << p;
-    EXPECT_EQ(st.NearFlag, flags) << "flags changed by scoring " << p;
+double scoreKeepingState(ScanPosition& st, Point p) {
+    const Board board = st.board;
+    const PointTable<bool> flags = st.near;
+    const double s = scoreOf(st, p);
+    EXPECT_EQ(st.board, board) << "board changed by scoring " << p;
+    EXPECT_EQ(st.near, flags) << "flags changed by scoring " << p;
     return s;
 }
 
@@ -37,10 +37,10 @@ TEST_P(Score, FirstPatternInPriorityOrderDecides) {
     const ScoreCase& c = GetParam();
     for (const Stone com : {BLACK, WHITE}) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
-        State st = blankGame(com);
+        ScanPosition st = blankGame(com);
         const std::vector<Point> marked = put(st, c.picture);
         ASSERT_EQ(marked.size(), 1u);
-        st.NearFlag(marked[0].x, marked[0].y) = YES;
+        st.near(marked[0].x, marked[0].y) = true;
         EXPECT_EQ(scoreKeepingState(st, marked[0]), c.expected);
     }
 }
@@ -198,11 +198,11 @@ TEST_P(Bonus, UnflaggedPointGetsOnlyTheBonus) {
     const BonusCase& c = GetParam();
     for (const Stone com : {BLACK, WHITE}) {
         SCOPED_TRACE(std::string("computer plays ") + stoneName(com));
-        State st = blankGame(com);
+        ScanPosition st = blankGame(com);
         put(st, {c.p.x - 4, c.p.y, {"oooo*"}});            // a five for the computer
         put(st, {c.p.x, c.p.y + 1, {"x", "x", "x", "x"}}); // and one for the human
         flagAroundStones(st);
-        st.NearFlag(c.p.x, c.p.y) = NO;
+        st.near(c.p.x, c.p.y) = false;
         EXPECT_EQ(scoreKeepingState(st, c.p), c.bonus);
     }
 }
@@ -210,8 +210,8 @@ TEST_P(Bonus, UnflaggedPointGetsOnlyTheBonus) {
 // A flagged point on an empty board has no pattern: it gets the same bonus.
 TEST_P(Bonus, FlaggedPointWithoutPatternGetsTheBonus) {
     const BonusCase& c = GetParam();
-    State st = blankGame(WHITE);
-    st.NearFlag(c.p.x, c.p.y) = YES;
+    ScanPosition st = blankGame(WHITE);
+    st.near(c.p.x, c.p.y) = true;
     EXPECT_EQ(scoreKeepingState(st, c.p), c.bonus);
 }
 
@@ -222,26 +222,27 @@ INSTANTIATE_TEST_SUITE_P(Points, Bonus,
                                            BonusCase{{13, 10}, 0}, BonusCase{{10, 13}, 0},
                                            BonusCase{{10, 8}, 0}, BonusCase{{15, 5}, 0}));
 
-TEST(Bonus, IsReadFromTheBonusTable) {
-    State st = blankGame(BLACK);
-    st.CentreBonus(5, 5) = 0.25;
-    st.CentreBonus(10, 10) = 0.0;
-    EXPECT_EQ(scoreKeepingState(st, {5, 5}), 0.25);
-    EXPECT_EQ(scoreKeepingState(st, {10, 10}), 0.0);
-    st.NearFlag(5, 5) = YES;
-    EXPECT_EQ(scoreKeepingState(st, {5, 5}), 0.25);
+// A point where no pattern holds scores its bonus whether the computer considers it or not.
+TEST(Bonus, IsTheSameConsideredOrNotWhenNoPatternHolds) {
+    ScanPosition st = blankGame(BLACK);
+    EXPECT_EQ(scoreKeepingState(st, {5, 5}), 0.0);
+    EXPECT_EQ(scoreKeepingState(st, {10, 10}), 0.1);
+    st.near(5, 5) = true;
+    st.near(10, 10) = true;
+    EXPECT_EQ(scoreKeepingState(st, {5, 5}), 0.0);
+    EXPECT_EQ(scoreKeepingState(st, {10, 10}), 0.1);
 }
 
 TEST(Score, LeavesThePointEmptyAndTheOtherCellsAlone) {
-    State st = blankGame(BLACK);
+    ScanPosition st = blankGame(BLACK);
     put(st, {3, 3, {"x....", ".o...", "..*o.", "...x.", "....."}});
     flagAroundStones(st);
-    const Grid before = st.Board;
+    const Board before = st.board;
     for (int x = 2; x <= 8; ++x)
         for (int y = 2; y <= 8; ++y)
-            if (st.Board(x, y) == EMPTY) 調査_得点(st, x, y);
-    EXPECT_EQ(st.Board, before);
-    EXPECT_EQ(st.Board(5, 5), EMPTY);
+            if (st.board(x, y) == EMPTY) scoreOf(st, {x, y});
+    EXPECT_EQ(st.board, before);
+    EXPECT_EQ(st.board(5, 5), EMPTY);
 }
 
 } // namespace

@@ -3,10 +3,9 @@
 // a point barred), and its prospects and key are those of a board built afresh from the same
 // stones.
 #include "common/played_games.h"
-#include "computer/search_board.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/search/board.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +17,22 @@ namespace narabe::test {
 namespace {
 
 // Compares every point of `board` with a board built from `stones` and with the rules.
-void expectAsBuiltAfresh(const SearchBoard& board, Grid stones, Stone toMove,
+void expectAsBuiltAfresh(const SearchBoard& board, Board stones, Stone toMove,
                          const std::string& trace) {
     const SearchBoard fresh(stones, toMove);
     ASSERT_EQ(board.toMove(), toMove) << trace;
     ASSERT_EQ(board.key(), fresh.key()) << trace;
     for (const Stone side : {BLACK, WHITE}) {
         forEachPoint([&](int x, int y) {
-            const Spot s{x, y};
+            const Point s{x, y};
             if (stones(x, y) != EMPTY) return;
             ASSERT_EQ(board.prospect(s, side), fresh.prospect(s, side))
                 << trace << " at " << x << ", " << y;
             ASSERT_EQ(board.sight(s, side).lines, fresh.sight(s, side).lines) << trace;
             const Prospect p = board.prospect(s, side);
-            ASSERT_EQ(p.five, 調査_5並び(stones, side, x, y) == YES) << trace;
+            ASSERT_EQ(p.five, makesFive(stones, side, {x, y})) << trace;
             const bool barred =
-                調査_三三(stones, x, y, side) == YES || 調査_四四(stones, x, y, side) == YES;
+                isDoubleThree(stones, {x, y}, side) || isDoubleFour(stones, {x, y}, side);
             ASSERT_EQ(p.allowed, !barred) << trace << " at " << x << ", " << y;
         });
     }
@@ -44,25 +43,25 @@ TEST(SearchBoard, MovesPlayedAndTakenBackLeaveWhatABoardBuiltAfreshSees) {
     std::uniform_int_distribution<int> coord(FIRST_POINT, LAST_POINT);
     std::uniform_int_distribution<int> action(0, 3);
     for (int round = 0; round < 30; ++round) {
-        const State start = playedPosition(10 + round, 500u + static_cast<unsigned>(round));
-        Grid stones = start.Board;
-        Stone toMove = start.Turn;
+        const ScanPosition start = playedPosition(10 + round, 500u + static_cast<unsigned>(round));
+        Board stones = start.board;
+        Stone toMove = start.computer;
         SearchBoard board(stones, toMove);
-        std::vector<Spot> played;
+        std::vector<Point> played;
         for (int step = 0; step < 30; ++step) {
             if (action(rng) == 0 && !played.empty()) {
                 board.undo();
                 stones(played.back().x, played.back().y) = EMPTY;
                 played.pop_back();
             } else {
-                Spot s{coord(rng), coord(rng)};
+                Point s{coord(rng), coord(rng)};
                 while (stones(s.x, s.y) != EMPTY)
                     s = {coord(rng), coord(rng)};
                 board.play(s);
                 stones(s.x, s.y) = cellOf(toMove);
                 played.push_back(s);
             }
-            toMove = played.size() % 2 == 0 ? start.Turn : otherStone(start.Turn);
+            toMove = played.size() % 2 == 0 ? start.computer : otherStone(start.computer);
             expectAsBuiltAfresh(board, stones, toMove,
                                 "round " + std::to_string(round) + ", step " +
                                     std::to_string(step));

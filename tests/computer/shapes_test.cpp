@@ -1,7 +1,7 @@
 // Line shapes: the fives and five points of the table agree with the board itself on random
 // positions, along every line and for both sides; the weaker shapes are checked on pictures.
 #include "common/played_games.h"
-#include "computer/search_board.h"
+#include "computer/search/board.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace narabe::test {
 namespace {
 
 // The side's stones in the unbroken run through (x, y) along (dx, dy), the point counted.
-int runThrough(const Grid& g, Stone side, int x, int y, Step d) {
+int runThrough(const Board& g, Stone side, int x, int y, Step d) {
     int run = 1;
     for (const int sign : {1, -1})
         for (int k = 1; onBoard(x + sign * k * d.dx, y + sign * k * d.dy) &&
@@ -28,14 +28,15 @@ TEST(LineShapes, FivesAndFivePointsAreThoseOfTheBoard) {
     int fours = 0;
     int openFours = 0;
     for (int round = 0; round < 400; ++round) {
-        const State st = playedPosition(20 + round % 60, 9000u + static_cast<unsigned>(round));
-        const SearchBoard board(st.Board, st.Turn);
+        const ScanPosition st =
+            playedPosition(20 + round % 60, 9000u + static_cast<unsigned>(round));
+        const SearchBoard board(st.board, st.computer);
         for (int tries = 0; tries < 40; ++tries) {
             const int x = coord(rng);
             const int y = coord(rng);
-            if (st.Board(x, y) != EMPTY) continue;
+            if (st.board(x, y) != EMPTY) continue;
             for (const Stone side : {BLACK, WHITE}) {
-                Grid g = st.Board;
+                Board g = st.board;
                 g(x, y) = cellOf(side);
                 const Sight sight = board.sight({x, y}, side);
                 for (std::size_t i = 0; i < LINE_DIRS.size(); ++i) {
@@ -105,10 +106,10 @@ TEST_P(WeakerShapes, AreWhatOneMoreStoneLeadsTo) {
     const std::size_t p = line.find('P');
     for (std::size_t i = 0; i < LINE_DIRS.size(); ++i) {
         const Step d = step(LINE_DIRS[i]);
-        Grid g(Cell::UNSET);
+        Board g;
         forEachPoint([&](int x, int y) { g(x, y) = EMPTY; });
-        const int px = MIDDLE_POINT;
-        const int py = MIDDLE_POINT;
+        const int px = MIDDLE_POINT.x;
+        const int py = MIDDLE_POINT.y;
         for (std::size_t k = 0; k < line.size(); ++k) {
             const int off = static_cast<int>(k) - static_cast<int>(p);
             const int x = px + off * d.dx;

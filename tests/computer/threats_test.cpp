@@ -2,10 +2,9 @@
 // positions from random games: the same answer for either side to move, and a first move that
 // does start a win.
 #include "common/played_games.h"
-#include "computer/threats.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "computer/search/vcf.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +18,28 @@ namespace {
 // answers found by asking the five check about every point.
 class PlainFours {
   public:
-    explicit PlainFours(Grid board) : g_(board) {}
+    explicit PlainFours(Board board) : g_(board) {}
 
     // Whether `a`, to move, wins with at most `fours` fours.
     bool wins(Stone a, int fours) {
         if (!fivePoints(a).empty()) return true;
-        const std::vector<Spot> theirs = fivePoints(otherStone(a));
+        const std::vector<Point> theirs = fivePoints(otherStone(a));
         if (theirs.size() > 1 || fours == 0) return false;
-        std::vector<Spot> tries = theirs;
+        std::vector<Point> tries = theirs;
         if (theirs.empty())
             forEachPoint([&](int x, int y) {
                 if (nearStoneOf(a, x, y)) tries.push_back({x, y});
             });
-        for (const Spot p : tries)
+        for (const Point p : tries)
             if (fourWins(a, p, fours)) return true;
         return false;
     }
 
     // Whether `a` playing p, a four, wins with at most `fours` fours, p included.
-    bool fourWins(Stone a, Spot p, int fours) {
+    bool fourWins(Stone a, Point p, int fours) {
         if (g_(p.x, p.y) != EMPTY || !allowed(a, p)) return false;
         g_(p.x, p.y) = cellOf(a);
-        const std::vector<Spot> five = fivePoints(a);
+        const std::vector<Point> five = fivePoints(a);
         bool won = five.size() > 1;
         if (five.size() == 1) {
             const Stone d = otherStone(a);
@@ -56,16 +55,16 @@ class PlainFours {
     }
 
   private:
-    std::vector<Spot> fivePoints(Stone s) const {
-        std::vector<Spot> out;
+    std::vector<Point> fivePoints(Stone s) const {
+        std::vector<Point> out;
         forEachPoint([&](int x, int y) {
-            if (g_(x, y) == EMPTY && 調査_5並び(g_, s, x, y) == YES) out.push_back({x, y});
+            if (g_(x, y) == EMPTY && makesFive(g_, s, {x, y})) out.push_back({x, y});
         });
         return out;
     }
-    bool allowed(Stone s, Spot p) {
-        return 調査_5並び(g_, s, p.x, p.y) == YES ||
-               (調査_三三(g_, p.x, p.y, s) == NO && 調査_四四(g_, p.x, p.y, s) == NO);
+    bool allowed(Stone s, Point p) {
+        return makesFive(g_, s, {p.x, p.y}) ||
+               (!isDoubleThree(g_, {p.x, p.y}, s) && !isDoubleFour(g_, {p.x, p.y}, s));
     }
     bool nearStoneOf(Stone s, int x, int y) const {
         if (g_(x, y) != EMPTY) return false;
@@ -74,7 +73,7 @@ class PlainFours {
                 if (onBoard(x + i, y + j) && g_(x + i, y + j) == s) return true;
         return false;
     }
-    Grid g_;
+    Board g_;
 };
 
 constexpr int FOURS = 3;
@@ -83,16 +82,16 @@ TEST(ContinuousFours, AgreeWithAPlainModelOfTheRules) {
     int wins = 0;
     int losses = 0;
     for (unsigned seed = 0; seed < 100; ++seed) {
-        const State st = playedPosition(30 + static_cast<int>(seed % 40), 4000u + seed);
+        const ScanPosition st = playedPosition(30 + static_cast<int>(seed % 40), 4000u + seed);
         for (const Stone side : {BLACK, WHITE}) {
             const std::string where =
                 "seed " + std::to_string(seed) + (side == BLACK ? " black" : " white");
-            SearchBoard board(st.Board, side);
-            Work work(1'000'000, NO_DEADLINE);
-            Spot first;
+            SearchBoard board(st.board, side);
+            NodeBudget work(1'000'000, NO_DEADLINE);
+            Point first;
             const bool found = winsByFours(board, FOURS, work, first);
             ASSERT_FALSE(work.spent()) << where;
-            PlainFours model(st.Board);
+            PlainFours model(st.board);
             ASSERT_EQ(found, model.wins(side, FOURS)) << where;
             if (!found) {
                 ++losses;
@@ -100,7 +99,7 @@ TEST(ContinuousFours, AgreeWithAPlainModelOfTheRules) {
             }
             ++wins;
             // The first move makes five, or is a four that wins.
-            const bool five = 調査_5並び(st.Board, side, first.x, first.y) == YES;
+            const bool five = makesFive(st.board, side, {first.x, first.y});
             ASSERT_TRUE(five || model.fourWins(side, first, FOURS)) << where;
         }
     }

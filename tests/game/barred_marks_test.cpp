@@ -46,52 +46,52 @@ TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
     SilentPorts io;
     MarkedPoints board;
     Ports ports = io.ports();
-    Form1 game(Ports{.surface = board,
-                     .boxes = ports.boxes,
-                     .menu = ports.menu,
-                     .sound = ports.sound,
-                     .clock = ports.clock,
-                     .browser = ports.browser,
-                     .frame = ports.frame,
-                     .program = ports.program,
-                     .about = ports.about,
-                     .dialogs = ports.dialogs,
-                     .homePage = ports.homePage});
-    game.Form_Load();
-    game.KINSYU_Click();
+    GameController game(Ports{.surface = board,
+                              .boxes = ports.boxes,
+                              .menu = ports.menu,
+                              .sound = ports.sound,
+                              .clock = ports.clock,
+                              .browser = ports.browser,
+                              .frame = ports.frame,
+                              .program = ports.program,
+                              .about = ports.about,
+                              .dialogs = ports.dialogs,
+                              .homePage = ports.homePage});
+    game.load();
+    game.toggleBarredMarks();
     std::mt19937 rng(17);
     std::normal_distribution<double> near(3300, 1100);
     int marksSeen[2] = {0, 0};
     for (int event = 0; event < 3000; ++event) {
         const auto r = rng() % 100;
         if (r < 2)
-            game.TAIMAN_Click();
+            game.playTwoPlayers();
         else if (r < 3)
-            game.SENTE_Click();
+            game.playBlack();
         else if (r < 7)
-            game.MODORU_Click();
+            game.stepBack();
         else if (r < 10)
-            game.SUSUMU_Click();
+            game.stepForward();
         else if (r < 11)
-            game.SAISYO_Click();
+            game.toStart();
         else if (r < 12)
-            game.KINSYU_Click();
+            game.toggleBarredMarks();
         else if (r < 14)
-            game.HINT_Click();
+            game.showHint();
         else
-            game.Form_MouseDown(near(rng), near(rng));
+            game.pressed(near(rng), near(rng));
 
-        const State& st = game.state();
-        const bool shown = io.checks[slotOf(MenuItem::KINSYU)] && st.GameState != NO_GAME;
-        Grid work = st.Board;
+        const Game& st = game.game();
+        const bool shown = io.checks[slotOf(CheckItem::BARRED_MARKS)] && st.mode != Mode::NO_GAME;
+        Board work = st.board;
         forEachPoint([&](int x, int y) {
             const bool refused = shown && work(x, y) == EMPTY &&
-                                 (referenceDoubleThree(work, x, y, st.Turn) == YES ||
-                                  referenceDoubleFour(work, x, y, st.Turn) == YES);
+                                 (referenceDoubleThree(work, x, y, st.turn.value()) ||
+                                  referenceDoubleFour(work, x, y, st.turn.value()));
             ASSERT_EQ(board.marked(x, y), refused)
                 << "event " << event << " at " << x << ", " << y << " for "
-                << (st.Turn == BLACK ? "black" : "white");
-            if (refused) ++marksSeen[st.Turn == BLACK ? 0 : 1];
+                << (st.turn == BLACK ? "black" : "white");
+            if (refused) ++marksSeen[st.turn == BLACK ? 0 : 1];
         });
         if (HasFatalFailure()) return;
     }

@@ -12,65 +12,64 @@
 namespace narabe::test {
 namespace {
 
-void checkState(const State& st, const std::string& where) {
-    ASSERT_LE(st.MoveCount, st.MoveTotal) << where;
-    ASSERT_TRUE(st.Positions(st.MoveCount) == st.Board) << where;
-    for (int k = 0; k < st.MoveCount; ++k)
-        ASSERT_TRUE(st.Board(st.MoveX(k), st.MoveY(k)) == st.MoveStone(k))
-            << where << " move " << k;
+void checkState(const Game& st, const std::string& where) {
+    ASSERT_LE(st.moveCount, st.moveTotal) << where;
+    ASSERT_TRUE(st.positions(st.moveCount) == st.board) << where;
+    for (int k = 0; k < st.moveCount; ++k)
+        ASSERT_TRUE(st.board(st.moves(k).at) == st.moves(k).stone) << where << " move " << k;
     // The last-move mark belongs to the last move on the board, also after steps back.
-    if (st.MoveCount > 0) {
-        const int k = st.MoveCount - 1;
-        ASSERT_EQ(st.LastX, st.MoveX(k)) << where;
-        ASSERT_EQ(st.LastY, st.MoveY(k)) << where;
-        ASSERT_EQ(st.LastStone, st.MoveStone(k)) << where;
+    if (st.moveCount > 0) {
+        const int k = st.moveCount - 1;
+        ASSERT_EQ(st.last.x, st.moves(k).at.x) << where;
+        ASSERT_EQ(st.last.y, st.moves(k).at.y) << where;
+        ASSERT_EQ(st.lastStone, st.moves(k).stone) << where;
     }
     for (int v = 0; v < TABLE_SIDE; ++v) {
-        ASSERT_EQ(st.Board(0, v), Cell::UNSET) << where;
-        ASSERT_EQ(st.Board(v, 0), Cell::UNSET) << where;
+        ASSERT_EQ(st.board(0, v), Cell::UNSET) << where;
+        ASSERT_EQ(st.board(v, 0), Cell::UNSET) << where;
     }
-    if (st.GameState != NO_GAME) {
-        ASSERT_TRUE((st.Turn == BLACK && st.Opponent == WHITE) ||
-                    (st.Turn == WHITE && st.Opponent == BLACK))
+    if (st.mode != Mode::NO_GAME) {
+        ASSERT_TRUE((st.turn == BLACK && st.opponent == WHITE) ||
+                    (st.turn == WHITE && st.opponent == BLACK))
             << where;
         // A game in progress never holds a five of the side that just moved.
-        if (st.MoveCount > 0) {
-            ASSERT_EQ(調査_5並び(st.Board, st.LastStone, st.LastX, st.LastY), NO) << where;
+        if (st.moveCount > 0) {
+            ASSERT_FALSE(makesFive(st.board, st.lastStone.value(), st.last)) << where;
         }
     }
 }
 
 TEST(GameStateSoak, StoredPositionsAndRecordAgreeWithTheBoardAfterEveryEvent) {
     SilentPorts io;
-    Form1 game(io.ports());
-    game.Form_Load();
+    GameController game(io.ports());
+    game.load();
     std::mt19937 rng(7);
     std::normal_distribution<double> near(3300, 1400);
     int ended = 0;
     for (int event = 0; event < 20000; ++event) {
         const auto r = rng() % 100;
         if (io.aboutShown) // the modal dialog takes all input until a button closes it
-            (r < 50 ? game.form2().Command1_Click() : game.form2().Command2_Click());
+            (r < 50 ? game.about().homePagePressed() : game.about().okPressed());
         else if (r < 2)
-            game.TAIMAN_Click();
+            game.playTwoPlayers();
         else if (r < 4)
-            game.SENTE_Click();
+            game.playBlack();
         else if (r < 6)
-            game.GOTE_Click();
+            game.playWhite();
         else if (r < 9)
-            game.MODORU_Click();
+            game.stepBack();
         else if (r < 12)
-            game.SUSUMU_Click();
+            game.stepForward();
         else if (r < 13)
-            game.SAISYO_Click();
+            game.toStart();
         else if (r < 14)
-            game.BANGOU_Click();
+            game.toggleMoveNumbers();
         else if (r < 15)
-            game.VER_Click();
+            game.showAbout();
         else
-            game.Form_MouseDown(near(rng), near(rng));
-        if (game.state().GameState == NO_GAME && game.state().MoveCount > 0) ++ended;
-        checkState(game.state(), "event " + std::to_string(event));
+            game.pressed(near(rng), near(rng));
+        if (game.game().mode == Mode::NO_GAME && game.game().moveCount > 0) ++ended;
+        checkState(game.game(), "event " + std::to_string(event));
         if (HasFatalFailure()) return;
     }
     EXPECT_GT(ended, 0);

@@ -5,9 +5,8 @@
 #include "help_diagrams.h"
 
 #include "common/print_codes.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
+#include "rules/judge.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +36,7 @@ constexpr std::array<Step, 4> AXES = {{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
 
 // The diagram on a board of a new game, and the point in question.
 struct Position {
-    Grid board{Cell::UNSET};
+    Board board;
     Point point{0, 0};
     int points = 0; // how many '*' the rows hold
     int black = 0;
@@ -79,7 +78,7 @@ Stone stoneOf(Side side) {
 
 // The stones of `stone` in an unbroken line through (x, y) along one axis, (x, y) counted
 // whatever it holds; the points of the line other than (x, y) go to `line` when given.
-int lineThrough(const Grid& board, Point at, Step axis, Stone stone,
+int lineThrough(const Board& board, Point at, Step axis, Stone stone,
                 std::vector<Point>* line = nullptr) {
     int count = 1;
     for (const int sign : {1, -1}) {
@@ -93,7 +92,7 @@ int lineThrough(const Grid& board, Point at, Step axis, Stone stone,
     return count;
 }
 
-int longestLineThrough(const Grid& board, Point at, Stone stone) {
+int longestLineThrough(const Board& board, Point at, Stone stone) {
     int longest = 0;
     for (const Step axis : AXES)
         longest = std::max(longest, lineThrough(board, at, axis, stone));
@@ -136,7 +135,7 @@ TEST(HelpDiagrams, EachCouldAriseInAGame) {
             for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
                 const Cell c = p.board(x, y);
                 if (c == BLACK || c == WHITE) {
-                    EXPECT_NE(調査_5並び(p.board, stoneIn(c), x, y), YES)
+                    EXPECT_NE(makesFive(p.board, stoneIn(c), {x, y}), true)
                         << "five through " << x << ", " << y;
                 }
             }
@@ -150,42 +149,42 @@ TEST(HelpDiagrams, EachPointGetsTheVerdictItsPictureShows) {
         const Position p = positionOf(d);
         const Stone me = stoneOf(d.mover);
         const auto [x, y] = p.point;
-        Grid work = p.board;
-        const Truth three = 調査_三三(work, x, y, me);
-        const Truth four = 調査_四四(work, x, y, me);
+        Board work = p.board;
+        const bool three = isDoubleThree(work, {x, y}, me);
+        const bool four = isDoubleFour(work, {x, y}, me);
         EXPECT_TRUE(work == p.board) << "a check changed the board";
         work(x, y) = cellOf(me);
-        const Truth five = 調査_5並び(work, me, x, y);
+        const bool five = makesFive(work, me, {x, y});
         const int longest = longestLineThrough(work, p.point, me);
 
         switch (d.verdict) {
         case Verdict::Wins:
-            EXPECT_EQ(five, YES);
+            EXPECT_EQ(five, true);
             EXPECT_EQ(longest, 5);
-            EXPECT_EQ(three, NO);
-            EXPECT_EQ(four, NO);
+            EXPECT_EQ(three, false);
+            EXPECT_EQ(four, false);
             break;
         case Verdict::NoWin:
-            EXPECT_EQ(five, NO);
+            EXPECT_EQ(five, false);
             EXPECT_GE(longest, 6);
-            EXPECT_EQ(three, NO);
-            EXPECT_EQ(four, NO);
+            EXPECT_EQ(three, false);
+            EXPECT_EQ(four, false);
             break;
         case Verdict::RefusedDoubleThree:
-            EXPECT_EQ(five, NO);
-            EXPECT_EQ(three, YES);
+            EXPECT_EQ(five, false);
+            EXPECT_EQ(three, true);
             break;
         case Verdict::RefusedDoubleFour:
             // Asked first, the double-three check must let it through, so that the message
             // shown is the double four's.
-            EXPECT_EQ(five, NO);
-            EXPECT_EQ(three, NO);
-            EXPECT_EQ(four, YES);
+            EXPECT_EQ(five, false);
+            EXPECT_EQ(three, false);
+            EXPECT_EQ(four, true);
             break;
         case Verdict::AllowedFiveWithFours:
-            EXPECT_EQ(five, YES);
-            EXPECT_EQ(three, NO);
-            EXPECT_EQ(four, NO);
+            EXPECT_EQ(five, true);
+            EXPECT_EQ(three, false);
+            EXPECT_EQ(four, false);
             break;
         case Verdict::BarredPointsMarked:
             break;
@@ -202,15 +201,15 @@ TEST(HelpDiagrams, TheBarredPointsPictureMarksExactlyThePointsRefused) {
         SCOPED_TRACE(nameOf(d));
         ++shown;
         const Position p = positionOf(d);
-        Grid work = p.board;
+        Board work = p.board;
         std::vector<std::pair<int, int>> refused;
         int threes = 0;
         int fours = 0;
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
             for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
                 if (work(x, y) != EMPTY) continue;
-                const bool three = 調査_三三(work, x, y, stoneOf(d.mover)) == YES;
-                const bool four = 調査_四四(work, x, y, stoneOf(d.mover)) == YES;
+                const bool three = isDoubleThree(work, {x, y}, stoneOf(d.mover));
+                const bool four = isDoubleFour(work, {x, y}, stoneOf(d.mover));
                 threes += three ? 1 : 0;
                 fours += four && !three ? 1 : 0;
                 if (three || four) refused.emplace_back(x, y);
@@ -236,7 +235,7 @@ TEST(HelpDiagrams, TheFiveWithFoursMakesTwoFoursBesidesTheFive) {
         ++shown;
         const Position p = positionOf(d);
         const Stone me = stoneOf(d.mover);
-        Grid withoutFive = p.board;
+        Board withoutFive = p.board;
         int fives = 0;
         for (const Step axis : AXES) {
             std::vector<Point> line;
@@ -246,8 +245,8 @@ TEST(HelpDiagrams, TheFiveWithFoursMakesTwoFoursBesidesTheFive) {
                 withoutFive(q.x, q.y) = EMPTY;
         }
         EXPECT_EQ(fives, 1);
-        EXPECT_EQ(調査_5並び(withoutFive, me, p.point.x, p.point.y), NO);
-        EXPECT_EQ(調査_四四(withoutFive, p.point.x, p.point.y, me), YES);
+        EXPECT_EQ(makesFive(withoutFive, me, {p.point.x, p.point.y}), false);
+        EXPECT_EQ(isDoubleFour(withoutFive, {p.point.x, p.point.y}, me), true);
     }
     EXPECT_EQ(shown, 1);
 }

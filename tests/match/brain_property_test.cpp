@@ -1,11 +1,11 @@
 // The engine program at 初級 against the game's computer: on many positions reached by play,
 // sent to one running narabe-brain over a pipe (RESTART, then BOARD with the stones in a
-// shuffled order), it answers the point com_着手選択 chooses for the side to move. And at
+// shuffled order), it answers the point scanMove chooses for the side to move. And at
 // every level, an answer comes within INFO timeout_turn and the allowed lateness.
 #include "adapters/brain/protocol_text.h"
 #include "adapters/match/engine_process.h"
 #include "common/played_games.h"
-#include "computer/choose.h"
+#include "computer/scan/scan.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +33,12 @@ std::string ask(EngineProcess& brain, const std::vector<std::string>& lines) {
 }
 
 // The BOARD command for the position, the side to move's stones as field 1, in random order.
-std::vector<std::string> boardCommand(const State& st, std::mt19937& rng) {
+std::vector<std::string> boardCommand(const ScanPosition& st, std::mt19937& rng) {
     std::vector<std::string> stones;
     forEachPoint([&](int x, int y) {
-        if (st.Board(x, y) == EMPTY) return;
-        const char* field = st.Board(x, y) == st.ComStone ? ",1" : ",2";
-        stones.push_back(pointLine(protocolPoint(x, y)) + field);
+        if (st.board(x, y) == EMPTY) return;
+        const char* field = st.board(x, y) == st.computer ? ",1" : ",2";
+        stones.push_back(pointLine({x, y}) + field);
     });
     std::shuffle(stones.begin(), stones.end(), rng);
     stones.insert(stones.begin(), "BOARD");
@@ -53,11 +53,11 @@ TEST(BrainProgram, AnswersAsTheGamesComputerOnPositionsReachedByPlay) {
     int compared = 0;
     for (int i = 0; i < 400; ++i) {
         const int stones = 1 + (i * 53) % 220;
-        const State st = playedPosition(stones, 9000u + static_cast<unsigned>(i));
-        const Choice c = com_着手選択(st);
+        const ScanPosition st = playedPosition(stones, 9000u + static_cast<unsigned>(i));
+        const Choice c = scanMove(st.board, st.near, st.computer, st.human);
         ASSERT_TRUE(c.found) << "position " << i;
         ASSERT_EQ(ask(brain, {"RESTART"}), "OK") << "position " << i;
-        ASSERT_EQ(ask(brain, boardCommand(st, rng)), pointLine(protocolPoint(c.x, c.y)))
+        ASSERT_EQ(ask(brain, boardCommand(st, rng)), pointLine(c.at))
             << "position " << i << ", " << stones << " stones";
         ++compared;
     }
@@ -74,7 +74,7 @@ TEST(BrainProgram, AnswersWithinTheTurnTimeAtEveryLevel) {
         ASSERT_TRUE(brain.send("INFO timeout_turn " + std::to_string(turn.count())));
         std::mt19937 rng(5u);
         for (const int stones : {6, 30, 70}) {
-            const State st = playedPosition(stones, 77u + static_cast<unsigned>(stones));
+            const ScanPosition st = playedPosition(stones, 77u + static_cast<unsigned>(stones));
             ASSERT_EQ(ask(brain, {"RESTART"}), "OK");
             const auto asked = Clock::now();
             const std::string answer = ask(brain, boardCommand(st, rng));

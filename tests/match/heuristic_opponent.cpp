@@ -6,9 +6,8 @@
 // do not win. It plays the first best point the rules allow it, so it never fouls; the game's
 // rule checks serve for that alone. It reads START, RESTART, BEGIN, TURN, BOARD ... DONE and
 // END, ignores INFO and ABOUT, and plays on the 19 x 19 board only.
-#include "rules/double_four.h"
-#include "rules/double_three.h"
-#include "state/types.h"
+#include "rules/judge.h"
+#include "state/board.h"
 
 #include <array>
 #include <iostream>
@@ -35,11 +34,11 @@ bool inside(int x, int y) {
     return x >= 1 && x <= 19 && y >= 1 && y <= 19;
 }
 
-Cell cellAt(const Grid& g, int x, int y) {
+Cell cellAt(const Board& g, int x, int y) {
     return inside(x, y) ? g(x, y) : Cell::UNSET;
 }
 
-long worth(const Grid& g, int px, int py) {
+long worth(const Board& g, int px, int py) {
     long sum = 0;
     for (const auto& [dx, dy] : AXES)
         for (int back = 0; back < WINDOW; ++back) {
@@ -66,7 +65,7 @@ long worth(const Grid& g, int px, int py) {
 }
 
 // The first best point the rules allow, or (0, 0) when there is none.
-std::array<int, 2> choose(Grid& g) {
+std::array<int, 2> choose(Board& g) {
     long best = -1;
     std::array<int, 2> at = {0, 0};
     for (int x = 1; x <= 19; ++x)
@@ -74,14 +73,14 @@ std::array<int, 2> choose(Grid& g) {
             if (g(x, y) != EMPTY) continue;
             const long w = worth(g, x, y);
             if (w <= best) continue;
-            if (調査_三三(g, x, y, BLACK) == YES || 調査_四四(g, x, y, BLACK) == YES) continue;
+            if (isDoubleThree(g, {x, y}, BLACK) || isDoubleFour(g, {x, y}, BLACK)) continue;
             best = w;
             at = {x, y};
         }
     return at;
 }
 
-void reset(Grid& g) {
+void reset(Board& g) {
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y)
             g(x, y) = EMPTY;
@@ -96,7 +95,7 @@ bool numbers(const std::string& text, int& x, int& y, int* field) {
     return inside(x + 1, y + 1);
 }
 
-void answer(Grid& g) {
+void answer(Board& g) {
     const auto [x, y] = choose(g);
     if (x == 0) {
         std::cout << "ERROR no move" << std::endl;
@@ -109,7 +108,7 @@ void answer(Grid& g) {
 } // namespace
 
 int main() {
-    Grid g(Cell::UNSET);
+    Board g;
     reset(g);
     bool inBoard = false;
     std::string line;

@@ -32,19 +32,19 @@ TEST(MatchOpenings, RandomOpeningsAreDistinctLegalAndFixedBySeed) {
     std::set<std::set<std::array<int, 3>>> positions;
     for (const Opening& o : openings) {
         ASSERT_EQ(o.moves.size(), 3U);
-        Grid board(EMPTY);
+        Board board = emptyBoard();
         std::set<std::array<int, 3>> stones;
         for (std::size_t k = 0; k < 3; ++k) {
-            const int x = o.moves[k].x + 1;
-            const int y = o.moves[k].y + 1;
+            const int x = o.moves[k].x;
+            const int y = o.moves[k].y;
             const Stone side = k % 2 == 0 ? BLACK : WHITE;
             ASSERT_TRUE(x >= 7 && x <= 13 && y >= 7 && y <= 13) << pointLine(o.moves[k]);
             ASSERT_EQ(board(x, y), EMPTY);
-            ASSERT_EQ(referenceDoubleThree(board, x, y, side), NO);
-            ASSERT_EQ(referenceDoubleFour(board, x, y, side), NO);
-            ASSERT_EQ(referenceFive(board, side, x, y), NO);
+            ASSERT_EQ(referenceDoubleThree(board, x, y, side), false);
+            ASSERT_EQ(referenceDoubleFour(board, x, y, side), false);
+            ASSERT_EQ(referenceFive(board, side, x, y), false);
             board(x, y) = cellOf(side);
-            stones.insert({codeNumber(side), x, y});
+            stones.insert({side == BLACK ? 0 : 1, x, y});
         }
         EXPECT_TRUE(positions.insert(stones).second) << "the same opening twice";
     }

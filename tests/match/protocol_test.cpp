@@ -21,7 +21,7 @@ bool answers(const std::string& expected, const std::string& line) {
     if (expected == "ERROR") return line.starts_with("ERROR ") && line.size() > 6;
     if (expected == "MOVE") {
         const auto p = pointText(line);
-        return p && onProtocolBoard(*p) && line == pointLine(*p);
+        return p && onBoard(*p) && line == pointLine(*p);
     }
     if (expected.ends_with('*')) return line.starts_with(expected.substr(0, expected.size() - 1));
     return line == expected;
@@ -31,8 +31,8 @@ struct ProtocolCase {
     const char* name;
     std::string input;
     std::vector<std::string> expected;
-    int stones = -1;          // stones on the board afterwards, when not -1
-    Stone own = Stone::UNSET; // the engine's side afterwards, when not UNSET
+    int stones = -1;            // stones on the board afterwards, when not -1
+    std::optional<Stone> own{}; // the engine's side afterwards, when set
 };
 
 std::string longLine() {
@@ -128,7 +128,7 @@ const ProtocolCase CASES[] = {
 TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
     for (const ProtocolCase& c : CASES) {
         SCOPED_TRACE(c.name);
-        BrainSession brain(Level::初級);
+        BrainSession brain(Level::BEGINNER);
         LineSplitter splitter;
         std::vector<std::string> out;
         const auto now = BrainSession::Clock::now();
@@ -143,7 +143,7 @@ TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
             forEachPoint([&](int x, int y) { stones += brain.board()(x, y) == EMPTY ? 0 : 1; });
             EXPECT_EQ(stones, c.stones);
         }
-        if (c.own != Stone::UNSET) {
+        if (c.own) {
             EXPECT_EQ(brain.own(), c.own);
         }
     }

@@ -24,49 +24,49 @@ struct ChoiceCase {
 
 TEST(CellPicture, ChoosesByPlaceThenStarPoint) {
     const ChoiceCase cases[] = {
-        {1, 1, Content::KARA, Picture::KARAUEHIDARI},
-        {19, 1, Content::KARA, Picture::KARAUEMIGI},
-        {1, 19, Content::KARA, Picture::KARASITAHIDARI},
-        {19, 19, Content::KARA, Picture::KARASITAMIGI},
-        {1, 7, Content::KARA, Picture::KARAHIDARINAKA},
-        {19, 7, Content::KARA, Picture::KARAMIGINAKA},
-        {7, 1, Content::KARA, Picture::KARAUENAKA},
-        {7, 19, Content::KARA, Picture::KARASITANAKA},
-        {7, 7, Content::KARA, Picture::KARANAKA},
-        {2, 18, Content::KARA, Picture::KARANAKA},
+        {1, 1, Content::EMPTY_POINT, Picture::EMPTY_TOP_LEFT},
+        {19, 1, Content::EMPTY_POINT, Picture::EMPTY_TOP_RIGHT},
+        {1, 19, Content::EMPTY_POINT, Picture::EMPTY_BOTTOM_LEFT},
+        {19, 19, Content::EMPTY_POINT, Picture::EMPTY_BOTTOM_RIGHT},
+        {1, 7, Content::EMPTY_POINT, Picture::EMPTY_LEFT_EDGE},
+        {19, 7, Content::EMPTY_POINT, Picture::EMPTY_RIGHT_EDGE},
+        {7, 1, Content::EMPTY_POINT, Picture::EMPTY_TOP_EDGE},
+        {7, 19, Content::EMPTY_POINT, Picture::EMPTY_BOTTOM_EDGE},
+        {7, 7, Content::EMPTY_POINT, Picture::EMPTY_INSIDE},
+        {2, 18, Content::EMPTY_POINT, Picture::EMPTY_INSIDE},
         // Star points, and the edge points in line with them that are not stars.
-        {10, 10, Content::KARA, Picture::KARANAKATEN},
-        {5, 5, Content::KARA, Picture::KARANAKATEN},
-        {15, 5, Content::KARA, Picture::KARANAKATEN},
-        {5, 15, Content::KARA, Picture::KARANAKATEN},
-        {15, 15, Content::KARA, Picture::KARANAKATEN},
-        {10, 5, Content::KARA, Picture::KARANAKATEN},
-        {5, 1, Content::KARA, Picture::KARAUENAKA},
-        {1, 5, Content::KARA, Picture::KARAHIDARINAKA},
-        {10, 19, Content::KARA, Picture::KARASITANAKA},
-        {19, 15, Content::KARA, Picture::KARAMIGINAKA},
-        {10, 9, Content::KARA, Picture::KARANAKA},
+        {10, 10, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {5, 5, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {15, 5, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {5, 15, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {15, 15, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {10, 5, Content::EMPTY_POINT, Picture::EMPTY_STAR},
+        {5, 1, Content::EMPTY_POINT, Picture::EMPTY_TOP_EDGE},
+        {1, 5, Content::EMPTY_POINT, Picture::EMPTY_LEFT_EDGE},
+        {10, 19, Content::EMPTY_POINT, Picture::EMPTY_BOTTOM_EDGE},
+        {19, 15, Content::EMPTY_POINT, Picture::EMPTY_RIGHT_EDGE},
+        {10, 9, Content::EMPTY_POINT, Picture::EMPTY_INSIDE},
         // Stones never take the star picture.
-        {10, 10, Content::KURO, Picture::KURONAKA},
-        {15, 5, Content::SIRO, Picture::SIRONAKA},
-        {1, 1, Content::SIRO, Picture::SIROUEHIDARI},
-        {19, 19, Content::KURO, Picture::KUROSITAMIGI},
-        {19, 3, Content::SIRO, Picture::SIROMIGINAKA},
-        {4, 19, Content::KURO, Picture::KUROSITANAKA},
-        {1, 12, Content::KURO, Picture::KUROHIDARINAKA},
-        {12, 1, Content::SIRO, Picture::SIROUENAKA},
+        {10, 10, Content::BLACK_STONE, Picture::BLACK_INSIDE},
+        {15, 5, Content::WHITE_STONE, Picture::WHITE_INSIDE},
+        {1, 1, Content::WHITE_STONE, Picture::WHITE_TOP_LEFT},
+        {19, 19, Content::BLACK_STONE, Picture::BLACK_BOTTOM_RIGHT},
+        {19, 3, Content::WHITE_STONE, Picture::WHITE_RIGHT_EDGE},
+        {4, 19, Content::BLACK_STONE, Picture::BLACK_BOTTOM_EDGE},
+        {1, 12, Content::BLACK_STONE, Picture::BLACK_LEFT_EDGE},
+        {12, 1, Content::WHITE_STONE, Picture::WHITE_TOP_EDGE},
         // Off the board: decided by the same rule, without complaint.
-        {0, 5, Content::KARA, Picture::KARANAKA},
-        {20, 1, Content::KARA, Picture::KARAUENAKA},
+        {0, 5, Content::EMPTY_POINT, Picture::EMPTY_INSIDE},
+        {20, 1, Content::EMPTY_POINT, Picture::EMPTY_TOP_EDGE},
     };
     for (const ChoiceCase& c : cases)
-        EXPECT_EQ(cellPicture(c.x, c.y, c.content), c.expected)
+        EXPECT_EQ(cellPicture({c.x, c.y}, c.content), c.expected)
             << "(" << c.x << ", " << c.y << ") gave "
-            << pictureName(cellPicture(c.x, c.y, c.content));
+            << pictureName(cellPicture({c.x, c.y}, c.content));
 }
 
-Grid resetBoard() {
-    Grid board{Cell::UNSET};
+Board resetBoard() {
+    Board board;
     for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
         for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
             board(x, y) = EMPTY;
@@ -75,7 +75,7 @@ Grid resetBoard() {
 
 TEST(DrawBoard, EmptyBoardCopiesEveryCellOnceWithItsPicture) {
     RecordingSurface s;
-    描画_盤(s, resetBoard());
+    drawBoard(s, resetBoard());
 
     ASSERT_EQ(s.calls.size(), 361U);
     std::map<Picture, int> count;
@@ -89,23 +89,23 @@ TEST(DrawBoard, EmptyBoardCopiesEveryCellOnceWithItsPicture) {
         for (int y = 1; y <= 19; ++y)
             EXPECT_TRUE(corners.count({300.0 + 315 * x, 50.0 + 315 * y})) << x << "," << y;
 
-    EXPECT_EQ(count[Picture::KARANAKATEN], 9);
-    EXPECT_EQ(count[Picture::KARANAKA], 352 - 4 - 68);
-    for (Picture corner : {Picture::KARAUEHIDARI, Picture::KARAUEMIGI, Picture::KARASITAHIDARI,
-                           Picture::KARASITAMIGI})
+    EXPECT_EQ(count[Picture::EMPTY_STAR], 9);
+    EXPECT_EQ(count[Picture::EMPTY_INSIDE], 352 - 4 - 68);
+    for (Picture corner : {Picture::EMPTY_TOP_LEFT, Picture::EMPTY_TOP_RIGHT,
+                           Picture::EMPTY_BOTTOM_LEFT, Picture::EMPTY_BOTTOM_RIGHT})
         EXPECT_EQ(count[corner], 1) << pictureName(corner);
-    for (Picture edge : {Picture::KARAHIDARINAKA, Picture::KARAMIGINAKA, Picture::KARAUENAKA,
-                         Picture::KARASITANAKA})
+    for (Picture edge : {Picture::EMPTY_LEFT_EDGE, Picture::EMPTY_RIGHT_EDGE,
+                         Picture::EMPTY_TOP_EDGE, Picture::EMPTY_BOTTOM_EDGE})
         EXPECT_EQ(count[edge], 17) << pictureName(edge);
     EXPECT_EQ(count.size(), 10U) << "only empty-point pictures";
 }
 
 TEST(DrawBoard, StarPointsAtTheirTwips) {
     RecordingSurface s;
-    描画_盤(s, resetBoard());
+    drawBoard(s, resetBoard());
     std::set<std::pair<double, double>> stars;
     for (const DrawCall& c : s.calls)
-        if (c.picture == Picture::KARANAKATEN) stars.insert({c.x, c.y});
+        if (c.picture == Picture::EMPTY_STAR) stars.insert({c.x, c.y});
     std::set<std::pair<double, double>> expected;
     for (int x : {5, 10, 15})
         for (int y : {5, 10, 15})
@@ -114,48 +114,47 @@ TEST(DrawBoard, StarPointsAtTheirTwips) {
 }
 
 TEST(DrawBoard, StonesTakeTheirPicturesAndUnknownCodesAreSkipped) {
-    Grid board = resetBoard();
+    Board board = resetBoard();
     board(10, 10) = Cell::BLACK;
     board(1, 1) = Cell::WHITE;
     board(19, 4) = Cell::BLACK;
     board(3, 3) = Cell::UNSET;
     RecordingSurface s;
-    描画_盤(s, board);
+    drawBoard(s, board);
 
     ASSERT_EQ(s.calls.size(), 360U);
     std::map<std::pair<double, double>, Picture> at;
     for (const DrawCall& c : s.calls)
         at[{c.x, c.y}] = c.picture;
-    EXPECT_EQ(at.at({twipsX(10), twipsY(10)}), Picture::KURONAKA);
-    EXPECT_EQ(at.at({twipsX(1), twipsY(1)}), Picture::SIROUEHIDARI);
-    EXPECT_EQ(at.at({twipsX(19), twipsY(4)}), Picture::KUROMIGINAKA);
+    EXPECT_EQ(at.at({twipsX(10), twipsY(10)}), Picture::BLACK_INSIDE);
+    EXPECT_EQ(at.at({twipsX(1), twipsY(1)}), Picture::WHITE_TOP_LEFT);
+    EXPECT_EQ(at.at({twipsX(19), twipsY(4)}), Picture::BLACK_RIGHT_EDGE);
     EXPECT_FALSE(at.count({twipsX(3), twipsY(3)}));
 }
 
 TEST(DrawStone, OnlyBlackOrWhiteDrawsAnything) {
     RecordingSurface s;
-    for (Stone other : {Stone::UNSET, Stone::NOBODY, Stone{1}, Stone{14}, Stone{16}})
-        描画_駒(s, 4, 4, other);
+    drawCell(s, {4, 4}, Cell::UNSET);
     EXPECT_TRUE(s.calls.empty());
 
-    描画_駒(s, 4, 19, WHITE);
-    描画_駒(s, 15, 15, BLACK);
+    drawStone(s, {4, 19}, WHITE);
+    drawStone(s, {15, 15}, BLACK);
     ASSERT_EQ(s.calls.size(), 2U);
-    EXPECT_EQ(s.calls[0].picture, Picture::SIROSITANAKA);
+    EXPECT_EQ(s.calls[0].picture, Picture::WHITE_BOTTOM_EDGE);
     EXPECT_EQ(s.calls[0].x, 300 + 315 * 4);
     EXPECT_EQ(s.calls[0].y, 50 + 315 * 19);
-    EXPECT_EQ(s.calls[1].picture, Picture::KURONAKA);
+    EXPECT_EQ(s.calls[1].picture, Picture::BLACK_INSIDE);
 }
 
 TEST(DrawEmptyPoint, StarOrPlainAtTheCellCorner) {
     RecordingSurface s;
-    描画_桝(s, 15, 10);
-    描画_桝(s, 19, 10);
+    drawEmptyPoint(s, {15, 10});
+    drawEmptyPoint(s, {19, 10});
     ASSERT_EQ(s.calls.size(), 2U);
-    EXPECT_EQ(s.calls[0].picture, Picture::KARANAKATEN);
+    EXPECT_EQ(s.calls[0].picture, Picture::EMPTY_STAR);
     EXPECT_EQ(s.calls[0].x, 5025);
     EXPECT_EQ(s.calls[0].y, 3200);
-    EXPECT_EQ(s.calls[1].picture, Picture::KARAMIGINAKA);
+    EXPECT_EQ(s.calls[1].picture, Picture::EMPTY_RIGHT_EDGE);
 }
 
 TEST(PrintedNumber, BlankOrSignThenDigitsThenBlank) {
@@ -168,8 +167,8 @@ TEST(PrintedNumber, BlankOrSignThenDigitsThenBlank) {
 
 TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
     RecordingSurface s;
-    描画_文字列(s, 0, 7.1, 7, colourOf(WHITE), 9);
-    描画_文字列(s, 1.4, 0.1, "A   B", colourOf(WHITE), 10);
+    drawText(s, 0, 7.1, 7, colourOf(WHITE), 9);
+    drawText(s, 1.4, 0.1, "A   B", colourOf(WHITE), 10);
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Text);
     EXPECT_EQ(s.calls[0].text, " 7 ");
@@ -185,7 +184,7 @@ TEST(DrawText, GridPositionToTwipsWithNumbersInPrintedForm) {
 
 TEST(DrawRect, CornerInGridCoordinatesSizeInTwips) {
     RecordingSurface s;
-    描画_四角形(s, 21, 6, 1800, 2600, BACK_COLOUR);
+    fillRectangle(s, 21, 6, 1800, 2600, BACK_COLOUR);
     ASSERT_EQ(s.calls.size(), 1U);
     const DrawCall& c = s.calls[0];
     EXPECT_EQ(c.kind, DrawCall::Kind::Rect);

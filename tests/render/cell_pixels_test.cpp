@@ -252,7 +252,7 @@ TEST(CellPictures, StonesDifferOnlyByTheirLines) {
     // of one colour, so a stone looks the same wherever it lies.
     for (char content : {'K', 'S'}) {
         const QImage reference =
-            drawPicture(content == 'K' ? Picture::KURONAKA : Picture::SIRONAKA, 1);
+            drawPicture(content == 'K' ? Picture::BLACK_INSIDE : Picture::WHITE_INSIDE, 1);
         for (const CellCase& c : CELL_CASES) {
             if (c.content != content || c.offBoard) continue;
             const QImage image = drawPicture(c.picture, 1);
@@ -268,8 +268,8 @@ TEST(CellPictures, StonesDifferOnlyByTheirLines) {
 
 TEST(CellPictures, AllBoardCellsShareOneWood) {
     // One wood pattern under every board cell, so the board shows no patchwork of cells.
-    const QImage a = drawPicture(Picture::KARAUEHIDARI, 1);
-    const QImage b = drawPicture(Picture::KARASITAMIGI, 1);
+    const QImage a = drawPicture(Picture::EMPTY_TOP_LEFT, 1);
+    const QImage b = drawPicture(Picture::EMPTY_BOTTOM_RIGHT, 1);
     for (int row = 0; row < 21; ++row)
         for (int column = 0; column < 21; ++column)
             if (row != 10 && column != 10) {
@@ -278,7 +278,7 @@ TEST(CellPictures, AllBoardCellsShareOneWood) {
 }
 
 TEST(CellPictures, TitleNeedsAGuiApplication) {
-    EXPECT_THROW(drawPicture(Picture::PG_NAME, 1), std::logic_error);
+    EXPECT_THROW(drawPicture(Picture::TITLE, 1), std::logic_error);
 }
 
 } // namespace

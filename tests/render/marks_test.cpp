@@ -15,8 +15,8 @@ using test::RecordingSurface;
 
 TEST(LastMoveMark, DotOfRadiusFiftyOnTheCrossing) {
     RecordingSurface s;
-    描画_打駒印(s, 3, 4, MARK_COLOUR);
-    描画_打駒印(s, 19, 19, MARK_COLOUR);
+    drawLastMoveMark(s, {3, 4}, MARK_COLOUR);
+    drawLastMoveMark(s, {19, 19}, MARK_COLOUR);
     ASSERT_EQ(s.calls.size(), 2U);
     EXPECT_EQ(s.calls[0].kind, DrawCall::Kind::Circle);
     EXPECT_DOUBLE_EQ(s.calls[0].x, 300 + 315 * 3 + 150);
@@ -42,7 +42,7 @@ TEST(MoveNumber, SizeAndOffsetByNumberOfDigits) {
     };
     for (const NumberCase& c : cases) {
         RecordingSurface s;
-        描画_手順番号(s, 6, 8, c.n, colourOf(BLACK));
+        drawMoveNumber(s, {6, 8}, c.n, colourOf(BLACK));
         ASSERT_EQ(s.calls.size(), 1U);
         const DrawCall& t = s.calls[0];
         EXPECT_EQ(t.kind, DrawCall::Kind::Text);
@@ -54,28 +54,24 @@ TEST(MoveNumber, SizeAndOffsetByNumberOfDigits) {
     }
 }
 
-struct Move {
+struct Played {
     int x, y;
     Stone stone;
 };
 
-// A state whose record holds `moves` and whose board shows `board` (points not listed
-// are empty).
-State stateWith(const std::vector<Move>& moves, const std::vector<Move>& board) {
-    State st;
-    for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-        for (int y = FIRST_POINT; y <= LAST_POINT; ++y)
-            st.Board(x, y) = EMPTY;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int k = static_cast<int>(i);
-        st.MoveX(k) = moves[i].x;
-        st.MoveY(k) = moves[i].y;
-        st.MoveStone(k) = moves[i].stone;
-    }
-    for (const Move& m : board)
-        st.Board(m.x, m.y) = cellOf(m.stone);
-    st.MoveCount = static_cast<int>(moves.size());
-    st.MoveTotal = st.MoveCount;
+// A board and a record.
+struct Recorded {
+    Board board;
+    RecordTable<Move> moves;
+};
+
+// A record that holds `moves` and a board that shows `board` (points not listed are empty).
+Recorded stateWith(const std::vector<Played>& moves, const std::vector<Played>& board) {
+    Recorded st{emptyBoard(), {}};
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        st.moves(static_cast<int>(i)) = {{moves[i].x, moves[i].y}, moves[i].stone};
+    for (const Played& m : board)
+        st.board(m.x, m.y) = cellOf(m.stone);
     return st;
 }
 
@@ -99,17 +95,17 @@ std::vector<Number> numbersDrawn(const RecordingSurface& s) {
 }
 
 TEST(AllMoveNumbers, NothingForTheFirstMove) {
-    const State st = stateWith({{10, 10, BLACK}}, {{10, 10, BLACK}});
+    const Recorded st = stateWith({{10, 10, BLACK}}, {{10, 10, BLACK}});
     RecordingSurface s;
-    描画_全手順番号(s, st, 0);
+    drawMoveNumbers(s, st.board, st.moves, 0);
     EXPECT_TRUE(s.calls.empty());
 }
 
 struct AllNumbersCase {
     const char* what;
-    std::vector<Move> moves;
-    std::vector<Move> board; // empty: the board shows every move of the record
-    int p;                   // the record index of the last move, which keeps the mark
+    std::vector<Played> moves;
+    std::vector<Played> board; // empty: the board shows every move of the record
+    int p;                     // the record index of the last move, which keeps the mark
     std::vector<Number> expected;
 };
 
@@ -138,20 +134,20 @@ TEST(AllMoveNumbers, EachStoneOnceWithItsLatestMoveInTheOtherColour) {
           {3, 3, " 2 ", colourOf(BLACK)}}},
     };
     for (const AllNumbersCase& c : cases) {
-        const State st = stateWith(c.moves, c.board.empty() ? c.moves : c.board);
+        const Recorded st = stateWith(c.moves, c.board.empty() ? c.moves : c.board);
         RecordingSurface s;
-        描画_全手順番号(s, st, c.p);
+        drawMoveNumbers(s, st.board, st.moves, c.p);
         EXPECT_EQ(numbersDrawn(s), c.expected) << c.what;
     }
 }
 
 TEST(AllMoveNumbers, LargeNumbersUseTheirOwnSizes) {
-    std::vector<Move> moves;
+    std::vector<Played> moves;
     for (int i = 0; i < 101; ++i)
         moves.push_back({i % 19 + 1, i / 19 + 1, i % 2 ? WHITE : BLACK});
-    const State st = stateWith(moves, moves);
+    const Recorded st = stateWith(moves, moves);
     RecordingSurface s;
-    描画_全手順番号(s, st, 100);
+    drawMoveNumbers(s, st.board, st.moves, 100);
     ASSERT_EQ(s.calls.size(), 100U);
     EXPECT_EQ(s.calls.front().text, " 100 ");
     EXPECT_EQ(s.calls.front().size, 7);
@@ -168,7 +164,7 @@ TEST(MoveCount, ClearsThenRightAlignsTheNumberBeforeTheWord) {
     const CountCase cases[] = {{1, 21}, {9, 21}, {10, 20.8}, {99, 20.8}, {100, 20.5}, {361, 20.5}};
     for (const CountCase& c : cases) {
         RecordingSurface s;
-        描画_手数(s, c.n);
+        drawMoveCount(s, c.n);
         ASSERT_EQ(s.calls.size(), 3U) << c.n;
         const DrawCall& clear = s.calls[0];
         EXPECT_EQ(clear.kind, DrawCall::Kind::Rect);

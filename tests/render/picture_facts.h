@@ -2,8 +2,8 @@
 // cell pictures, the colours they are made of, and pixel access in natural-size pixels.
 #pragma once
 
+#include "ports/picture.h"
 #include "render/palette.h"
-#include "render/picture.h"
 
 #include <QImage>
 
@@ -23,36 +23,36 @@ struct CellCase {
 };
 
 inline constexpr std::array<CellCase, 30> CELL_CASES = {{
-    {Picture::KUROUEHIDARI, 'K', "RD", false, false},
-    {Picture::KUROUEMIGI, 'K', "LD", false, false},
-    {Picture::KUROSITAHIDARI, 'K', "RU", false, false},
-    {Picture::KUROSITAMIGI, 'K', "LU", false, false},
-    {Picture::KUROHIDARINAKA, 'K', "UDR", false, false},
-    {Picture::KUROMIGINAKA, 'K', "UDL", false, false},
-    {Picture::KUROUENAKA, 'K', "LRD", false, false},
-    {Picture::KUROSITANAKA, 'K', "LRU", false, false},
-    {Picture::KURONAKA, 'K', "LRUD", false, false},
-    {Picture::SIROUEHIDARI, 'S', "RD", false, false},
-    {Picture::SIROUEMIGI, 'S', "LD", false, false},
-    {Picture::SIROSITAHIDARI, 'S', "RU", false, false},
-    {Picture::SIROSITAMIGI, 'S', "LU", false, false},
-    {Picture::SIROHIDARINAKA, 'S', "UDR", false, false},
-    {Picture::SIROMIGINAKA, 'S', "UDL", false, false},
-    {Picture::SIROUENAKA, 'S', "LRD", false, false},
-    {Picture::SIROSITANAKA, 'S', "LRU", false, false},
-    {Picture::SIRONAKA, 'S', "LRUD", false, false},
-    {Picture::KARAUEHIDARI, 'E', "RD", false, false},
-    {Picture::KARAUEMIGI, 'E', "LD", false, false},
-    {Picture::KARASITAHIDARI, 'E', "RU", false, false},
-    {Picture::KARASITAMIGI, 'E', "LU", false, false},
-    {Picture::KARAHIDARINAKA, 'E', "UDR", false, false},
-    {Picture::KARAMIGINAKA, 'E', "UDL", false, false},
-    {Picture::KARAUENAKA, 'E', "LRD", false, false},
-    {Picture::KARASITANAKA, 'E', "LRU", false, false},
-    {Picture::KARANAKA, 'E', "LRUD", false, false},
-    {Picture::KARANAKATEN, 'E', "LRUD", true, false},
-    {Picture::KUROSOTO, 'K', "", false, true},
-    {Picture::SIROSOTO, 'S', "", false, true},
+    {Picture::BLACK_TOP_LEFT, 'K', "RD", false, false},
+    {Picture::BLACK_TOP_RIGHT, 'K', "LD", false, false},
+    {Picture::BLACK_BOTTOM_LEFT, 'K', "RU", false, false},
+    {Picture::BLACK_BOTTOM_RIGHT, 'K', "LU", false, false},
+    {Picture::BLACK_LEFT_EDGE, 'K', "UDR", false, false},
+    {Picture::BLACK_RIGHT_EDGE, 'K', "UDL", false, false},
+    {Picture::BLACK_TOP_EDGE, 'K', "LRD", false, false},
+    {Picture::BLACK_BOTTOM_EDGE, 'K', "LRU", false, false},
+    {Picture::BLACK_INSIDE, 'K', "LRUD", false, false},
+    {Picture::WHITE_TOP_LEFT, 'S', "RD", false, false},
+    {Picture::WHITE_TOP_RIGHT, 'S', "LD", false, false},
+    {Picture::WHITE_BOTTOM_LEFT, 'S', "RU", false, false},
+    {Picture::WHITE_BOTTOM_RIGHT, 'S', "LU", false, false},
+    {Picture::WHITE_LEFT_EDGE, 'S', "UDR", false, false},
+    {Picture::WHITE_RIGHT_EDGE, 'S', "UDL", false, false},
+    {Picture::WHITE_TOP_EDGE, 'S', "LRD", false, false},
+    {Picture::WHITE_BOTTOM_EDGE, 'S', "LRU", false, false},
+    {Picture::WHITE_INSIDE, 'S', "LRUD", false, false},
+    {Picture::EMPTY_TOP_LEFT, 'E', "RD", false, false},
+    {Picture::EMPTY_TOP_RIGHT, 'E', "LD", false, false},
+    {Picture::EMPTY_BOTTOM_LEFT, 'E', "RU", false, false},
+    {Picture::EMPTY_BOTTOM_RIGHT, 'E', "LU", false, false},
+    {Picture::EMPTY_LEFT_EDGE, 'E', "UDR", false, false},
+    {Picture::EMPTY_RIGHT_EDGE, 'E', "UDL", false, false},
+    {Picture::EMPTY_TOP_EDGE, 'E', "LRD", false, false},
+    {Picture::EMPTY_BOTTOM_EDGE, 'E', "LRU", false, false},
+    {Picture::EMPTY_INSIDE, 'E', "LRUD", false, false},
+    {Picture::EMPTY_STAR, 'E', "LRUD", true, false},
+    {Picture::BLACK_OFF_BOARD, 'K', "", false, true},
+    {Picture::WHITE_OFF_BOARD, 'S', "", false, true},
 }};
 
 inline void PrintTo(const CellCase& c, std::ostream* os) {

@@ -37,7 +37,7 @@ class TitlePicture : public ::testing::TestWithParam<int> {
     static void SetUpTestSuite() { ensureGuiApp(); }
     void SetUp() override {
         scale = GetParam();
-        image = drawPicture(Picture::PG_NAME, scale);
+        image = drawPicture(Picture::TITLE, scale);
     }
     int scale = 1;
     QImage image;
@@ -143,7 +143,7 @@ TEST(PictureSet, HoldsEveryPictureDrawnAtItsScale) {
             const auto p = static_cast<Picture>(i);
             const QImage& image = set.image(p);
             // The title is 110 x 34 pixels, every other picture one 21 x 21 cell.
-            const QSize natural = p == Picture::PG_NAME ? QSize(110, 34) : QSize(21, 21);
+            const QSize natural = p == Picture::TITLE ? QSize(110, 34) : QSize(21, 21);
             EXPECT_EQ(image.width(), natural.width() * scale) << pictureName(p);
             EXPECT_EQ(image.height(), natural.height() * scale) << pictureName(p);
             EXPECT_DOUBLE_EQ(image.devicePixelRatio(), scale);

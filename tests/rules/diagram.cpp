@@ -83,14 +83,6 @@ std::string reversed(std::string_view text) {
     return std::string(text.rbegin(), text.rend());
 }
 
-Grid emptyBoard() {
-    Grid board{Cell::UNSET};
-    for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y)
-            board(x, y) = EMPTY;
-    return board;
-}
-
 bool fits(const Picture& picture, Vec v, int x, int y) {
     const int n = static_cast<int>(picture.cells.size());
     for (int i = 0; i < n; ++i) {
@@ -112,7 +104,7 @@ bool fits(const Picture& picture, Vec v, int x, int y) {
     return true;
 }
 
-void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Stone me) {
+void lay(Board& board, const Picture& picture, Vec v, int x, int y, Stone me) {
     if (!fits(picture, v, x, y))
         throw std::invalid_argument("picture does not fit: " + picture.cells);
     const int n = static_cast<int>(picture.cells.size());
@@ -189,15 +181,15 @@ std::vector<std::vector<Line>> distinctLines(std::size_t count) {
     return result;
 }
 
-Grid board(const std::vector<Laid>& pictures, int x, int y, Stone me) {
-    Grid b = emptyBoard();
+Board board(const std::vector<Laid>& pictures, int x, int y, Stone me) {
+    Board b = emptyBoard();
     for (const Laid& l : pictures)
         lay(b, l.picture, l.v, x, y, me);
     return b;
 }
 
-Grid boardFromRows(const std::vector<std::string>& rows, Stone me, int left, int top) {
-    Grid b = emptyBoard();
+Board boardFromRows(const std::vector<std::string>& rows, Stone me, int left, int top) {
+    Board b = emptyBoard();
     int y = top;
     for (const std::string& row : rows) {
         int x = left;
@@ -219,7 +211,7 @@ char letterOf(Cell cell, Stone me) {
     return '?';
 }
 
-std::string show(const Grid& board) {
+std::string show(const Board& board) {
     std::string out;
     for (int y = 1; y <= 19; ++y) {
         for (int x = 1; x <= 19; ++x) {

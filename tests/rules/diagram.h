@@ -13,7 +13,7 @@
 #pragma once
 
 #include "common/print_codes.h"
-#include "state/types.h"
+#include "state/board.h"
 
 #include <array>
 #include <string>
@@ -27,11 +27,7 @@ struct Vec {
     int dy;
 };
 
-struct Point {
-    int x;
-    int y;
-    bool operator==(const Point&) const = default;
-};
+using Point = narabe::Point;
 
 // The eight directions as on the screen: x grows to the right, y downwards.
 inline constexpr Vec UP{0, -1};
@@ -64,9 +60,6 @@ Picture parse(std::string_view text);
 // The picture read the other way (right to left).
 std::string reversed(std::string_view text);
 
-// The board of a new game: points 1..19 EMPTY, the border cells left UNSET.
-Grid emptyBoard();
-
 // True when the picture, laid with P on (x, y) and read in direction v, fits the board:
 // every letter on a point of the board, every | just off it, and each end letter other than
 // | or P followed by one more point of the board (a picture that ends with P says nothing
@@ -75,7 +68,7 @@ bool fits(const Picture& picture, Vec v, int x, int y);
 
 // Writes the picture's letters (P excepted) onto the board, X as `me` and O as the other
 // stone. Throws std::invalid_argument when the picture does not fit there.
-void lay(Grid& board, const Picture& picture, Vec v, int x, int y, Stone me);
+void lay(Board& board, const Picture& picture, Vec v, int x, int y, Stone me);
 
 // A picture together with the direction it is read in.
 struct Laid {
@@ -94,14 +87,14 @@ std::vector<Point> somePlacements(const std::vector<Laid>& pictures, int every);
 std::vector<std::vector<Line>> distinctLines(std::size_t count);
 
 // A board with every picture laid through P = (x, y).
-Grid board(const std::vector<Laid>& pictures, int x, int y, Stone me);
+Board board(const std::vector<Laid>& pictures, int x, int y, Stone me);
 
 // A whole-board picture: rows of X, O, _ (and . for EMPTY as well), the first row at y = top
 // and the first letter of each row at x = left; points not covered stay EMPTY.
-Grid boardFromRows(const std::vector<std::string>& rows, Stone me, int left = 1, int top = 1);
+Board boardFromRows(const std::vector<std::string>& rows, Stone me, int left = 1, int top = 1);
 
 // The board as 19 rows of B (black), W (white) and . (empty), for failure messages.
-std::string show(const Grid& board);
+std::string show(const Board& board);
 
 // The letter of a stone code as seen from `me`: X, O, _ or ? for anything else.
 char letterOf(Cell cell, Stone me);

@@ -2,8 +2,7 @@
 // lines, sampled triples, on all four lines in every order, both colours, both reading
 // directions and many places on the board, edges and corners included.
 #include "rules/diagram.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
+#include "rules/judge.h"
 #include "rules/line_cases.h"
 
 #include <gtest/gtest.h>
@@ -19,27 +18,27 @@ namespace {
 using namespace narabe::test;
 
 struct Answers {
-    Truth four;
-    Truth three;
+    bool four;
+    bool three;
 };
 
 // Both checks on a copy of `b` with P = (x, y); each must leave the board exactly as it was.
 // `what` describes the position for a failure message.
 template <class Describe>
-::testing::AssertionResult checkBoth(const Grid& b, int x, int y, Stone me, Answers expected,
+::testing::AssertionResult checkBoth(const Board& b, int x, int y, Stone me, Answers expected,
                                      const Describe& what) {
-    Grid work = b;
-    const Truth four = 調査_四四(work, x, y, me);
+    Board work = b;
+    const bool four = isDoubleFour(work, {x, y}, me);
     if (!(work == b))
-        return ::testing::AssertionFailure() << what() << ": 調査_四四 changed the board";
-    const Truth three = 調査_三三(work, x, y, me);
+        return ::testing::AssertionFailure() << what() << ": isDoubleFour changed the board";
+    const bool three = isDoubleThree(work, {x, y}, me);
     if (!(work == b))
-        return ::testing::AssertionFailure() << what() << ": 調査_三三 changed the board";
+        return ::testing::AssertionFailure() << what() << ": isDoubleThree changed the board";
     if (four != expected.four || three != expected.three)
         return ::testing::AssertionFailure()
                << what() << " at (" << x << ", " << y << ") for "
-               << (me == BLACK ? "black" : "white") << ": 調査_四四 " << four << " (expected "
-               << expected.four << "), 調査_三三 " << three << " (expected " << expected.three
+               << (me == BLACK ? "black" : "white") << ": isDoubleFour " << four << " (expected "
+               << expected.four << "), isDoubleThree " << three << " (expected " << expected.three
                << ")\n"
                << show(b);
     return ::testing::AssertionSuccess();
@@ -55,8 +54,8 @@ Answers expectedFor(const std::vector<const LineCase*>& lines) {
         threes += l->threes;
         five = five || l->five;
     }
-    if (five) return {NO, NO};
-    return {fours > 1 ? YES : NO, threes > 1 ? YES : NO};
+    if (five) return {false, false};
+    return {fours > 1 ? true : false, threes > 1 ? true : false};
 }
 
 std::string describe(const std::vector<std::string>& texts, const std::vector<Line>& lines) {
@@ -66,7 +65,7 @@ std::string describe(const std::vector<std::string>& texts, const std::vector<Li
     return what;
 }
 
-// One line alone can never make a double: both checks answer NO, at every place it fits.
+// One line alone can never make a double: both checks answer false, at every place it fits.
 TEST(DoubleRulesTest, OneLineAloneIsNeverADouble) {
     int checked = 0;
     for (const LineCase& c : LINE_CASES) {
@@ -78,7 +77,8 @@ TEST(DoubleRulesTest, OneLineAloneIsNeverADouble) {
                 ASSERT_FALSE(places.empty()) << text << " on the " << nameOf(line);
                 for (const Stone me : {BLACK, WHITE})
                     for (const Point p : places) {
-                        ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me, {NO, NO},
+                        ASSERT_TRUE(checkBoth(board(laid, p.x, p.y, me), p.x, p.y, me,
+                                              {false, false},
                                               [&] { return describe({text}, {line}); }));
                         ++checked;
                     }
@@ -117,8 +117,8 @@ TEST(DoubleRulesTest, EveryPairOfLines) {
                     return describe({first.picture, second.picture}, lines);
                 }));
                 ++checked;
-                fourYes += expected.four == YES;
-                threeYes += expected.three == YES;
+                fourYes += expected.four;
+                threeYes += expected.three;
             }
         }
     EXPECT_GT(checked, 35000);
@@ -164,19 +164,19 @@ TEST(DoubleRulesTest, NamedPositions) {
         Answers expected;
     };
     const Case cases[] = {
-        {{"_ X X X P _", "_ X X X P _"}, {YES, NO}},                 // straight four on two lines
-        {{"_ X X _ P X _", "O X X X P _"}, {YES, NO}},               // split four and straight four
-        {{"_ X X X P _", "_ X X X P _", "_ X X P X X _"}, {NO, NO}}, // a five comes first
-        {{"_ X X X P X X _", "_ X X X P _", "_ P _ X X X _"}, {YES, NO}}, // six beside fours
-        {{"_ X P X _", "_ X P X _"}, {NO, YES}},                 // straight three on two lines
-        {{"_ X _ P X _ _", "_ X P X _"}, {NO, YES}},             // split three and straight three
-        {{"_ X P X _", "_ X X X P _"}, {NO, NO}},                // a three and a four
-        {{"_ X P X _", "_ X P X _", "_ X X P X X _"}, {NO, NO}}, // two threes and a five
-        {{"_ X P X _", "_ X P X _", "_ X X X P _"}, {NO, YES}},
-        {{"_ X P X _", "_ X P X _", "_ X X X P _", "_ X X X P _"}, {YES, YES}},
-        {{"_ X _ P X X _", "_ X X P _ X _"}, {YES, YES}}, // each line a four and a three
-        {{"O X P X _", "O X X X P O"}, {NO, NO}},         // closed lines
-        {{"_ X X X P X _", "_ X X X X X P _"}, {NO, NO}}, // two sixes
+        {{"_ X X X P _", "_ X X X P _"}, {true, false}},   // straight four on two lines
+        {{"_ X X _ P X _", "O X X X P _"}, {true, false}}, // split four and straight four
+        {{"_ X X X P _", "_ X X X P _", "_ X X P X X _"}, {false, false}},    // a five comes first
+        {{"_ X X X P X X _", "_ X X X P _", "_ P _ X X X _"}, {true, false}}, // six beside fours
+        {{"_ X P X _", "_ X P X _"}, {false, true}},     // straight three on two lines
+        {{"_ X _ P X _ _", "_ X P X _"}, {false, true}}, // split three and straight three
+        {{"_ X P X _", "_ X X X P _"}, {false, false}},  // a three and a four
+        {{"_ X P X _", "_ X P X _", "_ X X P X X _"}, {false, false}}, // two threes and a five
+        {{"_ X P X _", "_ X P X _", "_ X X X P _"}, {false, true}},
+        {{"_ X P X _", "_ X P X _", "_ X X X P _", "_ X X X P _"}, {true, true}},
+        {{"_ X _ P X X _", "_ X X P _ X _"}, {true, true}},     // each line a four and a three
+        {{"O X P X _", "O X X X P O"}, {false, false}},         // closed lines
+        {{"_ X X X P X _", "_ X X X X X P _"}, {false, false}}, // two sixes
     };
     int checked = 0;
     for (const Case& c : cases)
@@ -217,21 +217,21 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
           "____X__",
           "XX_____",
           "__X____"},
-         {4, 4}, {NO, NO}},
+         {4, 4}, {false, false}},
         {"rising three and a straight three on the row", 1, 1,
          {"_______",
           "_______",
           "____X__",
           "_XX____",
           "__X____"},
-         {4, 4}, {NO, YES}},
+         {4, 4}, {false, true}},
         {"the corner closes the falling diagonal; a three on the column", 1, 1,
          {"X______",
           "_XX____",
           "_______",
           "__X____",
           "_______"},
-         {3, 3}, {NO, NO}},
+         {3, 3}, {false, false}},
         {"falling three open at the empty corner point; a three on the column", 1, 1,
          {"_______",
           "_X_____",
@@ -239,21 +239,21 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
           "_______",
           "___X___",
           "_______"},
-         {4, 4}, {NO, YES}},
+         {4, 4}, {false, true}},
         {"four on the top row against the corner and four down the column", 1, 1,
          {"XXX_____",
           "___X____",
           "___X____",
           "___X____",
           "________"},
-         {4, 1}, {YES, NO}},
+         {4, 1}, {true, false}},
         {"the top row closed by the corner and by the other colour", 1, 1,
          {"XXX_O___",
           "___X____",
           "___X____",
           "___X____",
           "________"},
-         {4, 1}, {NO, NO}},
+         {4, 1}, {false, false}},
         {"fours into the bottom right corner on the row and the column", 13, 13,
          {"_______",
           "_______",
@@ -262,7 +262,7 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
           "______X",
           "______X",
           "___XXX_"},
-         {19, 19}, {YES, NO}},
+         {19, 19}, {true, false}},
         {"both lines closed by the other colour and by the corner", 13, 13,
          {"_______",
           "_______",
@@ -271,13 +271,13 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
           "______X",
           "______X",
           "__OXXX_"},
-         {19, 19}, {NO, NO}},
+         {19, 19}, {false, false}},
     };
     // clang-format on
     int checked = 0;
     for (const Case& c : cases)
         for (const Stone me : {BLACK, WHITE}) {
-            const Grid b = boardFromRows(c.rows, me, c.left, c.top);
+            const Board b = boardFromRows(c.rows, me, c.left, c.top);
             ASSERT_EQ(b(c.p.x, c.p.y), EMPTY) << c.name;
             EXPECT_TRUE(checkBoth(b, c.p.x, c.p.y, me, c.expected, [&] { return c.name; }));
             ++checked;
@@ -285,29 +285,27 @@ TEST(DoubleRulesTest, WholeBoardPositions) {
     EXPECT_EQ(checked, 16);
 }
 
-// The checks do not look at what the point held before; they always leave it EMPTY and
-// answer as for the empty point.
-TEST(DoubleRulesTest, PointHeldBeforeIsLeftEmpty) {
+// The checks do not look at what the point holds, and only read the board: they answer as
+// for the empty point and leave the stone that is there, as every other cell, where it is.
+TEST(DoubleRulesTest, PointHeldBeforeIsLeftAsItWas) {
     const char* pictures[][2] = {
         {"_ X X X P _", "_ X X _ P X _"},
         {"_ X P X _", "_ X _ P X _ _"},
         {"_ X P X _", "_ X X X P _"},
     };
-    const Answers expected[] = {{YES, NO}, {NO, YES}, {NO, NO}};
+    const Answers expected[] = {{true, false}, {false, true}, {false, false}};
     for (std::size_t i = 0; i < 3; ++i)
         for (const Stone me : {BLACK, WHITE})
             for (const Cell held : {cellOf(me), cellOf(otherStone(me))}) {
                 const std::vector<Laid> laid = {{parse(pictures[i][0]), along(Line::Row)},
                                                 {parse(pictures[i][1]), along(Line::Rising)}};
-                Grid b = board(laid, 10, 10, me);
-                const Grid emptyPoint = b;
+                Board b = board(laid, 10, 10, me);
                 b(10, 10) = held;
-                Grid work = b;
-                EXPECT_EQ(調査_四四(work, 10, 10, me), expected[i].four);
-                EXPECT_EQ(work, emptyPoint);
-                work = b;
-                EXPECT_EQ(調査_三三(work, 10, 10, me), expected[i].three);
-                EXPECT_EQ(work, emptyPoint);
+                const Board before = b;
+                EXPECT_EQ(isDoubleFour(b, {10, 10}, me), expected[i].four);
+                EXPECT_EQ(b, before);
+                EXPECT_EQ(isDoubleThree(b, {10, 10}, me), expected[i].three);
+                EXPECT_EQ(b, before);
             }
 }
 

@@ -15,42 +15,42 @@ using namespace narabe::test;
 
 struct FiveCase {
     std::vector<std::string> lines; // pictures through the same P, on different lines
-    Truth expected;
+    bool expected;
 };
 
 const FiveCase CASES[] = {
-    {{"_ X X X X P _"}, YES}, // four on one side, none on the other
-    {{"_ X X P X X _"}, YES}, // the point in the middle
-    {{"_ X P X X X _"}, YES},
-    {{"O X X X X P O"}, YES}, // closed ends do not matter
-    {{"| X X X X P _"}, YES}, // a five ending on the edge
-    {{"| X X P X X _"}, YES},
-    {{"_ X X X X P |"}, YES},
-    {{"O X X X X P |"}, YES},
-    {{"_ X X X P X X _"}, NO},       // six: three and two
-    {{"_ X X X X P X _"}, NO},       // six: four and one
-    {{"_ X X X X X P _"}, NO},       // six: five and none
-    {{"| X X X X X P _"}, NO},       // six at the edge
-    {{"O X X X P X X O"}, NO},       // six closed at both ends
-    {{"_ X X X P X X X _"}, NO},     // seven
-    {{"_ X X X X P X X X X _"}, NO}, // nine
-    {{"_ X X X P _"}, NO},           // four
-    {{"_ X X _ P X X _"}, NO},       // an empty point interrupts: runs 0 and 2
-    {{"_ X X O P X X _"}, NO},       // the other colour interrupts
-    {{"_ X X X X _ P X X X _"}, NO},
-    {{"_ X X X X O P X _"}, NO},
-    {{"_ O O O O P _"}, NO}, // the other colour's stones
-    {{"_ O O P O O _"}, NO},
-    {{"_ P _"}, NO},
+    {{"_ X X X X P _"}, true}, // four on one side, none on the other
+    {{"_ X X P X X _"}, true}, // the point in the middle
+    {{"_ X P X X X _"}, true},
+    {{"O X X X X P O"}, true}, // closed ends do not matter
+    {{"| X X X X P _"}, true}, // a five ending on the edge
+    {{"| X X P X X _"}, true},
+    {{"_ X X X X P |"}, true},
+    {{"O X X X X P |"}, true},
+    {{"_ X X X P X X _"}, false},       // six: three and two
+    {{"_ X X X X P X _"}, false},       // six: four and one
+    {{"_ X X X X X P _"}, false},       // six: five and none
+    {{"| X X X X X P _"}, false},       // six at the edge
+    {{"O X X X P X X O"}, false},       // six closed at both ends
+    {{"_ X X X P X X X _"}, false},     // seven
+    {{"_ X X X X P X X X X _"}, false}, // nine
+    {{"_ X X X P _"}, false},           // four
+    {{"_ X X _ P X X _"}, false},       // an empty point interrupts: runs 0 and 2
+    {{"_ X X O P X X _"}, false},       // the other colour interrupts
+    {{"_ X X X X _ P X X X _"}, false},
+    {{"_ X X X X O P X _"}, false},
+    {{"_ O O O O P _"}, false}, // the other colour's stones
+    {{"_ O O P O O _"}, false},
+    {{"_ P _"}, false},
     // several lines through the same point
-    {{"_ X X X P X X _", "_ X X P X X _"}, YES}, // six on one line, five on another
-    {{"_ X X P X X _", "_ X X X P X X _"}, YES},
-    {{"_ X X X X X P _", "_ X P X X X _"}, YES},
-    {{"_ X X X P X X _", "_ X X X X P X _"}, NO},        // six on two lines
-    {{"_ X X X P _", "_ X X P X _", "_ X P X X _"}, NO}, // three fours
-    {{"_ X X X X P _", "_ X X X X P _"}, YES},           // five on two lines
-    {{"_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P X X X _", "_ X X X X P _"}, YES},
-    {{"_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P _"}, NO},
+    {{"_ X X X P X X _", "_ X X P X X _"}, true}, // six on one line, five on another
+    {{"_ X X P X X _", "_ X X X P X X _"}, true},
+    {{"_ X X X X X P _", "_ X P X X X _"}, true},
+    {{"_ X X X P X X _", "_ X X X X P X _"}, false},        // six on two lines
+    {{"_ X X X P _", "_ X X P X _", "_ X P X X _"}, false}, // three fours
+    {{"_ X X X X P _", "_ X X X X P _"}, true},             // five on two lines
+    {{"_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P X X X _", "_ X X X X P _"}, true},
+    {{"_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P X X X _", "_ X X X P _"}, false},
 };
 
 TEST(FiveTest, ExactlyFiveOnSomeLine) {
@@ -70,18 +70,18 @@ TEST(FiveTest, ExactlyFiveOnSomeLine) {
                 ASSERT_FALSE(places.empty()) << what;
                 for (const Stone me : {BLACK, WHITE})
                     for (const Point p : places) {
-                        Grid b = board(laid, p.x, p.y, me);
+                        Board b = board(laid, p.x, p.y, me);
                         // The point is counted without being read.
                         for (const Cell held : {EMPTY, cellOf(me), cellOf(otherStone(me))}) {
                             b(p.x, p.y) = held;
-                            const Grid before = b;
-                            const Truth answer = 調査_5並び(b, me, p.x, p.y);
+                            const Board before = b;
+                            const bool answer = makesFive(b, me, {p.x, p.y});
                             ASSERT_EQ(answer, c.expected)
                                 << what << "P at (" << p.x << ", " << p.y << ") holding "
                                 << letterOf(held, me) << (me == BLACK ? ", black" : ", white");
                             ASSERT_EQ(b, before);
                             ++checked;
-                            yes += answer == YES;
+                            yes += answer;
                         }
                     }
             }
@@ -94,22 +94,22 @@ TEST(FiveTest, ExactlyFiveOnSomeLine) {
 TEST(FiveTest, FiveAlongTheEdgesAndThroughTheCorners) {
     // The five of the row y = 1, points 15..19, asked at each of its points.
     for (int x = 15; x <= 19; ++x) {
-        Grid b = emptyBoard();
+        Board b = emptyBoard();
         for (int i = 15; i <= 19; ++i)
             if (i != x) b(i, 1) = Cell::WHITE;
-        EXPECT_EQ(調査_5並び(b, WHITE, x, 1), YES) << x;
-        EXPECT_EQ(調査_5並び(b, BLACK, x, 1), NO) << x;
+        EXPECT_EQ(makesFive(b, WHITE, {x, 1}), true) << x;
+        EXPECT_EQ(makesFive(b, BLACK, {x, 1}), false) << x;
     }
     // The corner diagonals: (1, 1)..(5, 5) and (19, 1)..(15, 5).
-    Grid b = emptyBoard();
+    Board b = emptyBoard();
     for (int i = 2; i <= 5; ++i) {
         b(i, i) = Cell::BLACK;
         b(20 - i, i) = Cell::BLACK;
     }
-    EXPECT_EQ(調査_5並び(b, BLACK, 1, 1), YES);
-    EXPECT_EQ(調査_5並び(b, BLACK, 19, 1), YES);
+    EXPECT_EQ(makesFive(b, BLACK, {1, 1}), true);
+    EXPECT_EQ(makesFive(b, BLACK, {19, 1}), true);
     b(6, 6) = Cell::BLACK; // now six on the falling diagonal
-    EXPECT_EQ(調査_5並び(b, BLACK, 1, 1), NO);
+    EXPECT_EQ(makesFive(b, BLACK, {1, 1}), false);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The sixteen line probes: run lengths and end cells in all eight directions, at the edges
 // and corners, with and without the stone on the starting point.
+#include "common/probes.h"
 #include "rules/diagram.h"
-#include "rules/probes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ namespace {
 
 using namespace narabe::test;
 
-using RunProbe = int (*)(const Grid&, Cell, int, int);
-using EndProbe = Cell (*)(const Grid&, Cell, int, int);
+using RunProbe = int (*)(const Board&, Cell, int, int);
+using EndProbe = Cell (*)(const Board&, Cell, int, int);
 
 struct NamedProbes {
     const char* name;
@@ -23,14 +23,14 @@ struct NamedProbes {
 };
 
 const NamedProbes PROBES[] = {
-    {"上", UP, 調査_上, 調査_上端},
-    {"下", DOWN, 調査_下, 調査_下端},
-    {"左", LEFT, 調査_左, 調査_左端},
-    {"右", RIGHT, 調査_右, 調査_右端},
-    {"左上", UP_LEFT, 調査_左上, 調査_左上端},
-    {"右上", UP_RIGHT, 調査_右上, 調査_右上端},
-    {"左下", DOWN_LEFT, 調査_左下, 調査_左下端},
-    {"右下", DOWN_RIGHT, 調査_右下, 調査_右下端},
+    {"Up", UP, runUp, endUp},
+    {"Down", DOWN, runDown, endDown},
+    {"Left", LEFT, runLeft, endLeft},
+    {"Right", RIGHT, runRight, endRight},
+    {"UpLeft", UP_LEFT, runUpLeft, endUpLeft},
+    {"UpRight", UP_RIGHT, runUpRight, endUpRight},
+    {"DownLeft", DOWN_LEFT, runDownLeft, endDownLeft},
+    {"DownRight", DOWN_RIGHT, runDownRight, endDownRight},
 };
 
 // A probe case: the picture starts at P and is read in the probe's direction.
@@ -103,14 +103,14 @@ TEST(ProbeTest, RunLengthsAndEndCellsInEveryDirectionAtEveryPlace) {
             ASSERT_FALSE(places.empty()) << c.picture << " " << probe.name;
             for (const Stone me : {BLACK, WHITE}) {
                 for (const Point p : places) {
-                    Grid b = board({{picture, probe.v}}, p.x, p.y, me);
+                    Board b = board({{picture, probe.v}}, p.x, p.y, me);
                     b(p.x, p.y) = pointCode(c.point, me);
-                    const Grid before = b;
+                    const Board before = b;
                     const int run = probe.run(b, cellOf(me), p.x, p.y);
                     const Cell end = probe.end(b, cellOf(me), p.x, p.y);
                     const std::string where = c.picture + " with P=" + c.point + " at (" +
                                               std::to_string(p.x) + ", " + std::to_string(p.y) +
-                                              ") 調査_" + probe.name +
+                                              ") run/end" + probe.name +
                                               (me == BLACK ? " black" : " white");
                     ASSERT_EQ(run, c.run) << where;
                     ASSERT_EQ(letterOf(end, me), c.end) << where;
@@ -128,15 +128,15 @@ TEST(ProbeTest, RunLengthIgnoresWhatThePointHolds) {
         const Picture picture = parse(c.picture);
         for (const NamedProbes& probe : PROBES) {
             for (const Point p : somePlacements({{picture, probe.v}}, 6)) {
-                Grid b = board({{picture, probe.v}}, p.x, p.y, BLACK);
+                Board b = board({{picture, probe.v}}, p.x, p.y, BLACK);
                 int runs[3];
                 int i = 0;
                 for (const Cell held : {EMPTY, Cell::BLACK, Cell::WHITE}) {
                     b(p.x, p.y) = held;
                     runs[i++] = probe.run(b, Cell::BLACK, p.x, p.y);
                 }
-                ASSERT_EQ(runs[0], runs[1]) << c.picture << " 調査_" << probe.name;
-                ASSERT_EQ(runs[0], runs[2]) << c.picture << " 調査_" << probe.name;
+                ASSERT_EQ(runs[0], runs[1]) << c.picture << " run/end" << probe.name;
+                ASSERT_EQ(runs[0], runs[2]) << c.picture << " run/end" << probe.name;
             }
         }
     }
@@ -149,18 +149,18 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
         const Picture picture = parse(c.picture);
         for (const NamedProbes& probe : PROBES) {
             for (const Point p : somePlacements({{picture, probe.v}}, 6)) {
-                Grid b = board({{picture, probe.v}}, p.x, p.y, WHITE);
+                Board b = board({{picture, probe.v}}, p.x, p.y, WHITE);
                 b(p.x, p.y) = pointCode(c.point, WHITE);
                 const int run = probe.run(b, Cell::WHITE, p.x, p.y);
                 const Cell end = probe.end(b, Cell::WHITE, p.x, p.y);
                 for (const Cell border : {Cell::WHITE, EMPTY}) {
-                    Grid filled = b;
+                    Board filled = b;
                     for (int i = 0; i <= 19; ++i)
                         filled(0, i) = filled(i, 0) = border;
                     ASSERT_EQ(probe.run(filled, Cell::WHITE, p.x, p.y), run)
-                        << c.picture << " 調査_" << probe.name;
+                        << c.picture << " run/end" << probe.name;
                     ASSERT_EQ(probe.end(filled, Cell::WHITE, p.x, p.y), end)
-                        << c.picture << " 調査_" << probe.name;
+                        << c.picture << " run/end" << probe.name;
                 }
             }
         }
@@ -171,7 +171,7 @@ TEST(ProbeTest, BorderCellsAreNeverRead) {
 // ends before the edge is followed by the cell at distance n + 1.
 TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
     // clang-format off
-    const Grid b = boardFromRows({
+    const Board b = boardFromRows({
         "XX_XOXXX_XOOX_XXXXX",
         "X_XXXOX_XXXX_OXXX_X",
         "OXXXX_XXOXXXXXXXX_X",
@@ -206,10 +206,10 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
                     ++beforeEdge;
                     ASSERT_NE(b(ex, ey), BLACK);
                     ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), b(ex, ey))
-                        << "(" << x << ", " << y << ") 調査_" << probe.name;
+                        << "(" << x << ", " << y << ") run/end" << probe.name;
                 } else {
                     ASSERT_EQ(probe.end(b, Cell::BLACK, x, y), Cell::BLACK)
-                        << "(" << x << ", " << y << ") 調査_" << probe.name;
+                        << "(" << x << ", " << y << ") run/end" << probe.name;
                 }
             }
         }
@@ -220,39 +220,39 @@ TEST(ProbeTest, EndCellLiesJustBeyondTheRun) {
 TEST(ProbeTest, DiagonalIntoTheCorner) {
     for (const Cell me : {Cell::BLACK, Cell::WHITE}) {
         const Cell other = me == Cell::BLACK ? Cell::WHITE : Cell::BLACK;
-        Grid b = emptyBoard();
+        Board b = emptyBoard();
         b(18, 2) = me;
         b(19, 1) = me;
-        EXPECT_EQ(調査_右上(b, me, 18, 2), 1);
-        EXPECT_EQ(調査_右上端(b, me, 18, 2), me); // stops on (19, 1), which holds the stone
-        EXPECT_EQ(調査_左下(b, me, 19, 1), 1);
-        EXPECT_EQ(調査_左下端(b, me, 19, 1), EMPTY); // (17, 3) is an empty point
+        EXPECT_EQ(runUpRight(b, me, 18, 2), 1);
+        EXPECT_EQ(endUpRight(b, me, 18, 2), me); // stops on (19, 1), which holds the stone
+        EXPECT_EQ(runDownLeft(b, me, 19, 1), 1);
+        EXPECT_EQ(endDownLeft(b, me, 19, 1), EMPTY); // (17, 3) is an empty point
         // Only x reaches its edge: (19, 5) from (18, 6).
         b(18, 6) = me;
         b(19, 5) = me;
         b(17, 7) = other;
-        EXPECT_EQ(調査_右上(b, me, 18, 6), 1);
-        EXPECT_EQ(調査_右上端(b, me, 18, 6), me);
-        EXPECT_EQ(調査_左下端(b, me, 18, 6), other);
+        EXPECT_EQ(runUpRight(b, me, 18, 6), 1);
+        EXPECT_EQ(endUpRight(b, me, 18, 6), me);
+        EXPECT_EQ(endDownLeft(b, me, 18, 6), other);
         // Only y reaches its edge: (5, 1) from (6, 2).
         b(6, 2) = me;
         b(5, 1) = me;
-        EXPECT_EQ(調査_左上(b, me, 6, 2), 1);
-        EXPECT_EQ(調査_左上端(b, me, 6, 2), me);
-        EXPECT_EQ(調査_右下端(b, me, 6, 2), EMPTY);
+        EXPECT_EQ(runUpLeft(b, me, 6, 2), 1);
+        EXPECT_EQ(endUpLeft(b, me, 6, 2), me);
+        EXPECT_EQ(endDownRight(b, me, 6, 2), EMPTY);
     }
 }
 
 // The stone argument is compared for equality only: any code can be followed.
 TEST(ProbeTest, AnyCodeCanBeFollowed) {
-    const Grid b = emptyBoard();
-    EXPECT_EQ(調査_右(b, EMPTY, 1, 10), 18);
-    EXPECT_EQ(調査_左上(b, EMPTY, 19, 19), 18);
-    EXPECT_EQ(調査_右上(b, EMPTY, 1, 10), 9);
+    const Board b = emptyBoard();
+    EXPECT_EQ(runRight(b, EMPTY, 1, 10), 18);
+    EXPECT_EQ(runUpLeft(b, EMPTY, 19, 19), 18);
+    EXPECT_EQ(runUpRight(b, EMPTY, 1, 10), 9);
     // Following EMPTY to the edge ends on the edge point, which is EMPTY.
-    EXPECT_EQ(調査_右端(b, EMPTY, 1, 10), EMPTY);
-    EXPECT_EQ(調査_下(b, Cell::BLACK, 10, 1), 0);
-    EXPECT_EQ(調査_下端(b, Cell::BLACK, 10, 1), EMPTY);
+    EXPECT_EQ(endRight(b, EMPTY, 1, 10), EMPTY);
+    EXPECT_EQ(runDown(b, Cell::BLACK, 10, 1), 0);
+    EXPECT_EQ(endDown(b, Cell::BLACK, 10, 1), EMPTY);
 }
 
 } // namespace

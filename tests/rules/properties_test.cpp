@@ -2,11 +2,10 @@
 // trace on the board, the answers do not depend on the colours nor on how the board is
 // turned or mirrored, and they agree with an independent model of the rules.
 #include "common/played_games.h"
+#include "common/probes.h"
 #include "common/reference_rules.h"
-#include "rules/double_four.h"
-#include "rules/double_three.h"
 #include "rules/five.h"
-#include "rules/probes.h"
+#include "rules/judge.h"
 #include "rules/random_positions.h"
 
 #include <gtest/gtest.h>
@@ -24,23 +23,23 @@ constexpr int POSITIONS = 12000;
 constexpr unsigned SEED = 19190505;
 
 struct Answers {
-    Truth five;
-    Truth four;
-    Truth three;
+    bool five;
+    bool four;
+    bool three;
     bool operator==(const Answers&) const = default;
 };
 
 // The three checks at (x, y) for `stone`, each on the board itself; the board must come
 // back exactly as it was, border cells included.
-Answers askAll(Grid& board, int x, int y, Stone stone) {
-    const Grid before = board;
+Answers askAll(Board& board, int x, int y, Stone stone) {
+    const Board before = board;
     Answers a{};
-    a.five = 調査_5並び(board, stone, x, y);
-    EXPECT_EQ(board, before) << "調査_5並び changed the board";
-    a.four = 調査_四四(board, x, y, stone);
-    EXPECT_EQ(board, before) << "調査_四四 changed the board";
-    a.three = 調査_三三(board, x, y, stone);
-    EXPECT_EQ(board, before) << "調査_三三 changed the board";
+    a.five = makesFive(board, stone, {x, y});
+    EXPECT_EQ(board, before) << "makesFive changed the board";
+    a.four = isDoubleFour(board, {x, y}, stone);
+    EXPECT_EQ(board, before) << "isDoubleFour changed the board";
+    a.three = isDoubleThree(board, {x, y}, stone);
+    EXPECT_EQ(board, before) << "isDoubleThree changed the board";
     return a;
 }
 
@@ -50,17 +49,17 @@ std::string where(const RandomPosition& pos, int index) {
            show(pos.board);
 }
 
-using RunProbe = int (*)(const Grid&, Cell, int, int);
-using EndProbe = Cell (*)(const Grid&, Cell, int, int);
-const std::array<RunProbe, 8> RUN_PROBES = {調査_上,   調査_下,   調査_左,   調査_右,
-                                            調査_左上, 調査_右上, 調査_左下, 調査_右下};
-const std::array<EndProbe, 8> END_PROBES = {調査_上端,   調査_下端,   調査_左端,   調査_右端,
-                                            調査_左上端, 調査_右上端, 調査_左下端, 調査_右下端};
+using RunProbe = int (*)(const Board&, Cell, int, int);
+using EndProbe = Cell (*)(const Board&, Cell, int, int);
+const std::array<RunProbe, 8> RUN_PROBES = {runUp,     runDown,    runLeft,     runRight,
+                                            runUpLeft, runUpRight, runDownLeft, runDownRight};
+const std::array<EndProbe, 8> END_PROBES = {endUp,     endDown,    endLeft,     endRight,
+                                            endUpLeft, endUpRight, endDownLeft, endDownRight};
 
 // All sixteen probes at (x, y); they only read, so the board must not change. Returns how
 // many run lengths were not zero.
-int probeAll16(const Grid& board, Stone stone, int x, int y) {
-    Grid copy = board;
+int probeAll16(const Board& board, Stone stone, int x, int y) {
+    Board copy = board;
     int nonZero = 0;
     for (std::size_t d = 0; d < 8; ++d) {
         nonZero += RUN_PROBES[d](copy, cellOf(stone), x, y) > 0 ? 1 : 0;
@@ -85,31 +84,31 @@ TEST(RulePropertiesTest, BoardUntouchedAndAnswersUnderSwapsAndSymmetries) {
         const Answers answers = askAll(pos.board, pos.p.x, pos.p.y, pos.stone);
         ASSERT_FALSE(::testing::Test::HasFailure()) << where(pos, i);
         // The probes, with the point empty or holding either stone.
-        Grid held = pos.board;
+        Board held = pos.board;
         held(pos.p.x, pos.p.y) = i % 3 == 0   ? EMPTY
                                  : i % 3 == 1 ? cellOf(pos.stone)
                                               : cellOf(otherStone(pos.stone));
         runsFound += probeAll16(held, pos.stone, pos.p.x, pos.p.y);
         ASSERT_FALSE(::testing::Test::HasFailure()) << where(pos, i);
 
-        yes.five += answers.five == YES;
-        yes.four += answers.four == YES;
-        yes.three += answers.three == YES;
+        yes.five += answers.five;
+        yes.four += answers.four;
+        yes.three += answers.three;
 
         // The other colour's view of the same game: colours and stone code swapped.
-        Grid swapped = swapColours(pos.board);
+        Board swapped = swapColours(pos.board);
         ASSERT_EQ(askAll(swapped, pos.p.x, pos.p.y, otherStone(pos.stone)), answers)
             << "colours swapped, " << where(pos, i);
 
         // The board turned and mirrored.
         for (int s = 1; s < 8; ++s) {
-            Grid turned = transform(s, pos.board);
+            Board turned = transform(s, pos.board);
             const Point q = transform(s, pos.p);
             ASSERT_EQ(askAll(turned, q.x, q.y, pos.stone), answers)
                 << "symmetry " << s << ", " << where(pos, i);
         }
     }
-    // The random positions must put the properties to work: each check says YES often.
+    // The random positions must put the properties to work: each check says true often.
     EXPECT_GT(yes.five, POSITIONS / 20) << "fives";
     EXPECT_GT(yes.four, POSITIONS / 20) << "double fours";
     EXPECT_GT(yes.three, POSITIONS / 20) << "double threes";
@@ -126,20 +125,20 @@ TEST(RulePropertiesTest, AgreeWithTheLineModelAtEveryEmptyPoint) {
     std::mt19937 random(SEED + 2);
     struct Source {
         const char* name;
-        std::function<Grid(int)> board;
+        std::function<Board(int)> board;
     };
     const Source sources[] = {
         {"random filling", [&random](int) { return randomPosition(random).board; }},
         {"played game",
          [](int i) {
-             return playedPosition(2 + (i * 53) % 200, 9000u + static_cast<unsigned>(i)).Board;
+             return playedPosition(2 + (i * 53) % 200, 9000u + static_cast<unsigned>(i)).board;
          }},
     };
     for (const Source& source : sources) {
         Shares yes;
         int asked = 0;
         for (int i = 0; i < 60; ++i) {
-            Grid board = source.board(i);
+            Board board = source.board(i);
             for (int x = 1; x <= 19; ++x)
                 for (int y = 1; y <= 19; ++y) {
                     if (board(x, y) != EMPTY) continue;
@@ -155,9 +154,9 @@ TEST(RulePropertiesTest, AgreeWithTheLineModelAtEveryEmptyPoint) {
                             << "/" << model.three << "\n"
                             << show(board);
                         ++asked;
-                        yes.five += model.five == YES;
-                        yes.four += model.four == YES;
-                        yes.three += model.three == YES;
+                        yes.five += model.five;
+                        yes.four += model.four;
+                        yes.three += model.three;
                     }
                 }
         }

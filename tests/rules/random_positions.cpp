@@ -39,8 +39,8 @@ Point transform(int symmetry, Point p) {
     return {x, y};
 }
 
-Grid transform(int symmetry, const Grid& board) {
-    Grid out{Cell::UNSET};
+Board transform(int symmetry, const Board& board) {
+    Board out;
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y) {
             const Point t = transform(symmetry, {x, y});
@@ -49,8 +49,8 @@ Grid transform(int symmetry, const Grid& board) {
     return out;
 }
 
-Grid swapColours(const Grid& board) {
-    Grid out = board;
+Board swapColours(const Board& board) {
+    Board out = board;
     for (int x = 1; x <= 19; ++x)
         for (int y = 1; y <= 19; ++y) {
             const Cell c = board(x, y);

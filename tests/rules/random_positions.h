@@ -7,14 +7,14 @@
 #pragma once
 
 #include "rules/diagram.h"
-#include "state/types.h"
+#include "state/board.h"
 
 #include <random>
 
 namespace narabe::test {
 
 struct RandomPosition {
-    Grid board; // border cells UNSET, points 1..19 EMPTY, BLACK or WHITE; P is EMPTY
+    Board board; // border cells UNSET, points 1..19 EMPTY, BLACK or WHITE; P is EMPTY
     Point p;
     Stone stone; // the side under test
 };
@@ -24,9 +24,9 @@ RandomPosition randomPosition(std::mt19937& random);
 // One of the eight symmetries of the board (0 is the identity): rotations and reflections
 // that map points 1..19 onto themselves.
 Point transform(int symmetry, Point p);
-Grid transform(int symmetry, const Grid& board);
+Board transform(int symmetry, const Board& board);
 
 // The board with every BLACK stone made WHITE and every WHITE stone made BLACK.
-Grid swapColours(const Grid& board);
+Board swapColours(const Board& board);
 
 } // namespace narabe::test

@@ -461,9 +461,9 @@ std::vector<std::string> act(Action action, const fs::path& file) {
     FakeSoundLibrary sound(&log);
     if (action == Action::WRITE) {
         menu.preset(true, false);
-        書込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
+        writeSettings({menu.options, sound}, BGM_BUFFER, file);
     } else {
-        読込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
+        readSettings({menu.options, sound}, BGM_BUFFER, file);
     }
     return log;
 }

@@ -136,11 +136,11 @@ TEST_P(ReadSettings, ChecksMusicAndFile) {
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
     FakeSoundLibrary sound(&log);
-    EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
+    EXPECT_NO_THROW(readSettings({menu.options, sound}, BGM_BUFFER, folder.settings()));
 
     EXPECT_EQ(log, c.calls);
-    EXPECT_EQ(menu.checked(MenuItem::BANGOU), c.bangou);
-    EXPECT_EQ(menu.checked(MenuItem::BGM), c.bgm);
+    EXPECT_EQ(menu.checked(CheckItem::MOVE_NUMBERS), c.bangou);
+    EXPECT_EQ(menu.checked(CheckItem::MUSIC), c.bgm);
     EXPECT_EQ(fileBytes(folder.settings()), c.error ? DEFAULT_FILE : *c.content);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
 
@@ -175,11 +175,11 @@ TEST(ReadSettingsFailure, FolderNamedLikeTheFile) {
     menu.preset(true, true);
     FakeSoundLibrary sound(&log);
 
-    EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
+    EXPECT_NO_THROW(readSettings({menu.options, sound}, BGM_BUFFER, folder.settings()));
 
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
-    EXPECT_FALSE(menu.checked(MenuItem::BANGOU));
-    EXPECT_FALSE(menu.checked(MenuItem::BGM));
+    EXPECT_FALSE(menu.checked(CheckItem::MOVE_NUMBERS));
+    EXPECT_FALSE(menu.checked(CheckItem::MUSIC));
     EXPECT_TRUE(std::filesystem::is_directory(folder.settings()));
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
 }
@@ -192,10 +192,10 @@ TEST(ReadSettingsFailure, FileInMissingFolder) {
     menu.preset(true, true);
     FakeSoundLibrary sound(&log);
 
-    EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, file));
+    EXPECT_NO_THROW(readSettings({menu.options, sound}, BGM_BUFFER, file));
 
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
-    EXPECT_FALSE(menu.checked(MenuItem::BGM));
+    EXPECT_FALSE(menu.checked(CheckItem::MUSIC));
     EXPECT_TRUE(folder.names().empty());
 }
 
@@ -207,7 +207,7 @@ TEST(ReadSettingsFailure, DefaultWriteBreaksOffHalfWay) {
     {
         FileSizeLimit limit(4);
         ASSERT_TRUE(limit.active());
-        EXPECT_NO_THROW(読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings()));
+        EXPECT_NO_THROW(readSettings({menu.options, sound}, BGM_BUFFER, folder.settings()));
     }
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0}));
     EXPECT_TRUE(folder.names().empty()); // neither a partial file nor a temporary one
@@ -221,7 +221,7 @@ TEST(ReadSettingsFailure, ReadOnlyFolderWithFileIsRead) {
     RecordingMenu menu(log, folder.settings());
     FakeSoundLibrary sound(&log);
 
-    読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings());
+    readSettings({menu.options, sound}, BGM_BUFFER, folder.settings());
 
     EXPECT_EQ(log, (std::vector<std::string>{B1, PLAY}));
     EXPECT_EQ(fileBytes(folder.settings()), "BGM=ON\r\n");
@@ -235,7 +235,7 @@ TEST(ReadSettingsMusic, LoopsTheGivenBuffer) {
     RecordingMenu menu(log, folder.settings());
     FakeSoundLibrary sound(&log);
 
-    読込_環境設定ファイル({menu, sound}, 42, folder.settings());
+    readSettings({menu.options, sound}, 42, folder.settings());
 
     EXPECT_EQ(log, (std::vector<std::string>{B1, "dsPlayLooping 42"}));
 }
@@ -249,7 +249,7 @@ TEST(ReadSettingsDefaultPath, UsesCurrentDirectory) {
     RecordingMenu menu(log, folder.settings());
     FakeSoundLibrary sound(&log);
 
-    読込_環境設定ファイル({menu, sound}, BGM_BUFFER);
+    readSettings({menu.options, sound}, BGM_BUFFER);
     const auto created = fileBytes(folder.settings());
     const auto names = folder.names();
     std::filesystem::current_path(previous);

@@ -63,11 +63,37 @@ void putFileBytes(const std::filesystem::path& file, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-void RecordingMenu::setChecked(MenuItem item, bool on) {
+void RecordingMenu::setChecked(CheckItem item, bool on) {
     marks_[slotOf(item)] = on;
+    if (quiet_) return;
     log_.push_back("check " + std::string(controlOf(item)) + (on ? " 1" : " 0"));
     fileAtCheck.push_back(fileBytes(watched_));
     if (afterCheck) afterCheck();
+}
+
+void RecordingMenu::preset(CheckItem item, bool on) {
+    quiet_ = true;
+    switch (item) {
+    case CheckItem::MOVE_NUMBERS:
+        options.setMoveNumbers(on);
+        break;
+    case CheckItem::MUSIC:
+        options.setMusic(on);
+        break;
+    case CheckItem::BEGINNER:
+        if (on) options.setLevel(Level::BEGINNER);
+        break;
+    case CheckItem::INTERMEDIATE:
+        if (on) options.setLevel(Level::INTERMEDIATE);
+        break;
+    case CheckItem::ADVANCED:
+        if (on) options.setLevel(Level::ADVANCED);
+        break;
+    case CheckItem::BARRED_MARKS:
+        options.setBarredMarks(on);
+        break;
+    }
+    quiet_ = false;
 }
 
 } // namespace narabe::test

@@ -5,6 +5,7 @@
 
 #include "common/fake_sound_library.h"
 #include "ports/menu_checks.h"
+#include "support/options.h"
 #include "support/settings.h"
 
 #include <array>
@@ -56,20 +57,25 @@ class TempFolder {
 std::optional<std::string> fileBytes(const std::filesystem::path& file);
 void putFileBytes(const std::filesystem::path& file, std::string_view bytes);
 
-// Logs "check BANGOU 1", "check BGM 0", ... and keeps the file's bytes at each such call.
+// The options with the menu that mirrors them: logs "check BANGOU 1", "check BGM 0", ... and
+// keeps the file's bytes at each such call.
 class RecordingMenu final : public MenuChecks {
   public:
     RecordingMenu(std::vector<std::string>& log, std::filesystem::path watched)
         : log_(log), watched_(std::move(watched)) {}
 
-    [[nodiscard]] bool checked(MenuItem item) const override { return marks_[slotOf(item)]; }
-    void setChecked(MenuItem item, bool on) override;
-    // Sets check marks without logging them: the state before the call under test.
+    [[nodiscard]] bool checked(CheckItem item) const { return marks_[slotOf(item)]; }
+    void setChecked(CheckItem item, bool on) override;
+    // Sets options and their marks without logging them: the state before the call under
+    // test.
     void preset(bool bangou, bool bgm) {
-        marks_[slotOf(MenuItem::BANGOU)] = bangou;
-        marks_[slotOf(MenuItem::BGM)] = bgm;
+        preset(CheckItem::MOVE_NUMBERS, bangou);
+        preset(CheckItem::MUSIC, bgm);
     }
-    void preset(MenuItem item, bool on) { marks_[slotOf(item)] = on; }
+    void preset(CheckItem item, bool on);
+
+    // The options the settings file is read into and written from.
+    Options options{*this};
 
     // The watched file's bytes at each setChecked call, in order.
     std::vector<std::optional<std::string>> fileAtCheck;
@@ -79,7 +85,8 @@ class RecordingMenu final : public MenuChecks {
   private:
     std::vector<std::string>& log_;
     std::filesystem::path watched_;
-    std::array<bool, MENU_ITEM_COUNT> marks_ = marksAtStart();
+    std::array<bool, CHECK_ITEM_COUNT> marks_ = marksAtStart();
+    bool quiet_ = false;
 };
 
 } // namespace narabe::test

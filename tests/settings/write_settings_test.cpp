@@ -26,36 +26,36 @@ const std::string STOP = "dsStop 7";
 struct WriteCase {
     bool bangou;
     bool bgm;
-    MenuItem level;
+    CheckItem level;
     bool kinsyu;
     std::string bytes;
 };
 
 const std::vector<WriteCase> WRITE_CASES = {
-    {false, false, MenuItem::SYOKYU, false, K + "=OFF\r\nBGM=OFF\r\n"},
-    {true, false, MenuItem::SYOKYU, false, K + "=ON\r\nBGM=OFF\r\n"},
-    {false, true, MenuItem::SYOKYU, false, K + "=OFF\r\nBGM=ON\r\n"},
-    {true, true, MenuItem::SYOKYU, false, K + "=ON\r\nBGM=ON\r\n"},
-    {false, false, MenuItem::CHUKYU, false,
+    {false, false, CheckItem::BEGINNER, false, K + "=OFF\r\nBGM=OFF\r\n"},
+    {true, false, CheckItem::BEGINNER, false, K + "=ON\r\nBGM=OFF\r\n"},
+    {false, true, CheckItem::BEGINNER, false, K + "=OFF\r\nBGM=ON\r\n"},
+    {true, true, CheckItem::BEGINNER, false, K + "=ON\r\nBGM=ON\r\n"},
+    {false, false, CheckItem::INTERMEDIATE, false,
      K + "=OFF\r\nBGM=OFF\r\n" + SJIS_LEVEL + "=" + SJIS_CHUKYU + "\r\n"},
-    {false, true, MenuItem::JOUKYU, false,
+    {false, true, CheckItem::ADVANCED, false,
      K + "=OFF\r\nBGM=ON\r\n" + SJIS_LEVEL + "=" + SJIS_JOUKYU + "\r\n"},
-    {false, false, MenuItem::SYOKYU, true, K + "=OFF\r\nBGM=OFF\r\n" + SJIS_KINSYU + "=ON\r\n"},
-    {true, false, MenuItem::JOUKYU, true,
+    {false, false, CheckItem::BEGINNER, true, K + "=OFF\r\nBGM=OFF\r\n" + SJIS_KINSYU + "=ON\r\n"},
+    {true, false, CheckItem::ADVANCED, true,
      K + "=ON\r\nBGM=OFF\r\n" + SJIS_LEVEL + "=" + SJIS_JOUKYU + "\r\n" + SJIS_KINSYU + "=ON\r\n"},
 };
 
 void preset(RecordingMenu& menu, const WriteCase& c) {
     menu.preset(c.bangou, c.bgm);
-    for (const MenuItem level : LEVEL_ITEMS)
+    for (const CheckItem level : LEVEL_ITEMS)
         menu.preset(level, level == c.level);
-    menu.preset(MenuItem::KINSYU, c.kinsyu);
+    menu.preset(CheckItem::BARRED_MARKS, c.kinsyu);
 }
 
 // Writes the file from the menu's marks; the music's calls go to `log`.
 void write(RecordingMenu& menu, std::vector<std::string>& log, const std::filesystem::path& file) {
     FakeSoundLibrary sound(&log);
-    書込_環境設定ファイル({menu, sound}, BGM_BUFFER, file);
+    writeSettings({menu.options, sound}, BGM_BUFFER, file);
 }
 
 // What lies at the file's name before the write.
@@ -68,10 +68,10 @@ const std::vector<std::optional<std::string>> BEFORE = {
 TEST(WriteSettings, ExactBytesReplacingWhateverWasThere) {
     for (const auto& c : WRITE_CASES) {
         for (const auto& before : BEFORE) {
-            SCOPED_TRACE(testing::Message() << "numbers " << c.bangou << ", music " << c.bgm
-                                            << ", level " << slotOf(c.level) << ", marks "
-                                            << c.kinsyu << ", old file "
-                                            << before.value_or("<none>"));
+            SCOPED_TRACE(testing::Message()
+                         << "numbers " << c.bangou << ", music " << c.bgm << ", level "
+                         << slotOf(c.level) << ", marks " << c.kinsyu << ", old file "
+                         << before.value_or("<none>"));
             TempFolder folder;
             if (before) putFileBytes(folder.settings(), *before);
             std::vector<std::string> log;
@@ -81,8 +81,8 @@ TEST(WriteSettings, ExactBytesReplacingWhateverWasThere) {
             EXPECT_NO_THROW(write(menu, log, folder.settings()));
 
             EXPECT_TRUE(log.empty());
-            EXPECT_EQ(menu.checked(MenuItem::BANGOU), c.bangou);
-            EXPECT_EQ(menu.checked(MenuItem::BGM), c.bgm);
+            EXPECT_EQ(menu.checked(CheckItem::MOVE_NUMBERS), c.bangou);
+            EXPECT_EQ(menu.checked(CheckItem::MUSIC), c.bgm);
             EXPECT_EQ(fileBytes(folder.settings()), c.bytes);
             EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
         }
@@ -97,7 +97,7 @@ TEST(WriteSettings, RewriteAfterReadDropsUnknownKeys) {
     RecordingMenu menu(log, folder.settings());
     FakeSoundLibrary sound(&log);
 
-    読込_環境設定ファイル({menu, sound}, BGM_BUFFER, folder.settings());
+    readSettings({menu.options, sound}, BGM_BUFFER, folder.settings());
     write(menu, log, folder.settings());
 
     EXPECT_EQ(log, (std::vector<std::string>{"check BGM 1", "dsPlayLooping 7"}));
@@ -117,12 +117,12 @@ TEST(WriteSettings, ReadsBackAsWritten) {
         RecordingMenu reader(log, folder.settings());
         reader.preset(!c.bangou, !c.bgm);
         FakeSoundLibrary sound(&log);
-        読込_環境設定ファイル({reader, sound}, BGM_BUFFER, folder.settings());
+        readSettings({reader.options, sound}, BGM_BUFFER, folder.settings());
 
-        EXPECT_EQ(reader.checked(MenuItem::BANGOU), c.bangou);
-        EXPECT_EQ(reader.checked(MenuItem::BGM), c.bgm);
-        EXPECT_EQ(chosenLevel(reader), c.level);
-        EXPECT_EQ(reader.checked(MenuItem::KINSYU), c.kinsyu);
+        EXPECT_EQ(reader.checked(CheckItem::MOVE_NUMBERS), c.bangou);
+        EXPECT_EQ(reader.checked(CheckItem::MUSIC), c.bgm);
+        EXPECT_EQ(itemOf(reader.options.level()), c.level);
+        EXPECT_EQ(reader.checked(CheckItem::BARRED_MARKS), c.kinsyu);
     }
 }
 
@@ -135,14 +135,14 @@ TEST(WriteSettingsFailure, FolderNamedLikeTheFile) {
     std::vector<std::string> log;
     RecordingMenu menu(log, folder.settings());
     preset(menu, WRITE_CASES.back());
-    menu.preset(MenuItem::BGM, true);
+    menu.preset(CheckItem::MUSIC, true);
 
     EXPECT_NO_THROW(write(menu, log, folder.settings()));
 
     EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP, "check SYOKYU 1", "check CHUKYU 0",
                                              "check JOUKYU 0", "check KINSYU 0"}));
-    EXPECT_FALSE(menu.checked(MenuItem::BANGOU));
-    EXPECT_FALSE(menu.checked(MenuItem::BGM));
+    EXPECT_FALSE(menu.checked(CheckItem::MOVE_NUMBERS));
+    EXPECT_FALSE(menu.checked(CheckItem::MUSIC));
     EXPECT_TRUE(std::filesystem::is_directory(folder.settings()));
     EXPECT_EQ(folder.names(), std::vector<std::string>{"Narabe1.ini"});
 }
@@ -250,7 +250,7 @@ TEST(WriteSettingsDefaultPath, UsesCurrentDirectory) {
     menu.preset(false, true);
     FakeSoundLibrary sound(&log);
 
-    書込_環境設定ファイル({menu, sound}, BGM_BUFFER);
+    writeSettings({menu.options, sound}, BGM_BUFFER);
     const auto written = fileBytes(folder.settings());
     const auto names = folder.names();
     std::filesystem::current_path(previous);

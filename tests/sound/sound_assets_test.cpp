@@ -8,6 +8,7 @@
 
 #include "adapters/sdl/sdl_sound_library.h"
 #include "adapters/sdl/wav_check.h"
+#include "sound/sdl_library_inspector.h"
 #include "support/sound_module.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +31,14 @@ struct Asset {
     const char* name; // UTF-8
     double minSeconds;
     double maxSeconds;
-    std::int32_t mode;
+    bool music; // the looping music, not an effect
 };
 
-// In the order the game loads them, with the mode it loads them in.
+// In the order the game loads them.
 constexpr Asset ASSETS[] = {
-    {"その他.wav", 0.3, 1.0, 3}, {"禁止.wav", 0.15, 0.5, 3}, {"石打音.wav", 0.08, 0.3, 3},
-    {"終局.wav", 1.0, 2.5, 3},   {"BGM.wav", 15.0, 40.0, 1},
+    {"その他.wav", 0.3, 1.0, false},  {"禁止.wav", 0.15, 0.5, false},
+    {"石打音.wav", 0.08, 0.3, false}, {"終局.wav", 1.0, 2.5, false},
+    {"BGM.wav", 15.0, 40.0, true},
 };
 
 constexpr double FULL_SCALE = 32768.0;
@@ -189,7 +191,7 @@ TEST(SoundAssets, TheRefusalIsNoLouderThanTheOtherEffects) {
     ASSERT_FALSE(buzz.empty());
     const std::size_t window = rate / 20;
     for (const Asset& other : ASSETS) {
-        if (&other == &refusal || other.mode == 1) continue; // the music is no effect
+        if (&other == &refusal || other.music) continue; // the music is no effect
         SCOPED_TRACE(other.name);
         const std::vector<double> effect = samplesOfAsset(other);
         ASSERT_FALSE(effect.empty());
@@ -214,25 +216,25 @@ TEST(SoundAssets, EachLoadsThroughTheSoundModuleAndTheRealLibrary) {
     SdlSoundLibrary library({.driver = "dummy"});
     SoundPorts io{library, boxes};
 
-    const std::int32_t device = SoundInit(io, 0);
+    const std::int32_t device = openSoundDevice(io);
     ASSERT_NE(device, 0);
     std::vector<std::int32_t> handles;
     for (const Asset& asset : ASSETS) {
-        const std::int32_t handle = SoundLoad(io, device, utf8Path(asset.name), asset.mode);
+        const std::int32_t handle = loadSound(io, device, utf8Path(asset.name));
         EXPECT_GE(handle, 1) << asset.name;
         handles.push_back(handle);
     }
     fs::current_path(previous);
     EXPECT_EQ(boxes.shown, 0);
-    EXPECT_EQ(library.bufferCount(), std::size(ASSETS));
+    EXPECT_EQ(bufferCount(library), std::size(ASSETS));
 
     library.dsPlayLooping(handles[4]);
     library.dsPlay(handles[2]);
-    EXPECT_EQ(library.playingChannels(handles[4]), 1);
+    EXPECT_EQ(playingChannels(library, handles[4]), 1);
     for (std::int32_t handle : handles)
         library.dsFree(handle);
-    SoundTerm(io, device);
-    EXPECT_FALSE(library.isOpen());
+    closeSoundDevice(io, device);
+    EXPECT_FALSE(isOpen(library));
 }
 
 TEST(SoundAssets, EachIsWhatTheGeneratorMakes) {

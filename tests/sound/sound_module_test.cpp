@@ -65,8 +65,8 @@ class SoundModuleTest : public ::testing::Test {
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
     }
-    std::int32_t load(const fs::path& file, std::int32_t mode = 3, std::int32_t device = 1) {
-        return SoundLoad(io, device, file, mode);
+    std::int32_t load(const fs::path& file, std::int32_t device = 1) {
+        return loadSound(io, device, file);
     }
 
     fs::path previous;
@@ -87,9 +87,8 @@ std::vector<std::byte> everyByte() {
 
 TEST_F(SoundModuleTest, InitWarnsOnceWhenThereIsNoDevice) {
     library.device = 0;
-    EXPECT_EQ(SoundInit(io, 0x1234), 0);
-    ASSERT_EQ(library.windows.size(), 1u);
-    EXPECT_EQ(library.windows[0], 0x1234u);
+    EXPECT_EQ(openSoundDevice(io), 0);
+    EXPECT_EQ(library.initialized, 1);
     ASSERT_EQ(boxes.warnings.size(), 1u);
     EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
     EXPECT_EQ(boxes.warnings[0].text, "Direct Soundインターフェースが作成できません。");
@@ -98,12 +97,12 @@ TEST_F(SoundModuleTest, InitWarnsOnceWhenThereIsNoDevice) {
 
 TEST_F(SoundModuleTest, InitGivesTheDeviceSilently) {
     library.device = 7;
-    EXPECT_EQ(SoundInit(io, 99), 7);
+    EXPECT_EQ(openSoundDevice(io), 7);
     EXPECT_TRUE(boxes.warnings.empty());
 }
 
 TEST_F(SoundModuleTest, WarningIsTitledWithTheLibrary) {
-    SoundWarning(boxes, "text");
+    soundWarning(boxes, "text");
     ASSERT_EQ(boxes.warnings.size(), 1u);
     EXPECT_EQ(boxes.warnings[0].title, "Narabe1.dll");
     EXPECT_EQ(boxes.warnings[0].text, "text");
@@ -112,11 +111,10 @@ TEST_F(SoundModuleTest, WarningIsTitledWithTheLibrary) {
 TEST_F(SoundModuleTest, APresentFileReachesTheLibraryByteForByte) {
     const std::vector<std::byte> bytes = everyByte();
     write("石打音.wav", bytes);
-    EXPECT_EQ(load("石打音.wav", 3, 5), 42);
+    EXPECT_EQ(load("石打音.wav", 5), 42);
     ASSERT_EQ(library.creates.size(), 1u);
     EXPECT_EQ(library.creates[0].device, 5);
     EXPECT_EQ(library.creates[0].image, bytes);
-    EXPECT_EQ(library.creates[0].mode, 3);
     EXPECT_EQ(library.creates[0].source, "石打音.wav");
     EXPECT_TRUE(boxes.warnings.empty());
 }
@@ -132,12 +130,12 @@ TEST_F(SoundModuleTest, AFileOfAnotherFolderIsReadThereAndNamedByItsBareName) {
     EXPECT_EQ(library.creates[0].source, "終局.wav");
 }
 
-TEST_F(SoundModuleTest, TheModeAndTheLibrarysAnswerPassThrough) {
+TEST_F(SoundModuleTest, TheLibrarysAnswerPassesThrough) {
     write("BGM.wav", everyByte());
     library.buffer = 0; // the library refuses the image
-    EXPECT_EQ(load("BGM.wav", 1), 0);
+    EXPECT_EQ(load("BGM.wav"), 0);
     ASSERT_EQ(library.creates.size(), 1u);
-    EXPECT_EQ(library.creates[0].mode, 1);
+    EXPECT_EQ(library.creates[0].source, "BGM.wav");
     EXPECT_TRUE(boxes.warnings.empty());
 }
 
@@ -223,11 +221,10 @@ TEST_F(SoundModuleTest, AFileTooLargeForABufferGoesOverAsAnEmptyImage) {
         library.creates.clear();
         library.buffer = 0;
         const std::uint64_t before = bytesRead();
-        EXPECT_EQ(load("BGM.wav", 1), 0);
+        EXPECT_EQ(load("BGM.wav"), 0);
         EXPECT_LT(bytesRead() - before, 65536u);
         ASSERT_EQ(library.creates.size(), 1u);
         EXPECT_TRUE(library.creates[0].image.empty());
-        EXPECT_EQ(library.creates[0].mode, 1);
         EXPECT_EQ(library.creates[0].source, "BGM.wav");
         EXPECT_TRUE(boxes.warnings.empty());
     }
@@ -264,7 +261,7 @@ TEST_F(SoundModuleTest, APipeIsNotPresentAndIsNeverOpened) {
 TEST_F(SoundModuleTest, WithoutADeviceNoFileIsRead) {
     write("その他.wav", everyByte());
     fs::permissions("その他.wav", fs::perms::none);
-    EXPECT_EQ(load("その他.wav", 3, 0), 0);
+    EXPECT_EQ(load("その他.wav", 0), 0);
     EXPECT_TRUE(library.creates.empty());
     // Had the module tried to read the unreadable file, it would have warned.
     EXPECT_TRUE(boxes.warnings.empty());
@@ -298,9 +295,9 @@ TEST_F(SoundModuleTest, AFileThatFailsWhileBeingReadWarnsWithTheErrorText) {
 }
 
 TEST_F(SoundModuleTest, TermClosesOnlyAnOpenDevice) {
-    SoundTerm(io, 0);
+    closeSoundDevice(io, 0);
     EXPECT_TRUE(library.terminated.empty());
-    SoundTerm(io, 3);
+    closeSoundDevice(io, 3);
     EXPECT_EQ(library.terminated, std::vector<std::int32_t>{3});
     EXPECT_EQ(library.others, 0);
 }

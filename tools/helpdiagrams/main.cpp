@@ -51,16 +51,17 @@ bool refused(Verdict v) {
 }
 
 Content contentOf(char cell, const HelpDiagram& d) {
-    const Content mover = d.mover == narabe::help::Side::Black ? Content::KURO : Content::SIRO;
+    const Content mover =
+        d.mover == narabe::help::Side::Black ? Content::BLACK_STONE : Content::WHITE_STONE;
     switch (cell) {
     case 'B':
-        return Content::KURO;
+        return Content::BLACK_STONE;
     case 'W':
-        return Content::SIRO;
+        return Content::WHITE_STONE;
     case '*':
-        return refused(d.verdict) ? Content::KARA : mover;
+        return refused(d.verdict) ? Content::EMPTY_POINT : mover;
     default:
-        return Content::KARA;
+        return Content::EMPTY_POINT;
     }
 }
 
@@ -111,7 +112,8 @@ QImage drawDiagram(const HelpDiagram& d) {
         for (int column = 0; column < narabe::help::CUT_OUT; ++column) {
             const char cell =
                 d.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            const Picture p = narabe::cellPicture(d.left + column, d.top + row, contentOf(cell, d));
+            const Picture p =
+                narabe::cellPicture({d.left + column, d.top + row}, contentOf(cell, d));
             const QPoint at(column * CELL * SCALE, row * CELL * SCALE);
             painter.drawImage(at, picture(p));
             const QPointF crossing = QPointF(at) + QPointF(CROSSING, CROSSING) * SCALE;

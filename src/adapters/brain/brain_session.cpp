@@ -2,7 +2,6 @@
 #include "adapters/brain/brain_session.h"
 
 #include "adapters/brain/protocol_text.h"
-#include "computer/near_flags.h"
 #include "support/help.h"
 
 #include <algorithm>
@@ -31,13 +30,13 @@ struct NamedLevel {
 };
 
 constexpr std::array<NamedLevel, 3> LEVELS = {{
-    {Level::初級, "初級", "1"},
-    {Level::中級, "中級", "2"},
-    {Level::上級, "上級", "3"},
+    {Level::BEGINNER, "初級", "1"},
+    {Level::INTERMEDIATE, "中級", "2"},
+    {Level::ADVANCED, "上級", "3"},
 }};
 
 // The black and the white stones on the board.
-std::pair<int, int> stoneCounts(const Grid& board) {
+std::pair<int, int> stoneCounts(const Board& board) {
     std::pair<int, int> n{0, 0};
     forEachPoint([&](int x, int y) {
         if (board(x, y) == BLACK) ++n.first;
@@ -65,13 +64,12 @@ std::optional<Level> levelFromName(std::string_view name) {
 }
 
 BrainSession::BrainSession(Level level) : level_(level) {
-    fillCentreBonus(st_);
     newGame();
 }
 
 void BrainSession::newGame() {
-    clearForNewGame(st_, [](int, int) {});
-    own_ = Stone::NOBODY;
+    board_ = emptyBoard();
+    own_.reset();
     inBoard_ = false;
     timeLeft_.reset();
     used_ = {};
@@ -90,12 +88,12 @@ void BrainSession::handle(std::string_view line, Clock::time_point received,
             inBoard_ = false;
             // The lines put the engine's stones down black. The side with fewer stones is to
             // move, so the engine is white when the opponent has more.
-            const auto [ownStones, opponentStones] = stoneCounts(st_.Board);
+            const auto [ownStones, opponentStones] = stoneCounts(board_);
             own_ = opponentStones > ownStones ? WHITE : BLACK;
             if (own_ == WHITE)
                 forEachPoint([&](int x, int y) {
-                    const Cell c = st_.Board(x, y);
-                    if (c != EMPTY) st_.Board(x, y) = cellOf(otherStone(stoneIn(c)));
+                    const Cell c = board_(x, y);
+                    if (c != EMPTY) board_(x, y) = cellOf(otherStone(stoneIn(c)));
                 });
             move(received, out);
             return;
@@ -156,7 +154,7 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
         newGame();
         inBoard_ = true;
     } else if (sameWord(word, "BEGIN")) {
-        if (stoneCounts(st_.Board) != std::pair{0, 0}) {
+        if (stoneCounts(board_) != std::pair{0, 0}) {
             out.push_back(error("BEGIN opens a game on the empty board"));
             return;
         }
@@ -168,7 +166,7 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
             out.push_back(error("TURN needs x,y"));
             return;
         }
-        const Stone opponent = own_ == Stone::NOBODY ? BLACK : otherStone(own_);
+        const Stone opponent = own_ ? otherStone(*own_) : BLACK;
         if (!place((*fields)[0], (*fields)[1], opponent, out)) return;
         own_ = otherStone(opponent);
         move(received, out);
@@ -225,11 +223,11 @@ bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
     }
     const int x = static_cast<int>(px) + FIRST_POINT;
     const int y = static_cast<int>(py) + FIRST_POINT;
-    if (st_.Board(x, y) != EMPTY) {
+    if (board_(x, y) != EMPTY) {
         out.push_back(error(text + " is occupied"));
         return false;
     }
-    st_.Board(x, y) = cellOf(side);
+    board_(x, y) = cellOf(side);
     return true;
 }
 
@@ -249,19 +247,13 @@ milliseconds BrainSession::thinkingLimit(Clock::time_point received) const {
 }
 
 void BrainSession::move(Clock::time_point received, std::vector<std::string>& out) {
-    // The computer's field of view as a game would have it: around every stone, and the
-    // middle point.
-    forEachPoint([&](int x, int y) { st_.NearFlag(x, y) = NO; });
-    st_.NearFlag(MIDDLE_POINT, MIDDLE_POINT) = YES;
-    forEachPoint([&](int x, int y) {
-        if (st_.Board(x, y) != EMPTY) 隣接範囲フラグセット(st_, x, y);
-    });
-    st_.ComStone = own_;
-    st_.ManStone = otherStone(own_);
-    const Choice c = 着手選択(st_, own_, level_, thinkingLimit(received));
+    // The one-move computer's field of view as a game would have it: around every stone, and
+    // the middle point.
+    const Stone own = own_.value();
+    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_, thinkingLimit(received));
     if (c.found) {
-        st_.Board(c.x, c.y) = cellOf(own_);
-        out.push_back(pointLine(protocolPoint(c.x, c.y)));
+        board_(c.at) = cellOf(own);
+        out.push_back(pointLine(c.at));
     } else {
         out.push_back(error("no point is left that the rules allow"));
     }

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "computer/levels.h"
-#include "state/state.h"
+#include "state/board.h"
 
 #include <chrono>
 #include <cstdint>
@@ -45,9 +45,9 @@ class BrainSession {
 
     // END came: nothing more is read or answered.
     [[nodiscard]] bool ended() const { return ended_; }
-    // The game's board as the engine sees it, and its own side (NOBODY before it is known).
-    [[nodiscard]] const Grid& board() const { return st_.Board; }
-    [[nodiscard]] Stone own() const { return own_; }
+    // The game's board as the engine sees it, and its own side (none before it is known).
+    [[nodiscard]] const Board& board() const { return board_; }
+    [[nodiscard]] std::optional<Stone> own() const { return own_; }
 
   private:
     void command(std::string_view word, std::string_view args, Clock::time_point received,
@@ -63,11 +63,11 @@ class BrainSession {
     [[nodiscard]] std::chrono::milliseconds thinkingLimit(Clock::time_point received) const;
 
     Level level_;
-    State st_;
+    Board board_;
     bool started_ = false;
     bool inBoard_ = false;
     bool ended_ = false;
-    Stone own_ = Stone::NOBODY;
+    std::optional<Stone> own_;
 
     // Milliseconds, as INFO gives them; 0 for the turn means as fast as possible, for the
     // match no limit.

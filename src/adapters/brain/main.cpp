@@ -35,7 +35,7 @@ constexpr std::string_view HELP =
 
 int main(int argc, char* argv[]) {
     using namespace narabe;
-    Level level = Level::初級;
+    Level level = Level::BEGINNER;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help") {

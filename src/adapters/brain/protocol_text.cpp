@@ -62,18 +62,20 @@ std::optional<std::vector<std::int64_t>> numberFields(std::string_view text) {
     }
 }
 
-std::optional<ProtocolPoint> pointText(std::string_view text) {
+std::optional<Point> pointText(std::string_view text) {
     const auto fields = numberFields(text);
     if (!fields || fields->size() != 2) return std::nullopt;
     constexpr std::int64_t LOW = std::numeric_limits<int>::min();
     constexpr std::int64_t HIGH = std::numeric_limits<int>::max();
     for (const std::int64_t n : *fields)
-        if (n < LOW || n > HIGH) return std::nullopt;
-    return ProtocolPoint{static_cast<int>((*fields)[0]), static_cast<int>((*fields)[1])};
+        if (n < LOW - FIRST_POINT || n > HIGH - FIRST_POINT) return std::nullopt;
+    return Point{static_cast<int>((*fields)[0] + FIRST_POINT),
+                 static_cast<int>((*fields)[1] + FIRST_POINT)};
 }
 
-std::string pointLine(ProtocolPoint p) {
-    return std::to_string(p.x) + "," + std::to_string(p.y);
+std::string pointLine(Point p) {
+    return std::to_string(std::int64_t{p.x} - FIRST_POINT) + "," +
+           std::to_string(std::int64_t{p.y} - FIRST_POINT);
 }
 
 } // namespace narabe

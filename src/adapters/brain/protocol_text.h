@@ -43,21 +43,6 @@ class LineSplitter {
     std::string line_;
 };
 
-// A point of the protocol: 0..18 on both axes for the 19 x 19 board.
-struct ProtocolPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const ProtocolPoint&) const = default;
-};
-
-// The game's point (1..19) of a protocol point, and back.
-constexpr ProtocolPoint protocolPoint(int gameX, int gameY) {
-    return {gameX - FIRST_POINT, gameY - FIRST_POINT};
-}
-constexpr bool onProtocolBoard(ProtocolPoint p) {
-    return onBoard(p.x + FIRST_POINT, p.y + FIRST_POINT);
-}
-
 // The text with the spaces and tabs at both ends removed.
 std::string_view trimmed(std::string_view text);
 
@@ -77,11 +62,12 @@ std::optional<std::int64_t> wholeNumber(std::string_view text);
 // The comma-separated whole numbers of the text, or nothing when a field is not one.
 std::optional<std::vector<std::int64_t>> numberFields(std::string_view text);
 
-// "x,y" (spaces around the numbers allowed); nothing when it is not two whole numbers or a
-// number is outside the int range. The point may lie off the board.
-std::optional<ProtocolPoint> pointText(std::string_view text);
+// The point of "x,y" (spaces around the numbers allowed), the protocol's coordinates counted
+// from 0 and the point's from 1; nothing when it is not two whole numbers or a coordinate of
+// the point is outside the int range. The point may lie off the board.
+std::optional<Point> pointText(std::string_view text);
 
-// The point as the protocol writes it: "x,y".
-std::string pointLine(ProtocolPoint p);
+// The point as the protocol writes it: "x,y", counted from 0.
+std::string pointLine(Point p);
 
 } // namespace narabe

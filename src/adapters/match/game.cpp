@@ -120,10 +120,10 @@ class Game {
         if (r.answer == EngineProcess::Answer::TIMEOUT)
             return lose(e, Fault::TIMEOUT, "did not answer in time");
         result_.moveMs[e].push_back(took.count());
-        const std::optional<ProtocolPoint> p = pointText(r.line);
+        const std::optional<Point> p = pointText(r.line);
         if (!p) return lose(e, Fault::FOUL, "answered '" + r.line + "'");
         const Verdict v = referee_.judge(*p, sideOf(e));
-        if (v != Verdict::LEGAL)
+        if (v != Verdict::ALLOWED)
             return lose(e, Fault::FOUL,
                         "played " + pointLine(*p) + ": " + std::string(verdictText(v)));
         ++result_.moves;
@@ -141,7 +141,7 @@ class Game {
     const std::array<std::string, 2>& commands_;
     const GameOptions& options_;
     Referee referee_;
-    std::vector<ProtocolPoint> record_;
+    std::vector<Point> record_;
     std::array<std::unique_ptr<EngineProcess>, 2> engines_;
     std::array<bool, 2> told_{}; // whether the engine has had the position
     GameResult result_;

@@ -13,8 +13,8 @@ namespace narabe {
 
 namespace {
 
-// The first protocol coordinate of the centre square: 6..12 around the middle point 9.
-constexpr int SQUARE_FIRST = (LAST_POINT - OPENING_SQUARE) / 2;
+// The first coordinate of the centre square: 7..13 around the middle point 10.
+constexpr int SQUARE_FIRST = FIRST_POINT + (LAST_POINT - OPENING_SQUARE) / 2;
 
 // The side of the k-th move (from 0): black first.
 Stone sideOfMove(std::size_t k) {
@@ -26,10 +26,10 @@ Stone sideOfMove(std::size_t k) {
 std::optional<std::string> openingFault(const Opening& opening) {
     Referee referee;
     for (std::size_t k = 0; k < opening.moves.size(); ++k) {
-        const ProtocolPoint p = opening.moves[k];
+        const Point p = opening.moves[k];
         const Verdict v = referee.judge(p, sideOfMove(k));
         const std::string move = "move " + std::to_string(k + 1) + " (" + pointLine(p) + "): ";
-        if (v != Verdict::LEGAL) return move + std::string(verdictText(v));
+        if (v != Verdict::ALLOWED) return move + std::string(verdictText(v));
         if (referee.play(p, sideOfMove(k))) return move + "makes five";
     }
     return std::nullopt;
@@ -51,7 +51,7 @@ std::vector<Opening> randomOpenings(int count, std::uint32_t seed) {
         // The same stones make the same opening, whichever black stone came first.
         std::vector<std::array<int, 3>> key;
         for (std::size_t k = 0; k < o.moves.size(); ++k)
-            key.push_back({codeNumber(sideOfMove(k)), o.moves[k].x, o.moves[k].y});
+            key.push_back({sideOfMove(k) == BLACK ? 0 : 1, o.moves[k].x, o.moves[k].y});
         std::sort(key.begin(), key.end());
         if (openingFault(o) || !seen.insert(key).second) continue;
         openings.push_back(o);
@@ -72,7 +72,7 @@ std::vector<Opening> readOpenings(std::istream& in) {
         Opening o;
         while (!rest.empty()) {
             const Words w = firstWord(rest);
-            const std::optional<ProtocolPoint> p = pointText(w.first);
+            const std::optional<Point> p = pointText(w.first);
             if (!p) fail("'" + std::string(w.first) + "' is not a point x,y");
             o.moves.push_back(*p);
             rest = w.rest;

@@ -18,7 +18,7 @@
 namespace narabe {
 
 struct Opening {
-    std::vector<ProtocolPoint> moves; // black first, then the sides alternating
+    std::vector<Point> moves; // black first, then the sides alternating
     bool operator==(const Opening&) const = default;
 };
 

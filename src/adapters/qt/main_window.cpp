@@ -3,9 +3,9 @@
 
 #include "adapters/qt/about_box.h"
 #include "adapters/qt/signal_watch.h"
+#include "game/flow.h"
 #include "game/menu_tree.h"
 #include "render/geometry.h"
-#include "render/layout.h"
 #include "support/help.h"
 
 #include <QAction>
@@ -77,10 +77,10 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .homePage = std::string(HOME_PAGE),
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
-    form_ = std::make_unique<Form1>(io);
+    game_ = std::make_unique<GameController>(io);
     view_->onPress = [this](double x, double y) {
         const Busy busy(busy_);
-        if (!ended_) form_->Form_MouseDown(x, y);
+        if (!ended_) game_->pressed(x, y);
     };
     view_->setFocus();
 }
@@ -88,7 +88,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
 void MainWindow::load() {
     {
         const Busy busy(busy_);
-        form_->Form_Load();
+        game_->load();
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -132,24 +132,24 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, node]() {
             // The game sets check marks itself: undo what Qt changed on the click.
             if (node.check) showChecks();
-            if (node.handler != nullptr) run(node.handler);
+            if (node.command != nullptr) run(node.command);
         });
     }
 }
 
 void MainWindow::showChecks() {
-    for (std::size_t i = 0; i < MENU_ITEM_COUNT; ++i)
+    for (std::size_t i = 0; i < CHECK_ITEM_COUNT; ++i)
         if (checkActions_[i] != nullptr) checkActions_[i]->setChecked(checks_[i]);
 }
 
-void MainWindow::run(void (Form1::*handler)()) {
+void MainWindow::run(MenuCommand command) {
     const Busy busy(busy_);
-    if (!ended_) ((*form_).*handler)();
+    if (!ended_) command(*game_);
 }
 
 void MainWindow::endOnSignal() {
     if (ended_) return;
-    form_->Form_Unload();
+    game_->closed();
     if (busy_ == 0) return; // the event loop returns from QApplication::exec
     std::fflush(nullptr);
     std::_Exit(0);
@@ -157,21 +157,21 @@ void MainWindow::endOnSignal() {
 
 void MainWindow::openRecord(const std::filesystem::path& file) {
     const Busy busy(busy_);
-    if (!ended_) form_->読込_棋譜(file);
+    if (!ended_) game_->openRecord(file);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (ended_) return;
     const Busy busy(busy_);
     if (event->key() == Qt::Key_Escape)
-        form_->Form_KeyPress(KEY_ESC);
+        game_->keyPressed(KEY_ESC);
     else if (!event->text().isEmpty())
-        form_->Form_KeyPress(event->text().at(0).unicode());
+        game_->keyPressed(event->text().at(0).unicode());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     const Busy busy(busy_);
-    if (!ended_) form_->Form_Unload();
+    if (!ended_) game_->closed();
     event->accept();
 }
 
@@ -185,11 +185,7 @@ void MainWindow::warning(std::string_view title, std::string_view text) {
     box.exec();
 }
 
-bool MainWindow::checked(MenuItem item) const {
-    return checks_[slotOf(item)];
-}
-
-void MainWindow::setChecked(MenuItem item, bool on) {
+void MainWindow::setChecked(CheckItem item, bool on) {
     checks_[slotOf(item)] = on;
     if (QAction* a = checkActions_[slotOf(item)]) a->setChecked(on);
 }
@@ -219,8 +215,8 @@ void MainWindow::place(double left, double top, double /*width*/, double /*heigh
     // Under Wayland a window cannot place itself: the compositor does.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     // The frame's outer corner; the client area keeps the fixed size of the board view.
-    askedCorner_ = QPoint(static_cast<int>(left / TWIPS_PER_PIXEL),
-                          static_cast<int>(top / TWIPS_PER_PIXEL));
+    askedCorner_ =
+        QPoint(static_cast<int>(left / TWIPS_PER_PIXEL), static_cast<int>(top / TWIPS_PER_PIXEL));
     move(askedCorner_);
     fitWhenShown_ = true;
 }
@@ -260,8 +256,8 @@ void MainWindow::fitToFrame() {
 
 void MainWindow::showModal() {
     AboutBox box(
-        view_->scale(), [this] { form_->form2().Command1_Click(); },
-        [this] { form_->form2().Command2_Click(); }, this);
+        view_->scale(), [this] { game_->about().homePagePressed(); },
+        [this] { game_->about().okPressed(); }, this);
     about_ = &box;
     box.exec();
     about_ = nullptr;

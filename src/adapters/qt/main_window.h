@@ -5,7 +5,8 @@
 #include "adapters/qt/board_view.h"
 #include "adapters/qt/game_folders.h"
 #include "adapters/qt/steady_clock.h"
-#include "game/form1.h"
+#include "game/game_controller.h"
+#include "game/menu_tree.h"
 #include "ports/ports.h"
 
 #include <QMainWindow>
@@ -45,7 +46,7 @@ class MainWindow final : public QMainWindow,
     void openRecord(const std::filesystem::path& file);
     [[nodiscard]] bool ended() const { return ended_; }
     BoardView& view() { return *view_; }
-    Form1& game() { return *form_; }
+    GameController& game() { return *game_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,13 +70,12 @@ class MainWindow final : public QMainWindow,
     void buildMenus();
     // Puts the game's check marks back on the menu items.
     void showChecks();
-    void run(void (Form1::*handler)());
+    void run(MenuCommand command);
     void fitToFrame();
 
     void message(std::string_view title, std::string_view text) override;
     void warning(std::string_view title, std::string_view text) override;
-    bool checked(MenuItem item) const override;
-    void setChecked(MenuItem item, bool on) override;
+    void setChecked(CheckItem item, bool on) override;
     void wait(double seconds) override;
     [[nodiscard]] Time after(double seconds) override { return sleeper_.after(seconds); }
     void waitUntil(Time end, double seconds) override;
@@ -88,11 +88,11 @@ class MainWindow final : public QMainWindow,
     std::optional<std::filesystem::path> recordToSave(std::string_view name) override;
 
     BoardView* view_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<GameController> game_;
     SteadyClock sleeper_;
-    std::array<QAction*, MENU_ITEM_COUNT> checkActions_{};
-    std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart(); // as the game set them
-    QDialog* about_ = nullptr;                   // the about dialog while it is shown
+    std::array<QAction*, CHECK_ITEM_COUNT> checkActions_{};
+    std::array<bool, CHECK_ITEM_COUNT> checks_ = marksAtStart(); // as the game set them
+    QDialog* about_ = nullptr;  // the about dialog while it is shown
     QPoint askedCorner_;        // the frame's corner as the game placed it, in pixels
     bool fitWhenShown_ = false; // the frame is yet to be fitted, when the window is first shown
     bool ended_ = false;

@@ -1,6 +1,5 @@
 // Loading the sound module with QLibrary, which keeps its symbols and those of the libraries
 // it needs to itself. The module is never unloaded: its library lives until the program ends.
-// Its device is opened with a window handle of 0: the module's library does not use it.
 #include "adapters/qt/module_sound_library.h"
 
 #include <QLibrary>
@@ -19,7 +18,7 @@ ModuleSoundLibrary::Opened openModule(const QString& path) {
     QLibrary module(path);
     if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library"))) {
         opened.library.reset(make());
-        opened.device = opened.library->dsInitialize(0);
+        opened.device = opened.library->dsInitialize();
     }
     return opened;
 }
@@ -33,18 +32,18 @@ ModuleSoundLibrary::ModuleSoundLibrary(QString path)
 
 ModuleSoundLibrary::~ModuleSoundLibrary() = default;
 
-std::int32_t ModuleSoundLibrary::dsInitialize(std::uintptr_t window) {
+std::int32_t ModuleSoundLibrary::dsInitialize() {
     if (opening_.valid()) {
         Opened opened = opening_.get();
         library_ = std::move(opened.library);
         return opened.device;
     }
-    return library_ ? library_->dsInitialize(window) : 0;
+    return library_ ? library_->dsInitialize() : 0;
 }
 
 std::int32_t ModuleSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                             std::int32_t mode, std::string_view source) {
-    return library_ ? library_->dsCreateDSB(device, image, mode, source) : 0;
+                                             std::string_view source) {
+    return library_ ? library_->dsCreateDSB(device, image, source) : 0;
 }
 
 void ModuleSoundLibrary::dsPlay(std::int32_t buffer) {

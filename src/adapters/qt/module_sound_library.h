@@ -26,9 +26,9 @@ class ModuleSoundLibrary final : public SoundLibrary {
     ModuleSoundLibrary(const ModuleSoundLibrary&) = delete;
     ModuleSoundLibrary& operator=(const ModuleSoundLibrary&) = delete;
 
-    std::int32_t dsInitialize(std::uintptr_t window) override;
+    std::int32_t dsInitialize() override;
     std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                             std::int32_t mode, std::string_view source) override;
+                             std::string_view source) override;
     void dsPlay(std::int32_t buffer) override;
     void dsPlayLooping(std::int32_t buffer) override;
     void dsStop(std::int32_t buffer) override;

@@ -62,55 +62,56 @@ Parsed parsePress(Fields args) {
     const auto y = decimalNumber(args[1]);
     if (!x) return error("press takes decimal numbers, not " + quotedToken(args[0]));
     if (!y) return error("press takes decimal numbers, not " + quotedToken(args[1]));
-    return runs([x = *x, y = *y](Form1& game, Transcript&) { game.Form_MouseDown(x, y); });
+    return runs([x = *x, y = *y](GameController& game, Transcript&) { game.pressed(x, y); });
 }
 
 Parsed parseMenu(Fields args) {
     if (args.size() != 1) return error("menu takes one control name");
     const MenuNode* node = findCommand(args[0]);
     if (node == nullptr) return error("no menu item named " + quotedToken(args[0]));
-    return runs([handler = node->handler](Form1& game, Transcript&) { (game.*handler)(); });
+    return runs([command = node->command](GameController& game, Transcript&) { command(game); });
 }
 
 Parsed parseKey(Fields args) {
     if (args.size() != 1) return error("key takes one character code");
     const auto k = wholeNumber(args[0]);
     if (!k) return error("key takes a whole number, not " + quotedToken(args[0]));
-    return runs([k = *k](Form1& game, Transcript&) { game.Form_KeyPress(k); });
+    return runs([k = *k](GameController& game, Transcript&) { game.keyPressed(k); });
 }
 
 Parsed parseClose(Fields args) {
     if (!args.empty()) return error("close takes nothing");
-    return runs([](Form1& game, Transcript&) { game.Form_Unload(); });
+    return runs([](GameController& game, Transcript&) { game.closed(); });
 }
 
 Parsed parseButton(Fields args) {
     if (args.size() != 1) return error("button takes Command1 or Command2");
-    if (args[0] == "Command1")
-        return runs([](Form1& game, Transcript&) { game.form2().Command1_Click(); });
-    if (args[0] == "Command2")
-        return runs([](Form1& game, Transcript&) { game.form2().Command2_Click(); });
+    for (const AboutButton& b : ABOUT_BUTTONS)
+        if (args[0] == b.control)
+            return runs([pressed = b.pressed](GameController& game, Transcript&) {
+                (game.about().*pressed)();
+            });
     return error("button takes Command1 or Command2, not " + quotedToken(args[0]));
 }
 
 Parsed parseDump(Fields args) {
     if (!args.empty()) return error("dump takes nothing");
-    return runs([](Form1& game, Transcript& t) { dumpState(game.state(), t); });
+    return runs([](GameController& game, Transcript& t) { dumpGame(game.game(), t); });
 }
 
 // A record's file, as the file dialog of 棋譜を保存… or 棋譜を開く… would give it; relative
 // to the current directory.
 Parsed parseSave(Fields args) {
     if (args.size() != 1) return error("save takes one path");
-    return runs([file = std::filesystem::path(args[0])](Form1& game, Transcript&) {
-        game.書込_棋譜(file);
+    return runs([file = std::filesystem::path(args[0])](GameController& game, Transcript&) {
+        game.saveRecord(file);
     });
 }
 
 Parsed parseOpen(Fields args) {
     if (args.size() != 1) return error("open takes one path");
-    return runs([file = std::filesystem::path(args[0])](Form1& game, Transcript&) {
-        game.読込_棋譜(file);
+    return runs([file = std::filesystem::path(args[0])](GameController& game, Transcript&) {
+        game.openRecord(file);
     });
 }
 

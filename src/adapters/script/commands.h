@@ -3,7 +3,7 @@
 #pragma once
 
 #include "adapters/script/transcript.h"
-#include "game/form1.h"
+#include "game/game_controller.h"
 
 #include <array>
 #include <functional>
@@ -36,7 +36,7 @@ constexpr bool taken(Target target, bool dialogOpen) {
 }
 
 // What a parsed command does when it runs.
-using Action = std::function<void(Form1& game, Transcript& t)>;
+using Action = std::function<void(GameController& game, Transcript& t)>;
 
 // A command's line parsed: its action, or why the arguments do not parse.
 struct Parsed {

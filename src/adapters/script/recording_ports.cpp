@@ -2,6 +2,7 @@
 // browser request, window placement and the end of the program.
 #include "adapters/script/recording_ports.h"
 
+#include "adapters/script/codes.h"
 #include "game/menu_tree.h"
 
 #include <string>
@@ -48,12 +49,7 @@ void RecordingBoxes::warning(std::string_view title, std::string_view text) {
     t_.line({"warning", title, text});
 }
 
-bool RecordingMenu::checked(MenuItem item) const {
-    return checks_[slotOf(item)];
-}
-
-void RecordingMenu::setChecked(MenuItem item, bool on) {
-    checks_[slotOf(item)] = on;
+void RecordingMenu::setChecked(CheckItem item, bool on) {
     t_.line({"check", controlOf(item), on ? "1" : "0"});
 }
 
@@ -62,16 +58,16 @@ std::string RecordingSound::nameOf(std::int32_t buffer) const {
     return buffer == 0 || it == names_.end() ? "0" : it->second;
 }
 
-std::int32_t RecordingSound::dsInitialize(std::uintptr_t window) {
-    const std::int32_t device = real_.dsInitialize(window);
+std::int32_t RecordingSound::dsInitialize() {
+    const std::int32_t device = real_.dsInitialize();
     t_.line({"dsInitialize", device != 0 ? "1" : "0"});
     return device;
 }
 
 std::int32_t RecordingSound::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                         std::int32_t mode, std::string_view source) {
-    t_.line({"dsCreateDSB", source, num(mode)});
-    const std::int32_t buffer = real_.dsCreateDSB(device, image, mode, source);
+                                         std::string_view source) {
+    t_.line({"dsCreateDSB", source, printedBufferMode(source)});
+    const std::int32_t buffer = real_.dsCreateDSB(device, image, source);
     if (buffer != 0) names_[buffer] = std::string(source);
     return buffer;
 }

@@ -39,25 +39,23 @@ class RecordingBoxes final : public MessageBoxes {
     Transcript& t_;
 };
 
-// Keeps the two check marks and prints every assignment, also when it changes nothing.
+// Prints every assignment of a check mark, also when it changes nothing.
 class RecordingMenu final : public MenuChecks {
   public:
     explicit RecordingMenu(Transcript& t) : t_(t) {}
-    bool checked(MenuItem item) const override;
-    void setChecked(MenuItem item, bool on) override;
+    void setChecked(CheckItem item, bool on) override;
 
   private:
     Transcript& t_;
-    std::array<bool, MENU_ITEM_COUNT> checks_ = marksAtStart();
 };
 
 // Prints each call with the name of the file its buffer came from, and passes it on.
 class RecordingSound final : public SoundLibrary {
   public:
     RecordingSound(Transcript& t, SoundLibrary& real) : t_(t), real_(real) {}
-    std::int32_t dsInitialize(std::uintptr_t window) override;
+    std::int32_t dsInitialize() override;
     std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                             std::int32_t mode, std::string_view source) override;
+                             std::string_view source) override;
     void dsPlay(std::int32_t buffer) override;
     void dsPlayLooping(std::int32_t buffer) override;
     void dsStop(std::int32_t buffer) override;

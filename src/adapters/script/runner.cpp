@@ -2,6 +2,7 @@
 // handing it to the game, or printing it as ignored where its input is not taken.
 #include "adapters/script/runner.h"
 
+#include "adapters/script/codes.h"
 #include "adapters/script/commands.h"
 #include "adapters/script/script_input.h"
 
@@ -26,22 +27,11 @@ std::vector<std::string> fields(const std::string& line) {
     return out;
 }
 
-// A code as the dump prints it: its number, or "-" for a stone variable still unset.
-std::string code(Stone s) {
-    return s == Stone::UNSET ? "-" : std::to_string(codeNumber(s));
+std::string field(std::string_view key, std::string_view value) {
+    return std::string(key) + "=" + std::string(value);
 }
-std::string code(GameCode g) {
-    return std::to_string(codeNumber(g));
-}
-std::string code(Truth t) {
-    return std::to_string(codeNumber(t));
-}
-std::string code(int n) {
-    return std::to_string(n);
-}
-
-template <class V> std::string field(std::string_view key, V value) {
-    return std::string(key) + "=" + code(value);
+std::string field(std::string_view key, int value) {
+    return field(key, std::to_string(value));
 }
 
 char boardChar(Cell c) {
@@ -50,27 +40,29 @@ char boardChar(Cell c) {
 
 } // namespace
 
-void dumpState(const State& st, Transcript& t) {
-    t.line({"state", field("GameState", st.GameState), field("GameMode", st.GameMode),
-            field("Turn", st.Turn), field("Opponent", st.Opponent), field("ManStone", st.ManStone),
-            field("ComStone", st.ComStone), field("ResumePending", st.ResumePending),
-            field("MoveCount", st.MoveCount), field("MoveTotal", st.MoveTotal),
-            field("LastX", st.LastX), field("LastY", st.LastY), field("LastStone", st.LastStone)});
+void dumpGame(const Game& g, Transcript& t) {
+    t.line({"state", field("GameState", printedCode(g.mode)),
+            field("GameMode", printedCode(g.lastMode)), field("Turn", printedTurn(g.turn)),
+            field("Opponent", printedCode(g.opponent)), field("ManStone", printedCode(g.human)),
+            field("ComStone", printedCode(g.computer)),
+            field("ResumePending", printedCode(g.resumePending)), field("MoveCount", g.moveCount),
+            field("MoveTotal", g.moveTotal), field("LastX", g.last.x), field("LastY", g.last.y),
+            field("LastStone", printedCode(g.lastStone))});
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
         std::string row;
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-            row += boardChar(st.Board(x, y));
+            row += boardChar(g.board(x, y));
         t.line({"board", row});
     }
     for (int y = FIRST_POINT; y <= LAST_POINT; ++y) {
         std::string row;
         for (int x = FIRST_POINT; x <= LAST_POINT; ++x)
-            row += st.NearFlag(x, y) == YES ? '1' : '0';
+            row += g.near(x, y) ? '1' : '0';
         t.line({"flags", row});
     }
 }
 
-RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::istream& in,
+RunResult runScript(GameController& game, const std::function<bool()>& dialogOpen, std::istream& in,
                     Transcript& t, std::ostream& err) {
     std::string line;
     int lineNo = 0;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "adapters/script/transcript.h"
-#include "game/form1.h"
+#include "game/game_controller.h"
 
 #include <functional>
 #include <istream>
@@ -19,10 +19,10 @@ struct RunResult {
 
 // Runs the script read from `in` on a game whose start-up has already run. While
 // `dialogOpen` says the about dialog is open, only its buttons and dump are run.
-RunResult runScript(Form1& game, const std::function<bool()>& dialogOpen, std::istream& in,
+RunResult runScript(GameController& game, const std::function<bool()>& dialogOpen, std::istream& in,
                     Transcript& t, std::ostream& err);
 
-// The game state, the board and the computer's flags, in the transcript's dump form.
-void dumpState(const State& st, Transcript& t);
+// The game, the board and the one-move computer's near points, in the transcript's dump form.
+void dumpGame(const Game& game, Transcript& t);
 
 } // namespace narabe

@@ -18,11 +18,10 @@ ScriptSession::ScriptSession(std::ostream& out, SoundLibrary& sound, Options opt
                   .program = program_,
                   .about = about_,
                   .dialogs = dialogs_,
-                  .windowHandle = 0,
                   .homePage = std::move(options.homePage)}) {}
 
 RunResult ScriptSession::run(std::istream& script, std::ostream& err) {
-    game_.Form_Load();
+    game_.load();
     return runScript(
         game_, [this] { return about_.open(); }, script, t_, err);
 }

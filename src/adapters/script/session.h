@@ -5,7 +5,7 @@
 #include "adapters/script/recording_ports.h"
 #include "adapters/script/runner.h"
 #include "adapters/script/transcript.h"
-#include "game/form1.h"
+#include "game/game_controller.h"
 #include "ports/sound_library.h"
 
 #include <istream>
@@ -27,7 +27,7 @@ class ScriptSession {
     // Start-up, then the script's lines until its end, a bad line or the end of the program.
     RunResult run(std::istream& script, std::ostream& err);
 
-    [[nodiscard]] const Form1& game() const { return game_; }
+    [[nodiscard]] const GameController& game() const { return game_; }
 
   private:
     Transcript t_;
@@ -41,7 +41,7 @@ class ScriptSession {
     RecordingProgram program_;
     RecordingAbout about_;
     CancelledDialogs dialogs_;
-    Form1 game_;
+    GameController game_;
 };
 
 } // namespace narabe

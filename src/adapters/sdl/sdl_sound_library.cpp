@@ -34,9 +34,6 @@ constexpr int LINGER_BUFFERS = FREQUENCY / BUFFER_FRAMES;
 // SDL reads memory through an int size, which every image the check accepts fits.
 static_assert(MAX_SOUND_IMAGE_BYTES <= static_cast<std::size_t>(std::numeric_limits<int>::max()));
 
-struct SdlFree {
-    void operator()(std::uint8_t* bytes) const { SDL_free(bytes); }
-};
 using SdlBytes = std::unique_ptr<std::uint8_t, SdlFree>;
 
 // Runs `change` on the mixer with the output locked, if it is open.
@@ -50,16 +47,6 @@ template <typename Change> auto withOutputLocked(std::uint32_t output, Change ch
     } unlock{output};
     return change();
 }
-
-} // namespace
-
-// A buffer's samples in the output's format, and the mixer's view of them.
-struct SdlSoundLibrary::Samples {
-    SdlBytes data;
-    SampleBytes bytes;
-};
-
-namespace {
 
 // The samples of a checked image in the output's format, or nothing when SDL refuses to
 // decode or convert them. SDL sees only the checked bytes, never what may follow the RIFF
@@ -101,6 +88,10 @@ std::optional<std::pair<SdlBytes, std::size_t>> decode(std::span<const std::byte
 
 } // namespace
 
+void SdlFree::operator()(std::uint8_t* bytes) const {
+    SDL_free(bytes);
+}
+
 SdlSoundLibrary::SdlSoundLibrary() : SdlSoundLibrary(Options{}) {}
 
 SdlSoundLibrary::SdlSoundLibrary(Options options) : options_(std::move(options)) {}
@@ -109,7 +100,7 @@ SdlSoundLibrary::~SdlSoundLibrary() {
     dsTerminate(DEVICE);
 }
 
-std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
+std::int32_t SdlSoundLibrary::dsInitialize() {
     const std::lock_guard turn(turn_);
     if (owner_.joinable()) return DEVICE;
     if (options_.failDevice) return 0;
@@ -131,8 +122,7 @@ std::int32_t SdlSoundLibrary::dsInitialize(std::uintptr_t /*window*/) {
 }
 
 std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                                          std::int32_t /*mode*/, std::string_view /*source*/) {
-    // The mode does not change how a buffer is kept: each call says how it plays.
+                                          std::string_view /*source*/) {
     if (device != DEVICE) return 0;
     const std::optional<WaveImage> wave = parseWave(image);
     if (!wave) return 0;
@@ -141,11 +131,9 @@ std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const s
         if (nextHandle_ == std::numeric_limits<std::int32_t>::max()) return;
         auto decoded = decode(image.first(wave->extent));
         if (!decoded) return;
-        auto samples = std::make_unique<Samples>();
-        samples->bytes = SampleBytes(decoded->first.get(), decoded->second);
-        samples->data = std::move(decoded->first);
+        const SampleBytes bytes(decoded->first.get(), decoded->second);
         handle = nextHandle_++;
-        buffers_.emplace(handle, Buffer{std::move(samples), -1});
+        buffers_.emplace(handle, Buffer{std::move(decoded->first), bytes, -1});
     });
     return handle;
 }
@@ -153,9 +141,9 @@ std::int32_t SdlSoundLibrary::dsCreateDSB(std::int32_t device, std::span<const s
 void SdlSoundLibrary::dsPlay(std::int32_t buffer) {
     ask([&] {
         const Buffer* b = find(buffer);
-        if (b == nullptr || b->samples->bytes.empty() || !openOutput()) return;
+        if (b == nullptr || b->bytes.empty() || !openOutput()) return;
         withOutputLocked(output_, [&] {
-            mixer_.playOnce(&b->samples->bytes);
+            mixer_.playOnce(&b->bytes);
             silentBuffers_ = 0;
         });
     });
@@ -165,7 +153,7 @@ void SdlSoundLibrary::dsPlayLooping(std::int32_t buffer) {
     ask([&] {
         Buffer* b = find(buffer);
         if (b == nullptr) return;
-        const SampleBytes* sound = &b->samples->bytes;
+        const SampleBytes* sound = &b->bytes;
         // Looping a buffer that already loops leaves it playing where it is.
         if (withOutputLocked(
                 output_, [&] { return output_ != 0 && mixer_.isPlaying(b->loopChannel, sound); }))
@@ -183,7 +171,7 @@ void SdlSoundLibrary::dsStop(std::int32_t buffer) {
     ask([&] {
         Buffer* b = find(buffer);
         if (b == nullptr) return;
-        withOutputLocked(output_, [&] { mixer_.stop(&b->samples->bytes); });
+        withOutputLocked(output_, [&] { mixer_.stop(&b->bytes); });
         b->loopChannel = -1;
     });
 }
@@ -192,7 +180,7 @@ void SdlSoundLibrary::dsFree(std::int32_t buffer) {
     ask([&] {
         const auto it = buffers_.find(buffer);
         if (it == buffers_.end()) return;
-        withOutputLocked(output_, [&] { mixer_.stop(&it->second.samples->bytes); });
+        withOutputLocked(output_, [&] { mixer_.stop(&it->second.bytes); });
         buffers_.erase(it);
     });
 }
@@ -201,34 +189,6 @@ void SdlSoundLibrary::dsTerminate(std::int32_t device) {
     const std::lock_guard turn(turn_);
     if (device != DEVICE || !owner_.joinable()) return;
     stopOwner();
-}
-
-bool SdlSoundLibrary::isOpen() const {
-    const std::lock_guard turn(turn_);
-    return owner_.joinable();
-}
-
-std::size_t SdlSoundLibrary::bufferCount() const {
-    std::size_t count = 0;
-    ask([&] { count = buffers_.size(); });
-    return count;
-}
-
-int SdlSoundLibrary::playingChannels(std::int32_t buffer) const {
-    int playing = 0;
-    ask([&] {
-        const auto it = buffers_.find(buffer);
-        if (it == buffers_.end()) return;
-        playing =
-            withOutputLocked(output_, [&] { return mixer_.playing(&it->second.samples->bytes); });
-    });
-    return playing;
-}
-
-bool SdlSoundLibrary::isOutputOpen() const {
-    bool open = false;
-    ask([&] { open = output_ != 0; });
-    return open;
 }
 
 bool SdlSoundLibrary::ask(const std::function<void()>& work) const {

@@ -26,6 +26,15 @@
 
 namespace narabe {
 
+namespace test {
+class SdlSoundLibraryInspector;
+} // namespace test
+
+// Frees memory that SDL allocated.
+struct SdlFree {
+    void operator()(std::uint8_t* bytes) const;
+};
+
 class SdlSoundLibrary final : public SoundLibrary {
   public:
     struct Options {
@@ -35,39 +44,31 @@ class SdlSoundLibrary final : public SoundLibrary {
         bool failDevice = false;
     };
 
-    // Channels that play effects (dsPlay), and channels kept for loops (dsPlayLooping).
-    static constexpr int EFFECT_CHANNELS = ChannelMixer::EFFECT_CHANNELS;
-    static constexpr int LOOP_CHANNELS = ChannelMixer::LOOP_CHANNELS;
-
     SdlSoundLibrary();
     explicit SdlSoundLibrary(Options options);
     ~SdlSoundLibrary() override;
     SdlSoundLibrary(const SdlSoundLibrary&) = delete;
     SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
 
-    std::int32_t dsInitialize(std::uintptr_t window) override;
+    std::int32_t dsInitialize() override;
     std::int32_t dsCreateDSB(std::int32_t device, std::span<const std::byte> image,
-                             std::int32_t mode, std::string_view source) override;
+                             std::string_view source) override;
     void dsPlay(std::int32_t buffer) override;
     void dsPlayLooping(std::int32_t buffer) override;
     void dsStop(std::int32_t buffer) override;
     void dsFree(std::int32_t buffer) override;
     void dsTerminate(std::int32_t device) override;
 
-    // Whether the device is open (from dsInitialize to dsTerminate), and how many buffers
-    // are alive.
-    [[nodiscard]] bool isOpen() const;
-    [[nodiscard]] std::size_t bufferCount() const;
-    // How many channels are playing the buffer now (0 for unknown handles).
-    [[nodiscard]] int playingChannels(std::int32_t buffer) const;
-    // Whether the audio output is open now: while something plays, and until a second of
-    // silence has passed and the output was closed.
-    [[nodiscard]] bool isOutputOpen() const;
-
   private:
-    struct Samples;
+    // The tests read the library's state through an inspector of their own.
+    friend class test::SdlSoundLibraryInspector;
+
+    // A buffer: its samples in the output's format, the mixer's view of them, and the
+    // channel it loops on. A buffer stays in its place in the map until it is freed, so the
+    // mixer may keep a pointer to its samples.
     struct Buffer {
-        std::unique_ptr<Samples> samples;
+        std::unique_ptr<std::uint8_t, SdlFree> data;
+        SampleBytes bytes;
         int loopChannel = -1;
     };
 

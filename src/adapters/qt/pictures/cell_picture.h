@@ -2,13 +2,13 @@
 // drawing is exact, and many samples per screen pixel when drawn larger, for smooth edges.
 #pragma once
 
-#include "render/picture.h"
+#include "ports/picture.h"
 
 #include <QImage>
 
 namespace narabe {
 
-// One of the 30 cell pictures (any picture but PG_NAME) at `scale` times 21 x 21 pixels.
+// One of the 30 cell pictures (any picture but TITLE) at `scale` times 21 x 21 pixels.
 QImage drawCellPicture(Picture p, int scale);
 
 } // namespace narabe

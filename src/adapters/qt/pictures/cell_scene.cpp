@@ -41,42 +41,42 @@ Shade withStarDot(Shade under, double d, bool exact) {
 
 CellLook cellLook(Picture p) {
     switch (p) {
-    case Picture::KARANAKATEN:
-        return {Content::KARA, true, true, true, true, true, false};
-    case Picture::KUROSOTO:
-        return {Content::KURO, false, false, false, false, false, true};
-    case Picture::SIROSOTO:
-        return {Content::SIRO, false, false, false, false, false, true};
+    case Picture::EMPTY_STAR:
+        return {Content::EMPTY_POINT, true, true, true, true, true, false};
+    case Picture::BLACK_OFF_BOARD:
+        return {Content::BLACK_STONE, false, false, false, false, false, true};
+    case Picture::WHITE_OFF_BOARD:
+        return {Content::WHITE_STONE, false, false, false, false, false, true};
     default:
         break;
     }
     const int index = static_cast<int>(p);
     const auto content = static_cast<Content>(index / 9);
     switch (static_cast<Place>(index % 9)) {
-    case Place::UEHIDARI:
+    case Place::TOP_LEFT:
         return {content, false, true, false, true, false, false};
-    case Place::UEMIGI:
+    case Place::TOP_RIGHT:
         return {content, true, false, false, true, false, false};
-    case Place::SITAHIDARI:
+    case Place::BOTTOM_LEFT:
         return {content, false, true, true, false, false, false};
-    case Place::SITAMIGI:
+    case Place::BOTTOM_RIGHT:
         return {content, true, false, true, false, false, false};
-    case Place::HIDARINAKA:
+    case Place::LEFT_EDGE:
         return {content, false, true, true, true, false, false};
-    case Place::MIGINAKA:
+    case Place::RIGHT_EDGE:
         return {content, true, false, true, true, false, false};
-    case Place::UENAKA:
+    case Place::TOP_EDGE:
         return {content, true, true, false, true, false, false};
-    case Place::SITANAKA:
+    case Place::BOTTOM_EDGE:
         return {content, true, true, true, false, false, false};
-    case Place::NAKA:
+    case Place::INSIDE:
         break;
     }
     return {content, true, true, true, true, false, false};
 }
 
 Shade cellColourAt(const CellLook& look, double x, double y, Shade ground, bool exact) {
-    const bool stone = look.content != Content::KARA;
+    const bool stone = look.content != Content::EMPTY_POINT;
     Shade c = look.offBoard ? toColour(OFF_BOARD_GROUND) : ground;
 
     if (stone && !look.offBoard) {
@@ -93,8 +93,8 @@ Shade cellColourAt(const CellLook& look, double x, double y, Shade ground, bool 
         const double dx = x - STONE_CENTRE;
         const double dy = y - STONE_CENTRE;
         if (std::hypot(dx, dy) <= STONE_RADIUS)
-            c = look.content == Content::KURO ? blackStoneAt(dx, dy, exact)
-                                              : whiteStoneAt(dx, dy, exact);
+            c = look.content == Content::BLACK_STONE ? blackStoneAt(dx, dy, exact)
+                                                     : whiteStoneAt(dx, dy, exact);
     }
     return c;
 }

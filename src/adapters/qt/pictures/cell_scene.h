@@ -6,7 +6,7 @@
 #pragma once
 
 #include "adapters/qt/pictures/colour_math.h"
-#include "render/picture.h"
+#include "ports/picture.h"
 
 namespace narabe {
 
@@ -30,7 +30,7 @@ struct CellLook {
     bool offBoard;              // a plain green square: no wood, lines or shadow
 };
 
-// The look of a cell picture (any picture but PG_NAME).
+// The look of a cell picture (any picture but TITLE).
 CellLook cellLook(Picture p);
 
 // The colour at point (x, y). `ground` is the colour of the wood under the point. The

@@ -26,13 +26,13 @@ namespace {
 constexpr double CELL = 21.0;
 
 // What lies on the four cells, row by row.
-constexpr std::array<Content, 4> ICON_CELLS = {Content::KURO, Content::KARA, Content::KARA,
-                                               Content::SIRO};
+constexpr std::array<Content, 4> ICON_CELLS = {Content::BLACK_STONE, Content::EMPTY_POINT,
+                                               Content::EMPTY_POINT, Content::WHITE_STONE};
 
 CellLook iconCell(int column, int row) {
     return cellLook(boardPicture(
         ICON_CELLS[static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(column)],
-        Place::NAKA));
+        Place::INSIDE));
 }
 
 // Whether (x, y) lies on a rounded square of side `side` from the origin whose corners have
@@ -47,8 +47,7 @@ bool onBoard(double x, double y, double side, double corner) {
 // The icon at `size` pixels from `samples` x `samples` points of each pixel: `colourAt` (x, y)
 // in icon pixels gives the colour there, or nothing where the point is off the board and
 // so transparent.
-template <typename ColourAt>
-QImage sampleIcon(int size, int samples, ColourAt colourAt) {
+template <typename ColourAt> QImage sampleIcon(int size, int samples, ColourAt colourAt) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     for (int py = 0; py < size; ++py) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));

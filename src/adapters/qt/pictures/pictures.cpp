@@ -8,7 +8,7 @@
 namespace narabe {
 
 QImage drawPicture(Picture p, int scale) {
-    return p == Picture::PG_NAME ? drawTitlePicture(scale) : drawCellPicture(p, scale);
+    return p == Picture::TITLE ? drawTitlePicture(scale) : drawCellPicture(p, scale);
 }
 
 PictureSet::PictureSet(int scale) : scale_(scale) {}

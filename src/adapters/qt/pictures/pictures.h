@@ -4,7 +4,7 @@
 // drawing at every scale, so that a high-density screen gets crisp pictures.
 #pragma once
 
-#include "render/picture.h"
+#include "ports/picture.h"
 
 #include <QImage>
 

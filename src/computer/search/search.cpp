@@ -1,0 +1,249 @@
+// Alpha-beta with principal-variation windows, deepened one ply at a time. Fives and the
+// answers to them are settled before the depth is looked at, so a forced line is followed to
+// its end; a position where the other side threatens two five points offers only the moves
+// that stop it and the fours that come first.
+#include "computer/search/search.h"
+
+#include "computer/search/movepick.h"
+#include "computer/search/tt.h"
+#include "computer/search/vcf.h"
+
+#include <algorithm>
+#include <deque>
+#include <vector>
+
+namespace narabe {
+
+namespace {
+
+// A five made by the side to move; a win found n plies further scores WIN - n.
+constexpr int WIN = 1'000'000;
+// Scores beyond this are wins or losses.
+constexpr int WON = WIN - 1000;
+constexpr int INFINITE = WIN + 1;
+
+// A win or loss in the table counts its plies from the position it was stored for.
+int toTable(int score, int ply) {
+    return score >= WON ? score + ply : score <= -WON ? score - ply : score;
+}
+int fromTable(int score, int ply) {
+    return score >= WON ? score - ply : score <= -WON ? score + ply : score;
+}
+
+class Searcher {
+  public:
+    Searcher(SearchBoard& board, const SearchStyle& style, NodeBudget& work)
+        : board_(board), style_(style), work_(work), table_(work.budget()) {}
+
+    Decision run();
+
+  private:
+    bool settled(const Candidates& root, Decision& d);
+    void deepen(Candidates& root, Decision& d);
+    struct Best {
+        int score = -INFINITE;
+        Point move;
+    };
+
+    int node(int depth, int alpha, int beta, int ply);
+    int leaf(const Candidates& c, int ply);
+    Best tryMoves(const std::vector<Point>& moves, int depth, int alpha, int beta, int ply);
+    void chooseMoves(Candidates& c, int width, std::vector<Point>& out) const;
+    Candidates& readAt(int ply);
+    std::vector<Point>& movesAt(int ply);
+
+    SearchBoard& board_;
+    const SearchStyle& style_;
+    NodeBudget& work_;
+    TranspositionTable table_;
+    // By ply; a deque, so that a deeper ply taken on keeps the shallower ones in place.
+    std::deque<Candidates> reads_;
+    std::deque<std::vector<Point>> moves_;
+};
+
+Candidates& Searcher::readAt(int ply) {
+    if (static_cast<std::size_t>(ply) >= reads_.size())
+        reads_.resize(static_cast<std::size_t>(ply) + 1);
+    Candidates& c = reads_[static_cast<std::size_t>(ply)];
+    readCandidates(board_, c);
+    return c;
+}
+
+std::vector<Point>& Searcher::movesAt(int ply) {
+    if (static_cast<std::size_t>(ply) >= moves_.size())
+        moves_.resize(static_cast<std::size_t>(ply) + 1);
+    std::vector<Point>& m = moves_[static_cast<std::size_t>(ply)];
+    m.clear();
+    return m;
+}
+
+// The moves worth trying, best first: when the other side threatens two five points, every
+// move that makes a four and every point where it would make a four (its threat among them);
+// otherwise the `width` most promising.
+void Searcher::chooseMoves(Candidates& c, int width, std::vector<Point>& out) const {
+    if (c.theirWinningFour) {
+        bestFirst(c.options, c.options.size());
+        for (const Option& o : c.options)
+            if (o.own.fours > 0 || o.theirs.fours > 0) out.push_back(o.at);
+        return;
+    }
+    const std::size_t n = std::min(c.options.size(), static_cast<std::size_t>(width));
+    bestFirst(c.options, n);
+    for (std::size_t i = 0; i < n; ++i)
+        out.push_back(c.options[i].at);
+}
+
+int Searcher::node(int depth, int alpha, int beta, int ply) {
+    if (!work_.spend()) return 0;
+    Candidates& c = readAt(ply);
+    if (c.ownFive) return WIN - ply;
+    if (c.theirFives > 1) return -(WIN - ply - 1);
+    if (c.options.empty()) return 0; // nowhere to play: a draw
+    std::vector<Point>& moves = movesAt(ply);
+    if (c.theirFives == 1) {
+        // The one answer; it costs no depth.
+        if (!board_.prospect(c.theirFiveAt, board_.toMove()).allowed) return -(WIN - ply - 1);
+        moves.push_back(c.theirFiveAt);
+        return tryMoves(moves, depth + 1, alpha, beta, ply).score;
+    }
+    if (c.ownWinningFour) return WIN - ply - 2;
+    if (depth <= 0) return leaf(c, ply);
+
+    const TranspositionTable::Entry* known = table_.find(board_.key());
+    Point hint;
+    if (known != nullptr) {
+        const int v = fromTable(known->score, ply);
+        if (known->depth >= depth &&
+            (known->bound == TranspositionTable::Bound::EXACT ||
+             (known->bound == TranspositionTable::Bound::LOWER && v >= beta) ||
+             (known->bound == TranspositionTable::Bound::UPPER && v <= alpha)))
+            return v;
+        hint = {known->x, known->y};
+    }
+    chooseMoves(c, style_.width, moves);
+    if (moves.empty()) return leaf(c, ply);
+    // The best move found before goes first.
+    const auto h = std::find(moves.begin(), moves.end(), hint);
+    if (h != moves.end()) std::rotate(moves.begin(), h, h + 1);
+    const Best best = tryMoves(moves, depth, alpha, beta, ply);
+    if (work_.spent()) return 0;
+    const TranspositionTable::Bound bound = best.score <= alpha  ? TranspositionTable::Bound::UPPER
+                                            : best.score >= beta ? TranspositionTable::Bound::LOWER
+                                                                 : TranspositionTable::Bound::EXACT;
+    table_.store({board_.key(), toTable(best.score, ply), static_cast<std::int8_t>(depth), bound,
+                  static_cast<std::int8_t>(best.move.x), static_cast<std::int8_t>(best.move.y)});
+    return best.score;
+}
+
+// A position at the end of the search: a win by fours where the level looks for one, else
+// the worth of the points for each side.
+int Searcher::leaf(const Candidates& c, int ply) {
+    if (style_.leafFours > 0 && c.ownFour) {
+        Point first;
+        if (winsByFours(board_, style_.leafFours, work_, first))
+            return WIN - ply - 2 * style_.leafFours;
+    }
+    return static_cast<int>(std::clamp<std::int64_t>(c.worth, -WON + 1, WON - 1));
+}
+
+Searcher::Best Searcher::tryMoves(const std::vector<Point>& moves, int depth, int alpha, int beta,
+                                  int ply) {
+    Best best;
+    bool first = true;
+    for (const Point m : moves) {
+        board_.play(m);
+        int v = 0;
+        if (first) {
+            v = -node(depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            v = -node(depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (v > alpha && v < beta) v = -node(depth - 1, -beta, -alpha, ply + 1);
+        }
+        board_.undo();
+        first = false;
+        if (work_.spent()) return best;
+        if (v > best.score) best = {v, m};
+        alpha = std::max(alpha, v);
+        if (alpha >= beta) break;
+    }
+    return best;
+}
+
+Decision Searcher::run() {
+    Decision d;
+    Candidates& root = readAt(0);
+    if (root.options.empty()) return d;
+    d.found = true;
+    d.at = root.options.front().at;
+    if (!settled(root, d)) deepen(root, d);
+    return d;
+}
+
+// The decisions that need no search: the only move, a five, the answer to the other side's
+// five, two five points at once, a win by fours.
+bool Searcher::settled(const Candidates& root, Decision& d) {
+    if (root.options.size() == 1) return true;
+    if (root.ownFive) {
+        d.at = root.ownFiveAt;
+        d.score = WIN;
+        return true;
+    }
+    if (root.theirFives > 0) {
+        // Only the point that would make five stops it, where the rules allow it.
+        for (const Option& o : root.options)
+            if (o.at == root.theirFiveAt) d.at = o.at;
+        return true;
+    }
+    for (const Option& o : root.options) {
+        if (o.own.winningFour) {
+            d.at = o.at;
+            d.score = WIN - 2;
+            return true;
+        }
+    }
+    Point first;
+    if (!winsByFours(board_, style_.rootFours, work_, first)) return false;
+    d.at = first;
+    d.score = WON;
+    return true;
+}
+
+// Searches the root's moves one ply deeper at a time, the best of the last search first,
+// until the work runs out, the deepest search is done or a win or loss is certain. Only a
+// search completed counts.
+void Searcher::deepen(Candidates& root, Decision& d) {
+    std::vector<Point> moves;
+    chooseMoves(root, style_.width, moves);
+    std::vector<std::pair<Point, int>> scored;
+    scored.reserve(moves.size());
+    for (const Point m : moves)
+        scored.emplace_back(m, 0);
+    for (int depth = 1; depth <= style_.maxDepth && !work_.spent(); ++depth) {
+        int alpha = -INFINITE;
+        for (auto& [m, score] : scored) {
+            board_.play(m);
+            int v = alpha == -INFINITE ? -node(depth - 1, -INFINITE, INFINITE, 1)
+                                       : -node(depth - 1, -alpha - 1, -alpha, 1);
+            if (v > alpha && alpha != -INFINITE && !work_.spent())
+                v = -node(depth - 1, -INFINITE, -alpha, 1);
+            board_.undo();
+            if (work_.spent()) return;
+            score = v; // an upper bound when it is not the best
+            alpha = std::max(alpha, v);
+        }
+        std::stable_sort(scored.begin(), scored.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        d.at = scored.front().first;
+        d.score = scored.front().second;
+        if (d.score >= WON || d.score <= -WON) return;
+    }
+}
+
+} // namespace
+
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work) {
+    SearchBoard board(stones, side);
+    return Searcher(board, style, work).run();
+}
+
+} // namespace narabe
