@@ -261,6 +261,14 @@ std::string nested(int depth) {
     return s + std::string(static_cast<std::size_t>(depth), ')');
 }
 
+// A game tree `depth` deep whose innermost tree holds black's move on (10, 10).
+std::string nestedMove(int depth) {
+    std::string s = "(;GM[4]";
+    for (int i = 1; i < depth; ++i)
+        s += "(;";
+    return s + "B[jj]" + std::string(static_cast<std::size_t>(depth), ')');
+}
+
 const std::size_t MIB = 1 << 20;
 
 class RecordFiles : public ::testing::TestWithParam<FileCase> {};
@@ -330,6 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"exactly_1_mib", paddedTo(MIB), "", {{10, 10}, {11, 11}}},
         FileCase{"size_15", record("GM[4]SZ[15]", {{8, 8}}), "19 路盤の棋譜ではありません"},
         FileCase{"go", record("GM[1]SZ[19]", {{4, 4}}), "五目並べ（GM[4]）の棋譜ではありません"},
+        FileCase{"points_emptied", "(;GM[4]AE[jj];B[jj])",
+                 "石の配置（AB・AW・AE）のある棋譜は開けません"},
         FileCase{"setup_stones", "(;GM[4]AB[jj][kk]AW[ll];W[aa])",
                  "石の配置（AB・AW・AE）のある棋譜は開けません"},
         FileCase{"occupied_point", record("", {{10, 10}, {11, 11}, {10, 10}}),
@@ -351,7 +361,9 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"binary_file", binaryBytes(), "SGF の棋譜ではありません"},
         FileCase{"left_open", "(;GM[4];B[jj]", "SGF の棋譜ではありません"},
         FileCase{"one_byte_over_1_mib", paddedTo(MIB + 1), "ファイルが大きすぎます（1 MiB まで）"},
+        FileCase{"nested_exactly_as_deep_as_allowed", nestedMove(1000), "", {{10, 10}}},
         FileCase{"nested_too_deep", nested(1001), "変化の入れ子が深すぎます"},
+        FileCase{"nested_one_too_deep_with_a_move", nestedMove(1001), "変化の入れ子が深すぎます"},
         FileCase{"a_folder", "<folder>", "ファイルを読めません"},
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
