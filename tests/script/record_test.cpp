@@ -139,56 +139,64 @@ TEST(RecordRoundTrip, RandomGamesSavedAndOpenedShowTheSamePositionsAtEveryStep) 
     EXPECT_LT(won, GAMES) << "games still going on are among them";
 }
 
-// The hint is the point the computer plays for the side to move, whichever side it holds.
-// Black, the person's side against the computer: 後手 then lets the computer play black at
-// once. White, the computer's side: after its move is taken back, the resume press lets it
-// play again.
-TEST(Hint, MarksThePointTheComputerPlaysForTheSideToMove) {
-    constexpr int SAMPLES = 40;
-    std::mt19937 rng(1616);
-    std::normal_distribution<double> near(10, 2.5);
-    const auto somewhere = [&] {
-        return Pt{std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19),
-                  std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19)};
-    };
-    std::string script;
-    for (int sample = 0; sample < SAMPLES; ++sample) {
-        const bool black = sample % 2 == 0;
-        script += black ? "menu SAISYO\nmenu TAIMAN\n" : "menu SAISYO\nmenu SENTE\n";
-        for (int move = 0; move < (black ? 4 + sample : 2 + sample / 4); ++move)
-            script += press(somewhere());
-        script += black ? "dump\nmenu HINT\nmenu GOTE\n"
-                        : "menu MODORU\ndump\nmenu HINT\n" + press({1, 1});
+// The hint is the point the computer plays for the side to move, whichever side it holds,
+// at each level. Black, the person's side against the computer: 後手 then lets the computer
+// play black at once. White, the computer's side: after its move is taken back, the resume
+// press lets it play again.
+struct HintCase {
+    const char* level; // the menu command that chooses it
+    int samples;       // games, fewer where each move takes longer
+};
+
+TEST(Hint, MarksThePointTheComputerPlaysForTheSideToMoveAtEachLevel) {
+    for (const HintCase& c :
+         {HintCase{"SYOKYU", 40}, HintCase{"CHUKYU", 12}, HintCase{"JOUKYU", 4}}) {
+        SCOPED_TRACE(c.level);
+        std::mt19937 rng(1616);
+        std::normal_distribution<double> near(10, 2.5);
+        const auto somewhere = [&] {
+            return Pt{std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19),
+                      std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19)};
+        };
+        std::string script = std::string("menu ") + c.level + "\n";
+        for (int sample = 0; sample < c.samples; ++sample) {
+            const bool black = sample % 2 == 0;
+            script += black ? "menu SAISYO\nmenu TAIMAN\n" : "menu SAISYO\nmenu SENTE\n";
+            for (int move = 0; move < (black ? 4 + sample : 2 + sample / 4); ++move)
+                script += press(somewhere());
+            script += black ? "dump\nmenu HINT\nmenu GOTE\n"
+                            : "menu MODORU\ndump\nmenu HINT\n" + press({1, 1});
+        }
+        ScriptFolder folder;
+        const ScriptRun r = folder.run(script);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::array<int, 2> compared{};
+        const auto centre = [](const std::string& line) {
+            const auto f = splitFields(line);
+            return f[1] + "," + f[2];
+        };
+        for (std::size_t i = 0; i < r.lines.size(); ++i) {
+            if (!r.lines[i].starts_with("state\t")) continue;
+            // Black is to move in a game going on, or the computer's white move was taken
+            // back; a five can end the first, and taking back the person's five gives the
+            // second to black.
+            const bool black = field(r.lines[i], "ResumePending") == "0";
+            if (field(r.lines[i], "Turn") != (black ? "0" : "15")) continue;
+            if (field(r.lines[i], "GameState") == "9") continue;
+            std::size_t hint = i;
+            while (hint < r.lines.size() && !r.lines[hint].ends_with("\t60\t12"))
+                ++hint;
+            ASSERT_LT(hint, r.lines.size());
+            std::size_t played = hint;
+            while (played < r.lines.size() && !r.lines[played].ends_with("\t50\t11"))
+                ++played;
+            ASSERT_LT(played, r.lines.size());
+            EXPECT_EQ(centre(r.lines[hint]), centre(r.lines[played])) << "dump at line " << i;
+            ++compared[black ? 0 : 1];
+        }
+        EXPECT_GE(compared[0], c.samples / 3);
+        EXPECT_GE(compared[1], c.samples / 3);
     }
-    ScriptFolder folder;
-    const ScriptRun r = folder.run(script);
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::array<int, 2> compared{};
-    const auto centre = [](const std::string& line) {
-        const auto f = splitFields(line);
-        return f[1] + "," + f[2];
-    };
-    for (std::size_t i = 0; i < r.lines.size(); ++i) {
-        if (!r.lines[i].starts_with("state\t")) continue;
-        // Black is to move in a game going on, or the computer's white move was taken back;
-        // a five can end the first, and taking back the person's five gives the second to
-        // black.
-        const bool black = field(r.lines[i], "ResumePending") == "0";
-        if (field(r.lines[i], "Turn") != (black ? "0" : "15")) continue;
-        if (field(r.lines[i], "GameState") == "9") continue;
-        std::size_t hint = i;
-        while (hint < r.lines.size() && !r.lines[hint].ends_with("\t60\t12"))
-            ++hint;
-        ASSERT_LT(hint, r.lines.size());
-        std::size_t played = hint;
-        while (played < r.lines.size() && !r.lines[played].ends_with("\t50\t11"))
-            ++played;
-        ASSERT_LT(played, r.lines.size());
-        EXPECT_EQ(centre(r.lines[hint]), centre(r.lines[played])) << "dump at line " << i;
-        ++compared[black ? 0 : 1];
-    }
-    EXPECT_GE(compared[0], SAMPLES / 3);
-    EXPECT_GE(compared[1], SAMPLES / 3);
 }
 
 // A record as a file of another program could hold it, or a hostile file: either the moves
