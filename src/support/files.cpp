@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #ifdef _WIN32
@@ -224,6 +225,7 @@ std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
 }
 
 using Name = std::filesystem::path::string_type;
+using Unit = std::make_unsigned_t<Name::value_type>;
 
 constexpr std::string_view LETTERS =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -236,7 +238,7 @@ constexpr std::size_t SUFFIX_UNITS = 1 + RANDOM_LETTERS + TEMPORARY_END.size();
 // Whether `unit` continues a character begun before it: a UTF-8 continuation byte or the low
 // half of a UTF-16 surrogate pair.
 bool continuesCharacter(Name::value_type unit) {
-    const auto u = static_cast<unsigned>(unit);
+    const auto u = static_cast<unsigned>(static_cast<Unit>(unit));
     if constexpr (sizeof(Name::value_type) == 1) return (u & 0xC0U) == 0x80U;
     return u >= 0xDC00U && u <= 0xDFFFU;
 }
@@ -270,7 +272,7 @@ bool isTemporaryName(const Name& name, const Name& stem) {
     std::string letters;
     for (std::size_t i = 0; i < RANDOM_LETTERS; ++i) {
         const auto unit = name[stem.size() + 1 + i];
-        if (static_cast<unsigned>(unit) > 0x7FU ||
+        if (static_cast<Unit>(unit) > 0x7FU ||
             LETTERS.find(static_cast<char>(unit)) == std::string_view::npos)
             return false;
         letters.push_back(static_cast<char>(unit));

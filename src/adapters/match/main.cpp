@@ -170,6 +170,28 @@ std::optional<std::string> openingsFileBytes(const std::string& file) {
     return std::nullopt;
 }
 
+// The openings of the match, or nothing after saying why the openings file gives none.
+std::optional<std::vector<Opening>> matchOpenings(const Options& o) {
+    if (o.openingsFile.empty()) return randomOpenings(o.openings, o.seed);
+    const auto bytes = openingsFileBytes(o.openingsFile);
+    if (!bytes) return std::nullopt;
+    std::vector<Opening> openings;
+    try {
+        std::istringstream in(*bytes);
+        openings = readOpenings(in);
+    } catch (const std::exception& e) {
+        std::cerr << "narabe-match: " << o.openingsFile << ": " << e.what() << '\n';
+        return std::nullopt;
+    }
+    if (openings.empty()) {
+        std::cerr << "narabe-match: " << o.openingsFile << " holds no opening\n";
+        return std::nullopt;
+    }
+    if (o.openingsGiven && static_cast<int>(openings.size()) > o.openings)
+        openings.resize(static_cast<std::size_t>(o.openings));
+    return openings;
+}
+
 // Redraws the progress bar on standard error.
 void progress(int played, int total, const MatchTable& table) {
     const int filled = total == 0 ? BAR_WIDTH : played * BAR_WIDTH / total;
@@ -186,37 +208,19 @@ int run(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     const Options& o = std::get<Options>(read);
 
-    std::vector<Opening> openings;
-    if (o.openingsFile.empty()) {
-        openings = randomOpenings(o.openings, o.seed);
-    } else {
-        const auto bytes = openingsFileBytes(o.openingsFile);
-        if (!bytes) return 1;
-        try {
-            std::istringstream in(*bytes);
-            openings = readOpenings(in);
-        } catch (const std::exception& e) {
-            std::cerr << "narabe-match: " << o.openingsFile << ": " << e.what() << '\n';
-            return 1;
-        }
-        if (openings.empty()) {
-            std::cerr << "narabe-match: " << o.openingsFile << " holds no opening\n";
-            return 1;
-        }
-        if (o.openingsGiven && static_cast<int>(openings.size()) > o.openings)
-            openings.resize(static_cast<std::size_t>(o.openings));
-    }
+    const auto openings = matchOpenings(o);
+    if (!openings) return 1;
 
     adoptDescendants();
-    const int total = 2 * static_cast<int>(openings.size());
+    const int total = 2 * static_cast<int>(openings->size());
     MatchTable table;
     const GameOptions options{o.moveTime};
     progress(0, total, table);
-    for (std::size_t k = 0; k < openings.size(); ++k) {
+    for (std::size_t k = 0; k < openings->size(); ++k) {
         for (const std::size_t black : {0U, 1U}) {
             const std::size_t white = 1 - black;
             const GameResult r =
-                playGame({o.engines[black], o.engines[white]}, openings[k], options);
+                playGame({o.engines[black], o.engines[white]}, (*openings)[k], options);
             endDescendants();
             if (r.fault == Fault::NOT_STARTED) {
                 const std::size_t engine = r.winner == 1U ? black : white;
@@ -237,7 +241,7 @@ int run(int argc, char* argv[]) {
     }
     std::cerr << '\n';
 
-    std::cout << total << " games from " << openings.size() << " openings ("
+    std::cout << total << " games from " << openings->size() << " openings ("
               << (o.openingsFile.empty() ? "random, seed " + std::to_string(o.seed)
                                          : o.openingsFile)
               << "), " << o.moveTime.count() << " ms a move + " << MOVE_GRACE.count()
