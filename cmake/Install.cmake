@@ -25,6 +25,11 @@ install(CODE "set(NARABE_DESKTOP_ENTRY [[${desktop_entry}]])
               include([[${PROJECT_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake]])"
         COMPONENT program)
 
+# The file type of the game's records, named by the desktop entry; the desktop's MIME
+# database is updated from it by the package's trigger or by update-mime-database.
+install(FILES ${NARABE_PACKAGING}/${NARABE_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${NARABE_APP_ID}.xml)
+
 # The sound module, in a folder of the game's own that the program finds from its own folder.
 install(TARGETS narabe_sound_module LIBRARY DESTINATION ${NARABE_INSTALL_MODULEDIR})
 install(FILES ${NARABE_ASSETS} DESTINATION ${NARABE_INSTALL_DATADIR})

@@ -21,7 +21,7 @@ struct FaultText {
 };
 
 // Every message about a record. A move's fault follows its number: "12 手目：…".
-constexpr std::array<FaultText, 16> FAULT_TEXTS = {{
+constexpr std::array<FaultText, 17> FAULT_TEXTS = {{
     {RecordFault::UNREADABLE, "ファイルを読めません"},
     {RecordFault::TOO_LARGE, "ファイルが大きすぎます（1 MiB まで）"},
     {RecordFault::NOT_SGF, "SGF の棋譜ではありません"},
@@ -38,6 +38,7 @@ constexpr std::array<FaultText, 16> FAULT_TEXTS = {{
     {RecordFault::WRONG_SIDE, "手番が違います"},
     {RecordFault::NOTHING_TO_SAVE, "棋譜がありません"},
     {RecordFault::NOT_SAVED, "棋譜を保存できませんでした"},
+    {RecordFault::NOT_A_RECORD_FILE, "保存先が通常のファイルでも棋譜でもありません"},
 }};
 
 constexpr std::string_view MOVE_NUMBER_UNIT = " 手目：";
@@ -163,6 +164,10 @@ RecordRead replayRecordFile(const std::filesystem::path& file, Game& game) {
     } catch (const std::bad_alloc&) {
         return {RecordFault::UNREADABLE, 0, false};
     }
+}
+
+bool readsAsRecord(std::string_view bytes) {
+    return readSgfMainLine(bytes).fault == SgfFault::NONE;
 }
 
 std::string recordFaultText(const RecordRead& read) {

@@ -34,6 +34,7 @@ enum class RecordFault {
     // Saving:
     NOTHING_TO_SAVE,
     NOT_SAVED,
+    NOT_A_RECORD_FILE, // a folder, a pipe, a device, or a link to what is no record of the user's
 };
 
 // The title of every message about a record.
@@ -55,6 +56,10 @@ struct RecordRead {
 RecordRead replayRecord(std::string_view text, Game& game);
 // The same for the record in a file, which is not read beyond RECORD_MAX_BYTES.
 RecordRead replayRecordFile(const std::filesystem::path& file, Game& game);
+
+// Whether a file's bytes read as a game record (SGF's grammar): the only file a link in a
+// record's place is followed to when it is saved.
+bool readsAsRecord(std::string_view bytes);
 
 // The message for a fault: its text, after the move's number for a move.
 std::string recordFaultText(const RecordRead& read);

@@ -53,9 +53,9 @@ void GameController::writeRecord(const std::filesystem::path& file) {
         refuseRecord(RecordFault::NOTHING_TO_SAVE);
         return;
     }
-    // A link chosen in the dialog is replaced by the record, as a file there would be.
-    if (replaceFile(file, recordText(game_, localTimeNow()), AtLink::REPLACE) != Replaced::DONE)
-        refuseRecord(RecordFault::NOT_SAVED);
+    const Replaced saved = replaceFile(file, recordText(game_, localTimeNow()), readsAsRecord);
+    if (saved == Replaced::REFUSED) refuseRecord(RecordFault::NOT_A_RECORD_FILE);
+    if (saved != Replaced::DONE && saved != Replaced::REFUSED) refuseRecord(RecordFault::NOT_SAVED);
 }
 
 void GameController::refuseRecord(RecordFault fault, int move) {

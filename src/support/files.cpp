@@ -7,6 +7,9 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <type_traits>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -16,6 +19,7 @@
 #include <sys/types.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -98,6 +102,30 @@ bool systemTruncate(int fd, std::uint64_t size) {
 bool systemSync(int fd) {
     return _commit(fd) == 0;
 }
+// Only the read-only bit exists here, and a new file has it clear.
+bool setPermissions(int, std::filesystem::perms) {
+    return true;
+}
+// A file open here cannot be renamed or removed: it is closed before its rename, and a
+// leftover that another writer still has open is not removed.
+constexpr bool CLOSE_BEFORE_RENAME = true;
+bool lockWhileWriting(int) {
+    return true;
+}
+bool sameFile(int, const std::filesystem::path&) {
+    return true;
+}
+// Files have no owning user here: the bits of a regular file are kept.
+std::optional<std::filesystem::perms> ownRights(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(file, error);
+    if (!std::filesystem::is_regular_file(status)) return std::nullopt;
+    return status.permissions();
+}
+bool removeIfUnused(const std::filesystem::path& leftover) {
+    std::error_code error;
+    return std::filesystem::remove(leftover, error);
+}
 #else
 using Stat = struct stat;
 int systemFstat(int fd, Stat* st) {
@@ -141,7 +169,162 @@ bool systemTruncate(int fd, std::uint64_t size) {
 bool systemSync(int fd) {
     return ::fsync(fd) == 0;
 }
+bool setPermissions(int fd, std::filesystem::perms permissions) {
+    return ::fchmod(fd, static_cast<mode_t>(permissions)) == 0;
+}
+// A writer holds a lock on its new file until the file has its final name; a process that is
+// killed lets go of it. So a leftover that can be locked is no other writer's: it is removed
+// if its name still leads to the file locked.
+constexpr bool CLOSE_BEFORE_RENAME = false;
+bool lockWhileWriting(int fd) {
+    int result = 0;
+    do {
+        result = ::flock(fd, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+bool sameFile(int fd, const std::filesystem::path& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+// The permission bits of a regular file of that name (not followed if it is a link) that
+// belongs to the user; nothing for anything else.
+std::optional<std::filesystem::perms> ownRights(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !ownedByUser(st))
+        return std::nullopt;
+    return static_cast<std::filesystem::perms>(st.st_mode) & std::filesystem::perms::mask;
+}
+bool removeIfUnused(const std::filesystem::path& leftover) {
+    const FileDescriptor fd(systemOpen(leftover, FileAccess::READ, Links::REFUSE));
+    Stat st{};
+    if (!fd || systemFstat(fd.get(), &st) != 0 || !isRegular(st) || !ownedByUser(st)) return false;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 || !sameFile(fd.get(), leftover)) return false;
+    return ::unlink(leftover.c_str()) == 0;
+}
 #endif
+
+// The permission bits a replaced file hands on: the user's, the group's and the others'
+// rights, never set-user-id, set-group-id or sticky.
+constexpr auto KEPT_PERMISSIONS = std::filesystem::perms::all;
+
+// The name that opening `file` reaches through its symbolic links, so that a link stays a
+// link: `file` itself when it is no link. Nothing for a loop of links.
+std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
+    namespace fs = std::filesystem;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+        const fs::path link = fs::read_symlink(file, error);
+        if (error) return std::nullopt;
+        file = file.parent_path() / link; // an absolute link replaces the whole path
+    }
+    return std::nullopt;
+}
+
+using Name = std::filesystem::path::string_type;
+using Unit = std::make_unsigned_t<Name::value_type>;
+
+constexpr std::string_view LETTERS =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t RANDOM_LETTERS = 6;
+constexpr std::string_view TEMPORARY_END = ".tmp";
+// The longest name a folder takes: bytes on POSIX systems, UTF-16 units on Windows.
+constexpr std::size_t NAME_MAX_UNITS = 255;
+constexpr std::size_t SUFFIX_UNITS = 1 + RANDOM_LETTERS + TEMPORARY_END.size();
+
+// Whether `unit` continues a character begun before it: a UTF-8 continuation byte or the low
+// half of a UTF-16 surrogate pair.
+bool continuesCharacter(Name::value_type unit) {
+    const auto u = static_cast<unsigned>(static_cast<Unit>(unit));
+    if constexpr (sizeof(Name::value_type) == 1) return (u & 0xC0U) == 0x80U;
+    return u >= 0xDC00U && u <= 0xDFFFU;
+}
+
+// The start of every temporary name for `target`: its name, shortened at a character's
+// start to leave room for the rest of a temporary name.
+Name temporaryStem(const std::filesystem::path& target) {
+    Name name = target.filename().native();
+    if (name.size() <= NAME_MAX_UNITS - SUFFIX_UNITS) return name;
+    std::size_t cut = NAME_MAX_UNITS - SUFFIX_UNITS;
+    while (cut > 0 && continuesCharacter(name[cut]))
+        --cut;
+    name.resize(cut);
+    return name;
+}
+
+// The stem, ".", the letters and ".tmp", as units of a name.
+Name temporaryName(const Name& stem, std::string_view letters) {
+    Name name = stem;
+    name.push_back('.');
+    for (const char c : letters)
+        name.push_back(static_cast<Name::value_type>(c));
+    for (const char c : TEMPORARY_END)
+        name.push_back(static_cast<Name::value_type>(c));
+    return name;
+}
+
+bool isTemporaryName(const Name& name, const Name& stem) {
+    if (name.size() != stem.size() + SUFFIX_UNITS || name.compare(0, stem.size(), stem) != 0)
+        return false;
+    std::string letters;
+    for (std::size_t i = 0; i < RANDOM_LETTERS; ++i) {
+        const auto unit = name[stem.size() + 1 + i];
+        if (static_cast<Unit>(unit) > 0x7FU ||
+            LETTERS.find(static_cast<char>(unit)) == std::string_view::npos)
+            return false;
+        letters.push_back(static_cast<char>(unit));
+    }
+    return name == temporaryName(stem, letters);
+}
+
+// Removes the temporary files of earlier saves of `target` that were broken off before their
+// rename: of the game's pattern, the user's own, and written by no one now.
+void removeLeftovers(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    const Name stem = temporaryStem(target);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (isTemporaryName(it->path().filename().native(), stem)) leftovers.push_back(it->path());
+    for (const fs::path& leftover : leftovers)
+        removeIfUnused(leftover);
+}
+
+// A new, empty file for writing beside `target`, under a temporary name no other file has,
+// made like FileAccess::NEW so that a name taken meanwhile, or a link planted under it, is
+// never opened, and locked while it is written. `file` is closed when no such file could be
+// made (a folder without the right to write, a full disk).
+struct TemporaryFile {
+    FileDescriptor file;
+    std::filesystem::path path;
+};
+TemporaryFile makeTemporaryBeside(const std::filesystem::path& target) {
+    std::random_device entropy;
+    std::uniform_int_distribution<std::size_t> letter(0, LETTERS.size() - 1);
+    const Name stem = temporaryStem(target);
+    TemporaryFile made;
+    // A name taken by another writer (EEXIST) is passed over, and so is a file removed as a
+    // leftover before it was locked; any other error would come back for every name.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string letters;
+        for (std::size_t i = 0; i < RANDOM_LETTERS; ++i)
+            letters += LETTERS[letter(entropy)];
+        made.path = target.parent_path() / std::filesystem::path(temporaryName(stem, letters));
+        RegularFile opened = openRegular(made.path, FileAccess::NEW, Links::REFUSE);
+        if (!opened.file && opened.error != EEXIST) break;
+        if (!opened.file) continue;
+        if (!lockWhileWriting(opened.file.get())) break;
+        if (!sameFile(opened.file.get(), made.path)) continue;
+        made.file = std::move(opened.file);
+        return made;
+    }
+    made.path.clear();
+    return made;
+}
 
 } // namespace
 
@@ -185,31 +368,6 @@ RegularFile openRegular(const std::filesystem::path& path, FileAccess access, Li
     opened.ownedByUser = ownedByUser(st);
     opened.file = std::move(fd);
     return opened;
-}
-
-TemporaryFile makeTemporaryBeside(const std::filesystem::path& target) {
-    static constexpr std::string_view LETTERS =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device entropy;
-    std::uniform_int_distribution<std::size_t> letter(0, LETTERS.size() - 1);
-    TemporaryFile made;
-    // A name taken by another writer (EEXIST) is passed over; any other error would come back
-    // for every name.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix = ".";
-        for (int i = 0; i < 6; ++i)
-            suffix += LETTERS[letter(entropy)];
-        made.path = target;
-        made.path += suffix;
-        RegularFile opened = openRegular(made.path, FileAccess::NEW, Links::REFUSE);
-        if (opened.file) {
-            made.file = std::move(opened.file);
-            return made;
-        }
-        if (opened.error != EEXIST) break;
-    }
-    made.path.clear();
-    return made;
 }
 
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size, int& error) {
@@ -270,42 +428,55 @@ bool flushToDisk(int fd) {
     return failed == 0;
 }
 
+std::optional<std::filesystem::path> writableDestination(const std::filesystem::path& target,
+                                                         ReadsAsWritten readsAs) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status here = fs::symlink_status(target, error);
+    if (here.type() == fs::file_type::not_found || fs::is_regular_file(here)) return target;
+    if (!fs::is_symlink(here)) return std::nullopt;
+    auto destination = linkTarget(target);
+    if (!destination) return std::nullopt;
+    const RegularFile found = openRegular(*destination, FileAccess::READ, Links::REFUSE);
+    if (!found.file || !found.ownedByUser || found.size > LINKED_FILE_MAX_BYTES)
+        return std::nullopt;
+    std::string bytes;
+    int readError = 0;
+    if (readAll(found.file.get(), LINKED_FILE_MAX_BYTES, bytes, readError) != ReadAll::DONE ||
+        !readsAs(bytes))
+        return std::nullopt;
+    return destination;
+}
+
 Replaced replaceFile(const std::filesystem::path& target, std::string_view bytes,
-                     AtLink atLink) noexcept {
+                     ReadsAsWritten readsAs) noexcept {
     namespace fs = std::filesystem;
     try {
-        std::error_code error;
-        if (atLink == AtLink::REFUSE && fs::is_symlink(fs::symlink_status(target, error)))
-            return Replaced::IMPOSSIBLE;
-        const fs::file_status old = fs::status(target, error); // through a link
-        TemporaryFile fresh = makeTemporaryBeside(target);
+        const auto destination = writableDestination(target, readsAs);
+        if (!destination) return Replaced::REFUSED;
+        removeLeftovers(*destination);
+        const auto rights = ownRights(*destination);
+        TemporaryFile fresh = makeTemporaryBeside(*destination);
         if (!fresh.file) return Replaced::IMPOSSIBLE;
-        const bool written = writeAll(fresh.file.get(), bytes) && flushToDisk(fresh.file.get());
-        fresh.file = FileDescriptor();
+        std::error_code error;
+        bool written = writeAll(fresh.file.get(), bytes);
+        if (written && rights)
+            written = setPermissions(fresh.file.get(), *rights & KEPT_PERMISSIONS);
+        written = written && flushToDisk(fresh.file.get());
         if (!written) {
+            fresh.file = FileDescriptor();
             fs::remove(fresh.path, error);
             return Replaced::NOT_WRITTEN;
         }
-        if (fs::is_regular_file(old)) fs::permissions(fresh.path, old.permissions(), error);
-        fs::rename(fresh.path, target, error);
+        if (CLOSE_BEFORE_RENAME) fresh.file = FileDescriptor();
+        fs::rename(fresh.path, *destination, error);
         if (!error) return Replaced::DONE;
+        fresh.file = FileDescriptor();
         fs::remove(fresh.path, error);
         return Replaced::IMPOSSIBLE;
     } catch (...) {
         return Replaced::IMPOSSIBLE;
     }
-}
-
-std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
-    namespace fs = std::filesystem;
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-        const fs::path link = fs::read_symlink(file, error);
-        if (error) return std::nullopt;
-        file = file.parent_path() / link; // an absolute link replaces the whole path
-    }
-    return std::nullopt;
 }
 
 } // namespace narabe

@@ -1,8 +1,9 @@
 // Opening files by path through the system's descriptors, where paths may be wide (Windows),
-// and closing them when their handle goes out of scope. The settings file and the sound
-// module use it. Nothing here ever waits: a path that names a pipe, a device or a socket is
-// opened without blocking and turned away by the type of what was opened, so that no change
-// of the path between a check and the open can make the game hang.
+// and closing them when their handle goes out of scope, and the one way the game writes a
+// file (its settings, a record). The settings, records and the sound module use it. Nothing here
+// ever waits: a path that names a pipe, a device or a socket is opened without blocking and turned
+// away by the type of what was opened, so that no change of the path between a check and the open
+// can make the game hang.
 #pragma once
 
 #include <cstddef>
@@ -61,16 +62,6 @@ struct RegularFile {
 RegularFile openRegular(const std::filesystem::path& path, FileAccess access,
                         Links links = Links::FOLLOW);
 
-// A new, empty file for writing with a name no other writer uses: `target`'s name followed by
-// "." and six random letters, in the same folder. Made like FileAccess::NEW, so that a name
-// taken meanwhile, or a link planted under it, is never opened. `file` is closed when no
-// such file could be made (a folder without the right to write, a full disk).
-struct TemporaryFile {
-    FileDescriptor file;
-    std::filesystem::path path;
-};
-TemporaryFile makeTemporaryBeside(const std::filesystem::path& target);
-
 // Reads up to `size` bytes into `buffer`; returns how many were read (0 at the end of the
 // file) or -1 on an error, whose number is left in `error`. Interrupted reads are retried.
 std::ptrdiff_t readSome(int fd, char* buffer, std::size_t size, int& error);
@@ -96,30 +87,42 @@ std::uintmax_t openFileSize(int fd);
 // Flushes the file's content to disk; false when the system reports an error.
 bool flushToDisk(int fd);
 
+// Whether the bytes of an existing file read as what the game writes there: its settings, a
+// record. A symbolic link is written through only to a file that passes it.
+using ReadsAsWritten = bool (*)(std::string_view bytes);
+
+// The most bytes of a linked file that are read to tell whether it reads as what is written;
+// a larger file is not written through.
+inline constexpr std::size_t LINKED_FILE_MAX_BYTES = std::size_t{1} << 20;
+
+// Where the game may write the file `target`: the name itself where it holds a regular file
+// or nothing; where it holds a symbolic link, the file the link leads to, but only when that
+// is a regular file that belongs to the user the program runs as and whose bytes `readsAs`
+// accepts. Nothing for anything else: a folder, a pipe, a device, a socket, a dangling link,
+// a loop of links, a link to another's file or to a file of other content. Following a link
+// lets a user keep the file elsewhere; following it anywhere else would let whoever put the
+// link there choose a file for the game to replace or create with the user's rights.
+std::optional<std::filesystem::path> writableDestination(const std::filesystem::path& target,
+                                                         ReadsAsWritten readsAs);
+
 // What replacing a file came to.
 enum class Replaced {
     DONE,
-    NOT_WRITTEN, // the bytes could not all be written and flushed
-    IMPOSSIBLE,  // no new file could be made beside the target, the rename was refused, or a
-                 // link in the target's place is refused
+    NOT_WRITTEN, // the bytes could not all be written and flushed (a full disk)
+    IMPOSSIBLE,  // no new file could be made beside the target, or the rename was refused
+    REFUSED,     // writableDestination gives nothing: nothing is made or replaced
 };
 
-// How a replacement treats a symbolic link in the target's place.
-enum class AtLink {
-    REPLACE, // the new file takes the link's place, with the permission bits of the file the
-             // link names; that file stays as it was
-    REFUSE,  // nothing is replaced: IMPOSSIBLE
-};
-
-// Replaces the file `target` with `bytes`, whole or not at all: they go to a new file of a
-// name no other file has, made beside the target (as mkstemp makes one), are flushed to disk
-// and renamed over the target, whose permission bits a regular file keeps. Whenever it is
-// not DONE, the target is as it was and the new file is gone.
+// Replaces the file `target` (or the file a link there leads to, as writableDestination
+// allows) with `bytes`, whole or not at all: they go to a new file of a name no other file
+// has, made beside it, are flushed to disk and renamed over it. The new file has the rights
+// 0666 less the umask, or the permission bits (never set-user-id, set-group-id or sticky) of
+// the file it replaces where that file is the user's own. The new file's name is the
+// target's, shortened to leave room, followed by "." and six random letters and ".tmp", so
+// that it fits beside any name the folder takes; such files left by a save that was killed
+// are removed at the next save of the same target. Whenever it is not DONE, the target is as
+// it was and the new file is gone.
 Replaced replaceFile(const std::filesystem::path& target, std::string_view bytes,
-                     AtLink atLink) noexcept;
-
-// The name that opening `file` reaches through its symbolic links, so that a link stays a
-// link: `file` itself when it is no link. Nothing for a loop of links.
-std::optional<std::filesystem::path> linkTarget(std::filesystem::path file);
+                     ReadsAsWritten readsAs) noexcept;
 
 } // namespace narabe

@@ -129,32 +129,28 @@ template <class Apply> bool readLines(const RegularFile& in, Apply apply) {
     }
 }
 
-bool hasEquals(std::string_view line) {
-    return line.find('=') != std::string_view::npos;
+// Whether a line is one the game writes: a key it records with one of that key's values.
+bool isSettingsLine(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view key = line.substr(0, equals);
+    const std::string_view value = line.substr(equals + 1);
+    if (key == KEY_MOVE_NUMBERS || key == KEY_MUSIC) return value == VALUE_ON || value == VALUE_OFF;
+    if (key == KEY_BARRED_MARKS) return value == VALUE_ON;
+    if (key == KEY_LEVEL)
+        return std::any_of(LEVEL_VALUES.begin(), LEVEL_VALUES.end(),
+                           [value](const LevelValue& l) { return l.value == value; });
+    return false;
 }
 
-// Where a write of the settings file may go: the name itself, or the file a link there points
-// to; nothing where the game may not write at all.
-//
-// The file is the game's own. A symbolic link in its place is how a user keeps the settings
-// elsewhere (in a folder of their configuration files, say), and reading follows it. Writing
-// through it, though, would let whoever put the link into the game's folder choose a file for
-// the game to replace or create with the rights of the user who runs it: notes overwritten
-// with two lines of settings, a file created where the link dangles, or, run as root, another
-// owner's file become root's. So a link is written through only where its target can be
-// nothing but the user's own settings file: a regular file that belongs to the user the game
-// runs as and already reads as settings. Any other link is a file that cannot be written: the
-// game goes on with the options' defaults, and nothing is created or replaced. The target is
-// opened without following a link in its own place, so a link put there after the check is
-// never written through either.
-std::optional<fs::path> writableDestination(const fs::path& file) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
-    auto target = linkTarget(file);
-    if (!target) return std::nullopt;
-    const RegularFile found = openRegular(*target, FileAccess::READ, Links::REFUSE);
-    if (!found.file || !found.ownedByUser || !readLines(found, hasEquals)) return std::nullopt;
-    return target;
+// Whether a file reads as the game's settings and nothing else: one line or more, each of
+// them one the game writes. A link to such a file is how a user keeps the settings elsewhere,
+// and the game writes through it; notes, an empty file or another program's settings are
+// not written through.
+bool readsAsSettings(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > SETTINGS_MAX_BYTES) return false;
+    LineReader lines(isSettingsLine);
+    return lines.take(bytes) && lines.finish();
 }
 
 // Writes `text` over the file in place. Between the write and the cut that follows it, the
@@ -173,22 +169,20 @@ bool writeSettingsInPlace(int fd, const std::string& text) {
 }
 
 // Writes the options to `file`, replacing its content. Returns whether that succeeded. A
-// write fails where the name is a link the game may not write through (above), where the
-// file cannot be opened for writing, and wherever the name holds something other than a
-// regular file (a folder, a pipe, a device, a socket), which is never opened in a way that
-// could wait. A regular file (or a new one) is replaced through a temporary file so that a
-// write that breaks off leaves the old file whole. Where no temporary file can be made or
-// renamed (a read-only folder holding a writable file), the file is written in place, which
-// never leaves it empty or cut short.
+// write fails where replaceFile refuses the name (anything but a regular file, a new name or
+// a link to the user's own settings file) and where the file cannot be opened for writing. A
+// regular file (or a new one) is replaced through a temporary file so that a write that
+// breaks off leaves the old file whole. Where no temporary file can be made or renamed (a
+// read-only folder holding a writable file), the file is written in place, which never
+// leaves it empty or cut short.
 bool writeSettingsFile(const fs::path& file, const Recorded& options) noexcept {
     try {
         const std::string text = settingsText(options);
-        const auto target = writableDestination(file);
+        const auto target = writableDestination(file, readsAsSettings);
         if (!target) return false;
         RegularFile existing = openRegular(*target, FileAccess::WRITE, Links::REFUSE);
         if (!existing.file && (existing.other || existing.error != ENOENT)) return false;
-        // The destination was checked above: a link that stands there now is not followed.
-        const Replaced replaced = replaceFile(*target, text, AtLink::REFUSE);
+        const Replaced replaced = replaceFile(*target, text, readsAsSettings);
         if (replaced != Replaced::IMPOSSIBLE) return replaced == Replaced::DONE;
         if (!existing.file) existing = openRegular(*target, FileAccess::CREATE, Links::REFUSE);
         return existing.file && writeSettingsInPlace(existing.file.get(), text);

@@ -50,6 +50,22 @@ if [ -f "$entry" ]; then
     fi
 fi
 
+# The records' file type, which the desktop entry names, is one the desktop's database takes:
+# a kind of Go's SGF record told apart by GM[4].
+types=$prefix/share/mime/packages/org.example.narabe1.Narabe1.xml
+if [ ! -f "$types" ]; then
+    fail "no file type in $prefix/share/mime/packages"
+elif command -v update-mime-database >/dev/null && [ -f /usr/share/mime/packages/freedesktop.org.xml ]; then
+    mime=$(mktemp -d)
+    mkdir "$mime/packages"
+    cp /usr/share/mime/packages/freedesktop.org.xml "$types" "$mime/packages/"
+    update-mime-database "$mime" || fail "update-mime-database refuses the file type"
+    grep -qx 'application/x-narabe1-sgf application/x-go-sgf' "$mime/subclasses" ||
+        fail "the file type is no kind of application/x-go-sgf"
+    grep -q 'MimeType=application/x-narabe1-sgf;' "$entry" || fail "the entry names another type"
+    rm -rf "$mime"
+fi
+
 # Every picture and link of the help page that is not a place on the page or on the web.
 data=$prefix/share/narabe1
 [ -f "$data/Narabe1.htm" ] || fail "no help page in $data"

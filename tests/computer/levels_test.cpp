@@ -79,6 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
         // four leaves the three to become an open four.
         TacticCase{"wins_by_a_four_and_a_three",
                    {{3, 5, {"xooo*."}}, {7, 3, {"x", ".", "*", "o", "o", ".", "."}}}},
+        // The same win while the other side has an open three: winning comes before
+        // stopping it.
+        TacticCase{
+            "wins_by_fours_before_stopping_an_open_three",
+            {{3, 5, {"xooo*."}}, {7, 3, {"x", ".", "*", "o", "o", ".", "."}}, {12, 15, {".xxx."}}}},
         // (6, 13) would make two threes and is barred until (6, 10) has made the column a
         // four; the fours (6, 10) on the row, (6, 13) on the column and an open four on row
         // 13 win. (5, 10) is a four too, whose answer spoils the column.

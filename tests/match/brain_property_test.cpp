@@ -1,10 +1,11 @@
-// The engine program at 初級 against the game's computer: on many positions reached by play,
-// sent to one running narabe-brain over a pipe (RESTART, then BOARD with the stones in a
-// shuffled order), it answers the point scanMove chooses for the side to move. And at
-// every level, an answer comes within INFO timeout_turn and the allowed lateness.
+// The engine program at 初級 and 中級 against the game's computer: on many positions reached
+// by play, sent to one running narabe-brain over a pipe (RESTART, then BOARD with the stones
+// in a shuffled order), it answers the point the game's level chooses for the side to move.
+// And at every level, an answer comes within INFO timeout_turn and the allowed lateness.
 #include "adapters/brain/protocol_text.h"
 #include "adapters/match/engine_process.h"
 #include "common/played_games.h"
+#include "computer/levels.h"
 #include "computer/scan/scan.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,26 @@ TEST(BrainProgram, AnswersAsTheGamesComputerOnPositionsReachedByPlay) {
         ++compared;
     }
     EXPECT_EQ(compared, 400);
+}
+
+// At 中級 the engine plays the game's 中級: within the level's own time, however long the
+// turn it is given, on positions reached by play it answers the game's 中級 point. A turn
+// far longer than that time leaves the deadline out of the way on a loaded machine.
+TEST(BrainProgram, AtIntermediateAnswersAsTheGamesIntermediateLevel) {
+    EngineProcess brain(std::string(NARABE_BRAIN_EXE) + " --level 2");
+    ASSERT_EQ(ask(brain, {"START 19"}), "OK");
+    ASSERT_TRUE(brain.send("INFO timeout_turn 3000"));
+    std::mt19937 rng(20261210u);
+    for (int i = 0; i < 40; ++i) {
+        const int stones = 8 + (i * 37) % 200;
+        const ScanPosition st = playedPosition(stones, 4200u + static_cast<unsigned>(i));
+        NodeBudget work(positionsIn(ownTime(Level::INTERMEDIATE)), NO_DEADLINE);
+        const Choice c = chooseMove(st.board, st.near, st.computer, Level::INTERMEDIATE, work);
+        ASSERT_TRUE(c.found) << "position " << i;
+        ASSERT_EQ(ask(brain, {"RESTART"}), "OK") << "position " << i;
+        EXPECT_EQ(ask(brain, boardCommand(st, rng)), pointLine(c.at))
+            << "position " << i << ", " << stones << " stones";
+    }
 }
 
 TEST(BrainProgram, AnswersWithinTheTurnTimeAtEveryLevel) {

@@ -9,12 +9,14 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -59,6 +61,9 @@ struct FileCase {
 
 // Black makes a double three with a stone on 9,9 after these eight moves.
 const std::string DOUBLE_THREE_SETUP = "7,9 0,0 8,9 0,2 9,7 0,4 9,8 0,6";
+// A stone on 9,9 makes a double four for either side after these twelve moves: black's on
+// its row and column, white's on its two diagonals.
+const std::string DOUBLE_FOUR_SETUP = "6,9 6,6 7,9 7,7 9,6 10,8 9,7 11,7 8,9 8,8 9,8 12,6";
 
 const FileCase FILE_CASES[] = {
     {"openings, comments, blank lines and CR LF",
@@ -68,6 +73,7 @@ const FileCase FILE_CASES[] = {
     {"off the board", "9,9 19,0\n", 0, "line 1: move 2 (19,0): off the board"},
     {"not a point", "9,9 10;10\n", 0, "line 1: '10;10' is not a point x,y"},
     {"a barred point", DOUBLE_THREE_SETUP + " 9,9\n", 0, "line 1: move 9 (9,9): a double three"},
+    {"a double four", DOUBLE_FOUR_SETUP + " 9,9\n", 0, "line 1: move 13 (9,9): a double four"},
     {"a five", "0,0 9,0 1,0 9,2 2,0 9,4 3,0 9,6 4,0\n", 0, "line 1: move 9 (4,0): makes five"},
 };
 
@@ -206,6 +212,8 @@ const MatchCase MATCH_CASES[] = {
      2, &Row::fouls, "9,9: occupied"},
     {"a barred point", fake("echo OK", "echo 9,9"), "-f openings.txt -t 2000",
      DOUBLE_THREE_SETUP + "\n", 2, &Row::fouls, "9,9: a double three"},
+    {"a double four", fake("echo OK", "echo 9,9"), "-f openings.txt -t 2000",
+     DOUBLE_FOUR_SETUP + "\n", 2, &Row::fouls, "9,9: a double four"},
     {"an off-board point", fake("echo OK", "echo 19,3"), "-n 1 -t 2000", "", 2, &Row::fouls,
      "19,3: off the board"},
     {"no move", fake("echo MESSAGE starting; echo OK", "echo DEBUG thinking; echo hello"),
@@ -243,6 +251,101 @@ TEST(MatchProgram, PlaysTheGamesAndCountsEveryFault) {
         // A hung engine is killed after the move time and the grace: nothing waits for it.
         EXPECT_LT(r.seconds, 30) << "the match waited for an engine";
     }
+}
+
+// What the program cannot play stops it with status 1 before any game is counted: an engine
+// that cannot be started, an openings file that is no regular file, too large or empty. A
+// pipe or a device is never waited on or read.
+struct RefusalCase {
+    const char* name;
+    std::string arguments;
+    const char* said;
+};
+
+TEST(MatchProgram, StopsAtOnceWhereTheMatchCannotBePlayed) {
+    const fs::path place =
+        fs::temp_directory_path() / ("narabe-refusals-" + std::to_string(::getpid()));
+    fs::create_directories(place);
+    const fs::path pipe = place / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::ofstream(place / "empty.txt").flush();
+    std::ofstream(place / "comments.txt") << "# no opening\n\n";
+    std::ofstream(place / "large.txt") << std::string((1 << 20) + 1, '#');
+    const std::string two = " " + BRAIN + " " + BRAIN;
+    const RefusalCase cases[] = {
+        {"a missing engine", "-n 1 " + BRAIN + " 'no-such-engine-anywhere'", "cannot be started"},
+        {"a missing engine A", "-n 1 'no-such-engine-anywhere' " + BRAIN, "engine A"},
+        {"an engine that ends at START", "-n 1 " + BRAIN + " " + fake("exit 0", "echo 9,9"),
+         "engine B"},
+        {"an engine that ends at once", "-n 1 " + BRAIN + " true", "cannot be started"},
+        {"a folder", "-f " + place.string() + two, "is not a regular file"},
+        {"a pipe", "-f " + pipe.string() + two, "is not a regular file"},
+        {"an endless device", "-f /dev/zero" + two, "is not a regular file"},
+        {"an empty file", "-f " + (place / "empty.txt").string() + two, "holds no opening"},
+        {"comments only", "-f " + (place / "comments.txt").string() + two, "holds no opening"},
+        {"a file over 1 MiB", "-f " + (place / "large.txt").string() + two, "larger than 1 MiB"},
+        {"a missing file", "-f " + (place / "missing.txt").string() + two, "cannot be read"},
+    };
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MatchRun r = runMatch(c.arguments, "");
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        EXPECT_TRUE(r.rows.empty()) << r.out;
+    }
+    fs::remove_all(place);
+}
+
+// The ids of the processes listed in the file, one a line.
+std::vector<pid_t> listedProcesses(const fs::path& file) {
+    std::vector<pid_t> ids;
+    std::ifstream in(file);
+    for (long id = 0; in >> id;)
+        ids.push_back(static_cast<pid_t>(id));
+    return ids;
+}
+
+// An engine that starts a process in a session of its own, out of reach of its process
+// group, and writes its id and its own to a file: after the match, as it ends after its
+// games and as a signal ends it, none of them is left.
+TEST(MatchProgram, LeavesNoProcessOfAnEngineBehind) {
+    const fs::path place =
+        fs::temp_directory_path() / ("narabe-leftover-" + std::to_string(::getpid()));
+    fs::create_directories(place);
+    const fs::path ids = place / "ids";
+    const std::string engine = "'setsid sh -c \"echo \\$\\$ >> " + ids.string() +
+                               "; exec sleep 600\" & echo $$ >> " + ids.string() + "; exec " +
+                               std::string(NARABE_BRAIN_EXE) + " --level 1'";
+    const auto match = [&](int openings) {
+        return "'" + std::string(NARABE_MATCH_EXE) + "' -n " + std::to_string(openings) +
+               " -t 300 " + BRAIN + " " + engine + " >/dev/null 2>&1";
+    };
+    struct Way {
+        const char* name;
+        std::string command;
+        std::size_t listed; // at least: the engine and its process, for every game started
+    };
+    const Way ways[] = {
+        {"a match of two games", match(1), 4},
+        // Ended by a signal once the engine of its first game has started its process.
+        {"a match ended by SIGTERM",
+         match(20) + " & m=$!; i=0; while [ \"$(cat " + ids.string() +
+             " 2>/dev/null | wc -l)\" -lt 2 ] && [ $i -lt 6000 ]; do sleep 0.01; i=$((i+1)); "
+             "done; kill -TERM $m; wait $m",
+         2},
+    };
+    for (const Way& w : ways) {
+        SCOPED_TRACE(w.name);
+        fs::remove(ids);
+        const int raw = std::system(w.command.c_str());
+        const std::vector<pid_t> listed = listedProcesses(ids);
+        EXPECT_GE(listed.size(), w.listed) << "status " << raw;
+        for (const pid_t id : listed) {
+            EXPECT_NE(::kill(id, 0), 0) << "process " << id << " outlived the match";
+            ::kill(id, SIGKILL); // not to leave it running after a failure
+        }
+    }
+    fs::remove_all(place);
 }
 
 } // namespace

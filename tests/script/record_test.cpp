@@ -139,56 +139,64 @@ TEST(RecordRoundTrip, RandomGamesSavedAndOpenedShowTheSamePositionsAtEveryStep) 
     EXPECT_LT(won, GAMES) << "games still going on are among them";
 }
 
-// The hint is the point the computer plays for the side to move, whichever side it holds.
-// Black, the person's side against the computer: 後手 then lets the computer play black at
-// once. White, the computer's side: after its move is taken back, the resume press lets it
-// play again.
-TEST(Hint, MarksThePointTheComputerPlaysForTheSideToMove) {
-    constexpr int SAMPLES = 40;
-    std::mt19937 rng(1616);
-    std::normal_distribution<double> near(10, 2.5);
-    const auto somewhere = [&] {
-        return Pt{std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19),
-                  std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19)};
-    };
-    std::string script;
-    for (int sample = 0; sample < SAMPLES; ++sample) {
-        const bool black = sample % 2 == 0;
-        script += black ? "menu SAISYO\nmenu TAIMAN\n" : "menu SAISYO\nmenu SENTE\n";
-        for (int move = 0; move < (black ? 4 + sample : 2 + sample / 4); ++move)
-            script += press(somewhere());
-        script += black ? "dump\nmenu HINT\nmenu GOTE\n"
-                        : "menu MODORU\ndump\nmenu HINT\n" + press({1, 1});
+// The hint is the point the computer plays for the side to move, whichever side it holds,
+// at each level. Black, the person's side against the computer: 後手 then lets the computer
+// play black at once. White, the computer's side: after its move is taken back, the resume
+// press lets it play again.
+struct HintCase {
+    const char* level; // the menu command that chooses it
+    int samples;       // games, fewer where each move takes longer
+};
+
+TEST(Hint, MarksThePointTheComputerPlaysForTheSideToMoveAtEachLevel) {
+    for (const HintCase& c :
+         {HintCase{"SYOKYU", 40}, HintCase{"CHUKYU", 12}, HintCase{"JOUKYU", 4}}) {
+        SCOPED_TRACE(c.level);
+        std::mt19937 rng(1616);
+        std::normal_distribution<double> near(10, 2.5);
+        const auto somewhere = [&] {
+            return Pt{std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19),
+                      std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19)};
+        };
+        std::string script = std::string("menu ") + c.level + "\n";
+        for (int sample = 0; sample < c.samples; ++sample) {
+            const bool black = sample % 2 == 0;
+            script += black ? "menu SAISYO\nmenu TAIMAN\n" : "menu SAISYO\nmenu SENTE\n";
+            for (int move = 0; move < (black ? 4 + sample : 2 + sample / 4); ++move)
+                script += press(somewhere());
+            script += black ? "dump\nmenu HINT\nmenu GOTE\n"
+                            : "menu MODORU\ndump\nmenu HINT\n" + press({1, 1});
+        }
+        ScriptFolder folder;
+        const ScriptRun r = folder.run(script);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::array<int, 2> compared{};
+        const auto centre = [](const std::string& line) {
+            const auto f = splitFields(line);
+            return f[1] + "," + f[2];
+        };
+        for (std::size_t i = 0; i < r.lines.size(); ++i) {
+            if (!r.lines[i].starts_with("state\t")) continue;
+            // Black is to move in a game going on, or the computer's white move was taken
+            // back; a five can end the first, and taking back the person's five gives the
+            // second to black.
+            const bool black = field(r.lines[i], "ResumePending") == "0";
+            if (field(r.lines[i], "Turn") != (black ? "0" : "15")) continue;
+            if (field(r.lines[i], "GameState") == "9") continue;
+            std::size_t hint = i;
+            while (hint < r.lines.size() && !r.lines[hint].ends_with("\t60\t12"))
+                ++hint;
+            ASSERT_LT(hint, r.lines.size());
+            std::size_t played = hint;
+            while (played < r.lines.size() && !r.lines[played].ends_with("\t50\t11"))
+                ++played;
+            ASSERT_LT(played, r.lines.size());
+            EXPECT_EQ(centre(r.lines[hint]), centre(r.lines[played])) << "dump at line " << i;
+            ++compared[black ? 0 : 1];
+        }
+        EXPECT_GE(compared[0], c.samples / 3);
+        EXPECT_GE(compared[1], c.samples / 3);
     }
-    ScriptFolder folder;
-    const ScriptRun r = folder.run(script);
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::array<int, 2> compared{};
-    const auto centre = [](const std::string& line) {
-        const auto f = splitFields(line);
-        return f[1] + "," + f[2];
-    };
-    for (std::size_t i = 0; i < r.lines.size(); ++i) {
-        if (!r.lines[i].starts_with("state\t")) continue;
-        // Black is to move in a game going on, or the computer's white move was taken back;
-        // a five can end the first, and taking back the person's five gives the second to
-        // black.
-        const bool black = field(r.lines[i], "ResumePending") == "0";
-        if (field(r.lines[i], "Turn") != (black ? "0" : "15")) continue;
-        if (field(r.lines[i], "GameState") == "9") continue;
-        std::size_t hint = i;
-        while (hint < r.lines.size() && !r.lines[hint].ends_with("\t60\t12"))
-            ++hint;
-        ASSERT_LT(hint, r.lines.size());
-        std::size_t played = hint;
-        while (played < r.lines.size() && !r.lines[played].ends_with("\t50\t11"))
-            ++played;
-        ASSERT_LT(played, r.lines.size());
-        EXPECT_EQ(centre(r.lines[hint]), centre(r.lines[played])) << "dump at line " << i;
-        ++compared[black ? 0 : 1];
-    }
-    EXPECT_GE(compared[0], SAMPLES / 3);
-    EXPECT_GE(compared[1], SAMPLES / 3);
 }
 
 // A record as a file of another program could hold it, or a hostile file: either the moves
@@ -261,6 +269,14 @@ std::string nested(int depth) {
     return s + std::string(static_cast<std::size_t>(depth), ')');
 }
 
+// A game tree `depth` deep whose innermost tree holds black's move on (10, 10).
+std::string nestedMove(int depth) {
+    std::string s = "(;GM[4]";
+    for (int i = 1; i < depth; ++i)
+        s += "(;";
+    return s + "B[jj]" + std::string(static_cast<std::size_t>(depth), ')');
+}
+
 const std::size_t MIB = 1 << 20;
 
 class RecordFiles : public ::testing::TestWithParam<FileCase> {};
@@ -330,6 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"exactly_1_mib", paddedTo(MIB), "", {{10, 10}, {11, 11}}},
         FileCase{"size_15", record("GM[4]SZ[15]", {{8, 8}}), "19 路盤の棋譜ではありません"},
         FileCase{"go", record("GM[1]SZ[19]", {{4, 4}}), "五目並べ（GM[4]）の棋譜ではありません"},
+        FileCase{"points_emptied", "(;GM[4]AE[jj];B[jj])",
+                 "石の配置（AB・AW・AE）のある棋譜は開けません"},
         FileCase{"setup_stones", "(;GM[4]AB[jj][kk]AW[ll];W[aa])",
                  "石の配置（AB・AW・AE）のある棋譜は開けません"},
         FileCase{"occupied_point", record("", {{10, 10}, {11, 11}, {10, 10}}),
@@ -351,7 +369,9 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"binary_file", binaryBytes(), "SGF の棋譜ではありません"},
         FileCase{"left_open", "(;GM[4];B[jj]", "SGF の棋譜ではありません"},
         FileCase{"one_byte_over_1_mib", paddedTo(MIB + 1), "ファイルが大きすぎます（1 MiB まで）"},
+        FileCase{"nested_exactly_as_deep_as_allowed", nestedMove(1000), "", {{10, 10}}},
         FileCase{"nested_too_deep", nested(1001), "変化の入れ子が深すぎます"},
+        FileCase{"nested_one_too_deep_with_a_move", nestedMove(1001), "変化の入れ子が深すぎます"},
         FileCase{"a_folder", "<folder>", "ファイルを読めません"},
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
@@ -458,11 +478,18 @@ INSTANTIATE_TEST_SUITE_P(
             "save_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}), "menu KIFU_SAVE\n", {}},
         CommandCase{
             "open_menu_cancelled", "", "", "menu TAIMAN\n" + press({3, 3}), "menu KIFU_OPEN\n", {}},
-        CommandCase{"save_over_a_folder",
+        CommandCase{
+            "save_over_a_folder",
+            "",
+            "<folder>",
+            "menu TAIMAN\n" + press({3, 3}),
+            "save rec.sgf\n",
+            {"dsPlay\t禁止.wav", "msgbox\t棋譜\t保存先が通常のファイルでも棋譜でもありません"}},
+        CommandCase{"save_into_a_missing_folder",
                     "",
-                    "<folder>",
+                    "",
                     "menu TAIMAN\n" + press({3, 3}),
-                    "save rec.sgf\n",
+                    "save missing/rec.sgf\n",
                     {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜を保存できませんでした"}},
         CommandCase{"hint_before_a_game", "", "", "", "menu HINT\n", REFUSED_NO_GAME},
         CommandCase{"hint_after_a_five", "", record("GM[4]", FIVE), "open rec.sgf\n", "menu HINT\n",

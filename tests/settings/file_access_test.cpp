@@ -12,6 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <ostream>
@@ -39,7 +40,16 @@ const std::string OLD = "BGM=ON\r\n";
 const std::string NEW = K + "=ON\r\nBGM=OFF\r\n";
 // Longer than the new content: an in-place write must cut it.
 const std::string LONG = "Colour=red\r\nVolume=10\r\n" + K + "=OFF\r\nBGM=ON\r\n";
+// Another program's settings in the same shape: keys, "=", values.
+const std::string ENVIRONMENT = "PATH=/usr/bin\nEDITOR=vim\n";
 const unsigned CREATED = createdFileMode();
+// A name of 255 bytes, the most a folder takes: 85 characters of 3 bytes each in UTF-8.
+const std::string LONGEST_NAME = [] {
+    std::string name;
+    for (int i = 0; i < 85; ++i)
+        name += "棋";
+    return name;
+}();
 
 enum class Kind { FILE, FOLDER, LINK, FIFO, SOCKET, NOTHING };
 
@@ -149,6 +159,74 @@ const std::vector<AccessCase> CASES = {
      QUIET,
      {file(INI, NEW, 0604)},
      {INI}},
+
+    // Special bits and another's rights are not handed on.
+    {"write set-user-id file",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD, 04755)},
+     QUIET,
+     {file(INI, NEW, 0755)},
+     {INI}},
+    {"write another owner's file",
+     Action::WRITE,
+     0755,
+     {foreignFile(INI, OLD)},
+     QUIET,
+     {file(INI, NEW, CREATED)},
+     {INI}},
+    // A name as long as a name can be: the temporary name is shortened to fit beside it.
+    {"write name of 255 bytes",
+     Action::WRITE,
+     0755,
+     {},
+     QUIET,
+     {file(LONGEST_NAME, NEW, CREATED)},
+     {LONGEST_NAME},
+     LONGEST_NAME},
+    {"write name of 255 bytes over an old file",
+     Action::WRITE,
+     0755,
+     {file(LONGEST_NAME, OLD, 0600)},
+     QUIET,
+     {file(LONGEST_NAME, NEW, 0600)},
+     {LONGEST_NAME},
+     LONGEST_NAME},
+
+    // Temporary files that a killed write left: the game's own are removed, nothing else.
+    {"write removes leftover temporary files",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), file(INI + ".a1B2c3.tmp", "half"), file(INI + ".zzzzzz.tmp", "")},
+     QUIET,
+     {file(INI, NEW)},
+     {INI}},
+    {"write keeps files of other names",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), file(INI + ".a1B2c.tmp", "a"), file(INI + ".a1B2c3.tmp~", "b"),
+      file(INI + ".a1-2c3.tmp", "c"), file("x" + INI + ".a1B2c3.tmp", "d"),
+      folder(INI + ".abcdef.tmp")},
+     QUIET,
+     {file(INI, NEW), file(INI + ".a1B2c.tmp", "a"), file(INI + ".a1B2c3.tmp~", "b"),
+      file(INI + ".a1-2c3.tmp", "c"), file("x" + INI + ".a1B2c3.tmp", "d"),
+      folder(INI + ".abcdef.tmp")},
+     {INI, INI + ".a1-2c3.tmp", INI + ".a1B2c.tmp", INI + ".a1B2c3.tmp~", INI + ".abcdef.tmp",
+      "x" + INI + ".a1B2c3.tmp"}},
+    {"write keeps another owner's leftover",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), foreignFile(INI + ".a1B2c3.tmp", "half")},
+     QUIET,
+     {file(INI, NEW), file(INI + ".a1B2c3.tmp", "half", 0666)},
+     {INI, INI + ".a1B2c3.tmp"}},
+    {"write leaves a link of the pattern",
+     Action::WRITE,
+     0755,
+     {file(INI, OLD), file("other.txt", "other"), link(INI + ".a1B2c3.tmp", "other.txt")},
+     QUIET,
+     {file(INI, NEW), file("other.txt", "other"), link(INI + ".a1B2c3.tmp", "other.txt")},
+     {INI, INI + ".a1B2c3.tmp", "other.txt"}},
 
     // Leftovers where the temporary file goes.
     {"write with folder in temporary file's place",
@@ -260,9 +338,30 @@ const std::vector<AccessCase> CASES = {
      Action::WRITE,
      0755,
      {file("empty.txt", ""), link(INI, "empty.txt")},
-     QUIET,
-     {link(INI, "empty.txt"), file("empty.txt", NEW)},
+     CLEARED,
+     {link(INI, "empty.txt"), file("empty.txt", "")},
      {INI, "empty.txt"}},
+    {"write link to environment file",
+     Action::WRITE,
+     0755,
+     {file("env", ENVIRONMENT), link(INI, "env")},
+     CLEARED,
+     {link(INI, "env"), file("env", ENVIRONMENT)},
+     {INI, "env"}},
+    {"write link to settings with a key of another program",
+     Action::WRITE,
+     0755,
+     {file("real.ini", LONG), link(INI, "real.ini")},
+     CLEARED,
+     {link(INI, "real.ini"), file("real.ini", LONG)},
+     {INI, "real.ini"}},
+    {"write link to settings with a value the game never writes",
+     Action::WRITE,
+     0755,
+     {file("real.ini", "BGM=on\r\n"), link(INI, "real.ini")},
+     CLEARED,
+     {link(INI, "real.ini"), file("real.ini", "BGM=on\r\n")},
+     {INI, "real.ini"}},
     {"write link to another owner's settings",
      Action::WRITE,
      0755,
@@ -526,11 +625,15 @@ TEST_P(SettingsFileAccess, ResultLogAndFiles) {
     EXPECT_EQ(octal(fs::status(place.path()).permissions()),
               octal(static_cast<fs::perms>(c.folderMode)));
     EXPECT_EQ(place.names(), c.names);
+    // Another owner's file stays theirs unless it was replaced by the user's new one.
     for (const Entry& e : c.before) {
         struct stat st {};
         if (!e.foreign) continue;
+        const bool replaced = std::any_of(c.after.begin(), c.after.end(), [&](const Entry& a) {
+            return a.path == e.path && a.data != e.data;
+        });
         ASSERT_EQ(::stat((place.path() / e.path).c_str(), &st), 0);
-        EXPECT_EQ(st.st_uid, 0u) << e.path << " changed hands";
+        EXPECT_EQ(st.st_uid, replaced ? UNPRIVILEGED_ID : 0U) << e.path;
     }
 }
 

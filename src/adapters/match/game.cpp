@@ -75,10 +75,10 @@ class Game {
     bool start(std::size_t e) {
         engines_[e] = std::make_unique<EngineProcess>(commands_[e]);
         EngineProcess& engine = *engines_[e];
-        if (!engine.send(START_COMMAND)) return lose(e, Fault::CRASH, "did not take START");
+        if (!engine.send(START_COMMAND)) return lose(e, Fault::NOT_STARTED, "did not take START");
         const Reply r = reply(engine, Clock::now() + START_TIME);
         if (r.answer == EngineProcess::Answer::CLOSED)
-            return lose(e, Fault::CRASH, "ended at START");
+            return lose(e, Fault::NOT_STARTED, "ended before it answered START");
         if (r.answer == EngineProcess::Answer::TIMEOUT)
             return lose(e, Fault::TIMEOUT, "did not answer START");
         if (!sameWord(firstWord(r.line).first, "OK"))

@@ -30,6 +30,9 @@ enum class Fault {
     FOUL,    // a barred, occupied or off-board point, or an answer that is no move
     CRASH,   // its output ended, or it could not be given a command
     TIMEOUT, // no answer within the move time and the grace
+    // Not a game: the engine's output ended before it answered START (a command that is
+    // missing or cannot be run, an engine that ends at once). The match cannot be played.
+    NOT_STARTED,
 };
 
 struct GameResult {

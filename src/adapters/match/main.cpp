@@ -2,15 +2,19 @@
 // prints the table of the match.
 //
 //   narabe-match [options] "ENGINE A" "ENGINE B"
+#include "adapters/match/descendants.h"
 #include "adapters/match/game.h"
 #include "adapters/match/match_table.h"
 #include "adapters/match/openings.h"
+#include "support/files.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <exception>
-#include <fstream>
 #include <iostream>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -32,6 +36,9 @@ constexpr std::string_view HELP =
     "\n"
     "Each engine is a command line run by /bin/sh -c, started anew for every game; its\n"
     "standard error is dropped. Every opening is played twice, each engine black once.\n"
+    "An engine that ends before it answers START cannot be started: the match stops\n"
+    "there with status 1. After every game, and when the match is ended by a signal,\n"
+    "every process the engines started is ended, also one in a session of its own.\n"
     "\n"
     "  -n, --openings N       random openings (default 100): three stones, black, white,\n"
     "                         black, in the centre 7 x 7 square, each allowed by the rules\n"
@@ -46,6 +53,7 @@ constexpr std::string_view HELP =
     "first, the sides alternating, points counted from 0 as in the protocol (x the column\n"
     "from the left, y the row from the top); blank lines and lines starting with # are\n"
     "skipped. Example: 9,9 10,10 8,10\n"
+    "The file must be a regular file of at most 1 MiB that holds an opening.\n"
     "\n"
     "A game is lost by the engine that plays a barred, occupied or off-board point or\n"
     "answers something that is no move (a foul), whose output ends (a crash), or that does\n"
@@ -54,6 +62,8 @@ constexpr std::string_view HELP =
     "board is full or the side to move has no point the rules allow.\n";
 
 constexpr int MAX_OPENINGS = 10000;
+// An openings file larger than this is not read: MAX_OPENINGS lines of long openings fit.
+constexpr std::size_t OPENINGS_FILE_MAX_BYTES = std::size_t{1} << 20;
 constexpr int BAR_WIDTH = 40;
 
 struct Options {
@@ -130,6 +140,58 @@ std::variant<Options, int> readOptions(int argc, char* argv[]) {
     return o;
 }
 
+// The bytes of the openings file, or nothing after saying why it cannot be read: it is no
+// regular file (a folder, a pipe, a device, which are never waited on or read), it is larger
+// than OPENINGS_FILE_MAX_BYTES, or reading it failed.
+std::optional<std::string> openingsFileBytes(const std::string& file) {
+    const RegularFile in = openRegular(file, FileAccess::READ);
+    std::string why;
+    std::string bytes;
+    int error = in.error;
+    if (in.other) {
+        why = "is not a regular file";
+    } else if (!in.file) {
+        why = std::string("cannot be read: ") + std::strerror(error);
+    } else if (in.size > OPENINGS_FILE_MAX_BYTES) {
+        why = "is larger than 1 MiB";
+    } else {
+        switch (readAll(in.file.get(), OPENINGS_FILE_MAX_BYTES, bytes, error)) {
+        case ReadAll::DONE:
+            return bytes;
+        case ReadAll::TOO_LARGE:
+            why = "is larger than 1 MiB";
+            break;
+        case ReadAll::FAILED:
+            why = std::string("cannot be read: ") + std::strerror(error);
+            break;
+        }
+    }
+    std::cerr << "narabe-match: " << file << ' ' << why << '\n';
+    return std::nullopt;
+}
+
+// The openings of the match, or nothing after saying why the openings file gives none.
+std::optional<std::vector<Opening>> matchOpenings(const Options& o) {
+    if (o.openingsFile.empty()) return randomOpenings(o.openings, o.seed);
+    const auto bytes = openingsFileBytes(o.openingsFile);
+    if (!bytes) return std::nullopt;
+    std::vector<Opening> openings;
+    try {
+        std::istringstream in(*bytes);
+        openings = readOpenings(in);
+    } catch (const std::exception& e) {
+        std::cerr << "narabe-match: " << o.openingsFile << ": " << e.what() << '\n';
+        return std::nullopt;
+    }
+    if (openings.empty()) {
+        std::cerr << "narabe-match: " << o.openingsFile << " holds no opening\n";
+        return std::nullopt;
+    }
+    if (o.openingsGiven && static_cast<int>(openings.size()) > o.openings)
+        openings.resize(static_cast<std::size_t>(o.openings));
+    return openings;
+}
+
 // Redraws the progress bar on standard error.
 void progress(int played, int total, const MatchTable& table) {
     const int filled = total == 0 ? BAR_WIDTH : played * BAR_WIDTH / total;
@@ -146,34 +208,26 @@ int run(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     const Options& o = std::get<Options>(read);
 
-    std::vector<Opening> openings;
-    try {
-        if (o.openingsFile.empty()) {
-            openings = randomOpenings(o.openings, o.seed);
-        } else {
-            std::ifstream in(o.openingsFile);
-            if (!in) {
-                std::cerr << "narabe-match: cannot read " << o.openingsFile << '\n';
-                return 1;
-            }
-            openings = readOpenings(in);
-            if (o.openingsGiven && static_cast<int>(openings.size()) > o.openings)
-                openings.resize(static_cast<std::size_t>(o.openings));
-        }
-    } catch (const std::exception& e) {
-        std::cerr << "narabe-match: " << o.openingsFile << ": " << e.what() << '\n';
-        return 1;
-    }
+    const auto openings = matchOpenings(o);
+    if (!openings) return 1;
 
-    const int total = 2 * static_cast<int>(openings.size());
+    adoptDescendants();
+    const int total = 2 * static_cast<int>(openings->size());
     MatchTable table;
     const GameOptions options{o.moveTime};
     progress(0, total, table);
-    for (std::size_t k = 0; k < openings.size(); ++k) {
+    for (std::size_t k = 0; k < openings->size(); ++k) {
         for (const std::size_t black : {0U, 1U}) {
             const std::size_t white = 1 - black;
             const GameResult r =
-                playGame({o.engines[black], o.engines[white]}, openings[k], options);
+                playGame({o.engines[black], o.engines[white]}, (*openings)[k], options);
+            endDescendants();
+            if (r.fault == Fault::NOT_STARTED) {
+                const std::size_t engine = r.winner == 1U ? black : white;
+                std::cerr << "\nnarabe-match: engine " << (engine == 0 ? "A" : "B") << " ("
+                          << o.engines[engine] << ") cannot be started: " << r.note << '\n';
+                return 1;
+            }
             table.add(black, white, r);
             if (r.fault != Fault::NONE) {
                 const bool blackLost = r.winner == 1U;
@@ -187,7 +241,7 @@ int run(int argc, char* argv[]) {
     }
     std::cerr << '\n';
 
-    std::cout << total << " games from " << openings.size() << " openings ("
+    std::cout << total << " games from " << openings->size() << " openings ("
               << (o.openingsFile.empty() ? "random, seed " + std::to_string(o.seed)
                                          : o.openingsFile)
               << "), " << o.moveTime.count() << " ms a move + " << MOVE_GRACE.count()
@@ -202,6 +256,7 @@ int main(int argc, char* argv[]) {
     try {
         return run(argc, argv);
     } catch (const std::exception& e) { // an engine's process could not be made
+        endDescendants();
         std::cerr << "\nnarabe-match: " << e.what() << '\n';
         return 1;
     }

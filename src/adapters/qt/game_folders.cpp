@@ -71,8 +71,7 @@ GameFolders chooseGameFolders(const FolderFacts& facts) {
 
 FolderFacts processFolderFacts() {
     FolderFacts facts;
-    facts.programDir =
-        fs::path(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    facts.programDir = programFolder();
     std::error_code error;
     facts.currentDir = fs::current_path(error);
     facts.configHome = std::getenv("XDG_CONFIG_HOME");
@@ -82,6 +81,14 @@ FolderFacts processFolderFacts() {
         if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) facts.home = user->pw_dir;
     }
     return facts;
+}
+
+fs::path programFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (!error) return program.parent_path();
+    // Without /proc, Qt's answer, which holds only a path its text can name.
+    return fs::path(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 }
 
 void makeSettingsFolder(const GameFolders& folders) {

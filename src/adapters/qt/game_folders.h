@@ -43,6 +43,10 @@ GameFolders chooseGameFolders(const FolderFacts& facts);
 // The facts of this process: its program file's folder, current directory and environment.
 FolderFacts processFolderFacts();
 
+// The folder of this process's program file as the bytes of its path, whatever their
+// encoding (a folder name that is not UTF-8 stays as it is on the disk).
+std::filesystem::path programFolder();
+
 // Creates the settings file's folder, and the folders above it that are missing, for the
 // user alone (mode 0700). Does nothing when the settings stay in the current directory.
 // A folder that cannot be made is left to the settings file's own failure handling.

@@ -13,25 +13,24 @@
 #include "adapters/qt/window_style.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <utility>
 
 namespace {
 
-// The sound module, without its suffix: beside the program (a build folder, a portable copy),
-// else in the game's own folder of the installed prefix.
-QString soundModulePath() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    QString beside = dir + QStringLiteral("/narabe-sound");
-    for (const char* suffix : {".so", ".dylib", ".dll"})
-        if (QFileInfo::exists(beside + QLatin1String(suffix))) return beside;
-    return QDir::cleanPath(dir + QStringLiteral("/" NARABE_MODULE_DIR "/narabe-sound"));
+// The sound module's file: beside the program (a build folder, a portable copy), else in the
+// game's own folder of the installed prefix. Found from the program's path as bytes.
+std::filesystem::path soundModuleFile() {
+    const std::filesystem::path dir = narabe::programFolder();
+    const std::filesystem::path name = std::string("narabe-sound") + narabe::MODULE_SUFFIX;
+    std::error_code error;
+    if (std::filesystem::exists(dir / name, error)) return dir / name;
+    return (dir / NARABE_MODULE_DIR / name).lexically_normal();
 }
 
 } // namespace
@@ -51,7 +50,7 @@ int main(int argc, char* argv[]) {
 
     // The sound module loads and opens its device on a thread of its own while the window is
     // built.
-    narabe::ModuleSoundLibrary sound(soundModulePath());
+    narabe::ModuleSoundLibrary sound(soundModuleFile());
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     narabe::PictureSet pictures(std::max(1, static_cast<int>(std::lround(ratio))));

@@ -1,10 +1,11 @@
-// Loading the sound module with QLibrary, which keeps its symbols and those of the libraries
-// it needs to itself. The module is never unloaded: its library lives until the program ends.
+// Loading the sound module by the bytes of its path, whatever their encoding, keeping its
+// symbols and those of the libraries it needs to itself. The module is never unloaded: its
+// library lives until the program ends.
 #include "adapters/qt/module_sound_library.h"
 
-#include <QLibrary>
-
 #include <utility>
+
+#include <dlfcn.h>
 
 namespace narabe {
 
@@ -13,10 +14,11 @@ namespace {
 using Factory = SoundLibrary* (*)();
 
 // Loads the module and opens its device.
-ModuleSoundLibrary::Opened openModule(const QString& path) {
+ModuleSoundLibrary::Opened openModule(const std::filesystem::path& file) {
     ModuleSoundLibrary::Opened opened;
-    QLibrary module(path);
-    if (const auto make = reinterpret_cast<Factory>(module.resolve("narabe_sound_library"))) {
+    void* module = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) return opened;
+    if (const auto make = reinterpret_cast<Factory>(::dlsym(module, "narabe_sound_library"))) {
         opened.library.reset(make());
         opened.device = opened.library->dsInitialize();
     }
@@ -26,9 +28,9 @@ ModuleSoundLibrary::Opened openModule(const QString& path) {
 } // namespace
 
 // On a thread where one can be had; where none can, the first dsInitialize does the work.
-ModuleSoundLibrary::ModuleSoundLibrary(QString path)
+ModuleSoundLibrary::ModuleSoundLibrary(std::filesystem::path file)
     : opening_(std::async(std::launch::async | std::launch::deferred,
-                          [path = std::move(path)] { return openModule(path); })) {}
+                          [file = std::move(file)] { return openModule(file); })) {}
 
 ModuleSoundLibrary::~ModuleSoundLibrary() = default;
 

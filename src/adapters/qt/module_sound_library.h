@@ -10,18 +10,24 @@
 
 #include "ports/sound_library.h"
 
-#include <QString>
-
+#include <filesystem>
 #include <future>
 #include <memory>
 
 namespace narabe {
 
+// The end of a module's file name on this system.
+inline constexpr const char* MODULE_SUFFIX =
+#if defined(__APPLE__)
+    ".dylib";
+#else
+    ".so";
+#endif
+
 class ModuleSoundLibrary final : public SoundLibrary {
   public:
-    // Starts loading the module at `path` (without its suffix, as QLibrary takes it) and
-    // opening its sound device.
-    explicit ModuleSoundLibrary(QString path);
+    // Starts loading the module `file` and opening its sound device.
+    explicit ModuleSoundLibrary(std::filesystem::path file);
     ~ModuleSoundLibrary() override;
     ModuleSoundLibrary(const ModuleSoundLibrary&) = delete;
     ModuleSoundLibrary& operator=(const ModuleSoundLibrary&) = delete;
