@@ -135,6 +135,16 @@ TEST(GameFolders, SettingsFolderIsMadeForTheUserAloneAndOnlyWhereMissing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(existing), fs::directory_iterator()), 1);
 }
 
+// The program's folder is the one its file is in, whatever the current directory.
+TEST(GameFolders, ProgramFolderIsTheProgramFilesFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    const fs::path found = programFolder();
+    fs::current_path(before);
+    EXPECT_TRUE(fs::equivalent(found, NARABE_TEST_PROGRAM_DIR)) << found;
+    EXPECT_EQ(processFolderFacts().programDir, found);
+}
+
 // The help page's URL keeps every byte of its folder's name, and Qt hands it on unchanged.
 TEST(GameFolders, FileUrlIsMadeFromThePathsBytes) {
     const std::vector<std::pair<std::string, std::string>> cases = {
