@@ -20,11 +20,13 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -148,6 +150,7 @@ TEST(Window, MenuBarHoldsTheMenusAndCommandsInOrder) {
                                                                     {"HINT", "ヒント"},
                                                                     {"MODORU", "戻"},
                                                                     {"SUSUMU", "進"},
+                                                                    {"MATTA", "待った"},
                                                                     {"BANGOU", "手順番号表示"},
                                                                     {"BGM", "BGM"},
                                                                     {"KAISETU", "解説"},
@@ -370,6 +373,43 @@ TEST(Window, OnlyEscEndsTheGame) {
     // loop runs next: run it once, so that the later tests' dialogs and loops run.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+// Each shortcut chooses its menu item, which shows the key beside its text, when the window is
+// the active one; the items' own work is the transcript tests'.
+TEST(Window, EveryShortcutChoosesItsMenuItem) {
+    app();
+    const struct {
+        const char* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } rows[] = {
+        {"MATTA", Qt::Key_Z, Qt::ControlModifier},
+        {"MODORU", Qt::Key_Left, Qt::NoModifier},
+        {"SUSUMU", Qt::Key_Right, Qt::NoModifier},
+        {"KIFU_OPEN", Qt::Key_O, Qt::ControlModifier},
+        {"KIFU_SAVE", Qt::Key_S, Qt::ControlModifier},
+        {"HINT", Qt::Key_H, Qt::NoModifier},
+        {"KAISETU", Qt::Key_F1, Qt::NoModifier},
+    };
+    Fixture f;
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    std::map<std::string, int> chosen;
+    for (const auto& row : rows) {
+        QAction* a = f.action(row.control);
+        ASSERT_NE(a, nullptr) << row.control;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QKeyCombination(row.modifiers, row.key)))
+            << row.control;
+        // Only counted: the item's command would open dialogs and pages.
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, [&chosen, row] { ++chosen[row.control]; });
+    }
+    for (const auto& row : rows)
+        QTest::keyClick(&f.window.view(), row.key, row.modifiers);
+    for (const auto& row : rows)
+        EXPECT_EQ(chosen[row.control], 1) << row.control;
+    EXPECT_FALSE(f.window.ended());
 }
 
 #ifdef __linux__

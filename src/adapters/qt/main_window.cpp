@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -117,6 +118,8 @@ void MainWindow::buildMenus() {
             break;
         }
         action->setObjectName(qs(node.control));
+        // The menus show the key beside the item; a command on the bar itself shows none.
+        if (!node.shortcut.empty()) action->setShortcut(QKeySequence(qs(node.shortcut)));
         if (node.check) {
             action->setCheckable(true);
             action->setChecked(checks_[slotOf(*node.check)]);
