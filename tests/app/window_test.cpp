@@ -631,10 +631,14 @@ struct WatchedGame {
     }
 };
 
+// The game under way is kept as the close box keeps it.
 TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
     app();
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         WatchedGame game(signal, 0);
+        const BoxCloser boxes;
+        game.trigger("SENTE");
+        game.press(9, 9);
         std::raise(signal);
         for (int i = 0; i < 100 && !game.window.ended(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -642,6 +646,10 @@ TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
         EXPECT_THAT(game.sound.record, ::testing::EndsWith(SHUTDOWN)) << "signal " << signal;
         EXPECT_EQ(game.sound.record.find("dsFree"), game.sound.record.size() - SHUTDOWN.size())
             << "the shutdown runs once";
+        std::ifstream kept("unfinished.sgf", std::ios::binary);
+        const std::string record((std::istreambuf_iterator<char>(kept)), {});
+        EXPECT_NE(record.find("PB[MAN]PW[COM]"), std::string::npos) << "signal " << signal;
+        EXPECT_NE(record.find(";B[ii]\n;W["), std::string::npos) << "signal " << signal;
     }
     // The watch left the signals ignored, as a program that ends does; this one goes on.
     for (int signal : {SIGTERM, SIGINT, SIGHUP})

@@ -488,6 +488,37 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
 
+// A record won by its last move, once opened, says who won as the end of a game does: the
+// end sound and the winner's box, without the blink.
+TEST(RecordOpen, AWonRecordAnnouncesItsWinnerWithoutTheBlink) {
+    const std::vector<Pt> whiteFive = {{1, 1},  {1, 10}, {3, 1},  {2, 10},  {5, 1},
+                                       {3, 10}, {7, 1},  {4, 10}, {11, 11}, {5, 10}};
+    const struct {
+        std::vector<Pt> moves;
+        const char* message;
+    } rows[] = {{FIVE, "msgbox\t\t先手の勝ち！！"}, {whiteFive, "msgbox\t\t後手の勝ち！！"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        ScriptFolder folder;
+        folder.writeFile("rec.sgf", record("GM[4]", row.moves));
+        const ScriptRun r = folder.run("dump\nopen rec.sgf\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> states = r.matching("state\t");
+        const std::size_t opened = r.find(states.at(0)) + 39;
+        const std::vector<std::string> printed(r.lines.begin() + static_cast<long>(opened),
+                                               r.lines.begin() +
+                                                   static_cast<long>(r.find(states.at(1), opened)));
+        ASSERT_GE(printed.size(), 3U);
+        EXPECT_EQ(
+            std::vector<std::string>(printed.end() - 3, printed.end()),
+            (std::vector<std::string>{"dsPlay\t石打音.wav", "dsPlay\t終局.wav", row.message}));
+        EXPECT_EQ(std::count_if(printed.begin(), printed.end(),
+                                [](const std::string& l) { return l.starts_with("wait\t"); }),
+                  0);
+        EXPECT_EQ(field(states.at(1), "GameState"), "9");
+    }
+}
+
 // What the record, hint and barred-point commands print, after a setup: each row's command
 // runs after a dump, and the lines after the dump are the command's.
 struct CommandCase {
