@@ -8,6 +8,8 @@
 #include "render/marks.h"
 #include "support/files.h"
 
+#include <cerrno>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -50,12 +52,13 @@ std::filesystem::path GameController::unfinishedFile() const {
     return settingsFile().parent_path() / UNFINISHED_GAME_FILE;
 }
 
-// A game under way is written beside the settings file, as carefully as the settings: never
-// through a link. Without one, the user's own regular file of that name goes.
+// A game under way is written beside the settings file, as carefully as the settings: through
+// a link only to a record of the user's. Without one, the user's own regular file of that
+// name goes.
 void GameController::keepUnfinishedGame() {
     const std::filesystem::path file = unfinishedFile();
     if (game_.mode != Mode::NO_GAME && game_.moveTotal > 0) {
-        (void)replaceFile(file, recordText(game_, localTimeNow()), AtLink::REFUSE);
+        (void)replaceFile(file, recordText(game_, localTimeNow()), readsAsRecord);
         return;
     }
     const RegularFile kept = openRegular(file, FileAccess::READ, Links::REFUSE);
@@ -83,9 +86,19 @@ void GameController::writeRecord(const std::filesystem::path& file) {
         refuseRecord(RecordFault::NOTHING_TO_SAVE);
         return;
     }
+    // The system's reason is the error number the failed call left.
+    errno = 0;
     const Replaced saved = replaceFile(file, recordText(game_, localTimeNow()), readsAsRecord);
-    if (saved == Replaced::REFUSED) refuseRecord(RecordFault::NOT_A_RECORD_FILE);
-    if (saved != Replaced::DONE && saved != Replaced::REFUSED) refuseRecord(RecordFault::NOT_SAVED);
+    if (saved == Replaced::DONE) return;
+    const int error = errno;
+    if (saved == Replaced::REFUSED) {
+        refuseRecord(RecordFault::NOT_A_RECORD_FILE);
+        return;
+    }
+    play(sounds_.forbidden);
+    std::string text = recordFaultText(RecordFault::NOT_SAVED, 0);
+    if (error != 0) text += "（" + std::generic_category().message(error) + "）";
+    io_.boxes.message(RECORD_TITLE, text);
 }
 
 void GameController::refuseRecord(RecordFault fault, int move) {

@@ -829,6 +829,69 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
 }
 
+// On an account without a documents folder the save dialog proposes the home folder, and
+// accepting its proposal saves the game there; a folder chosen later is where both dialogs
+// start next, in this run.
+TEST(Window, WithoutADocumentsFolderTheFirstSaveGoesHomeAndDialogsKeepTheLastFolder) {
+    app();
+    GameFolder folder;
+    const Setting home("HOME", QFile::encodeName(QDir::currentPath()));
+    const Setting config("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + "/.config"));
+    ASSERT_FALSE(fs::exists("Documents"));
+    fs::create_directory("games");
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    MainWindow window{sound, PictureSet(1)};
+    window.load();
+    window.show();
+    QStringList started; // the folder each dialog started in
+    QString choice;      // a file to choose instead of the proposal, when set
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            // A box of the dialog's own (a file that exists) cancels the dialog.
+            if (auto* owner = qobject_cast<QFileDialog*>(modal->parentWidget())) owner->reject();
+            modal->close();
+            return;
+        }
+        // A dialog still loading its folder may ignore a choice: it is answered again.
+        const int tries = dialog->property("tries").toInt();
+        if (tries == 50) {
+            dialog->reject();
+            return;
+        }
+        dialog->setProperty("tries", tries + 1);
+        if (tries == 0) started << dialog->directory().absolutePath();
+        if (!choice.isEmpty()) dialog->selectFile(choice);
+        static_cast<QDialog*>(dialog)->accept(); // public as a QDialog
+    });
+    answer.start();
+    const auto trigger = [&](const char* control) {
+        window.findChild<QAction*>(QString::fromLatin1(control))->trigger();
+    };
+    trigger("SENTE");
+    window.game().pressed(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
+    trigger("KIFU_SAVE");
+    const QString homeFolder = QDir::currentPath();
+    int saved = 0;
+    for (const fs::directory_entry& e : fs::directory_iterator("."))
+        saved += e.path().extension() == ".sgf" ? 1 : 0;
+    EXPECT_EQ(saved, 1) << "the proposed file in the home folder";
+
+    choice = QDir::currentPath() + "/games/kept.sgf";
+    trigger("KIFU_SAVE");
+    EXPECT_TRUE(fs::exists("games/kept.sgf"));
+    trigger("KIFU_OPEN");
+    choice = QDir::currentPath() + "/games/again.sgf";
+    trigger("KIFU_SAVE");
+    EXPECT_TRUE(fs::exists("games/again.sgf"));
+    const QString games = QDir::currentPath() + "/games";
+    EXPECT_EQ(started, (QStringList{homeFolder, homeFolder, games, games}));
+}
+
 // A record that cannot be opened, as one named on the command line: one box over the window,
 // titled "棋譜" and naming the fault, and the game as it was.
 TEST(Window, ARecordThatCannotBeOpenedIsSaidInOneBoxOverTheWindow) {
