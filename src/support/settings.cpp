@@ -158,17 +158,20 @@ template <class Apply> bool readLines(const RegularFile& in, Apply apply) {
     }
 }
 
-// Whether a line is one the game writes: a key it records with one of that key's values.
+// Whether a line is one the game writes, in either encoding it reads: a key it records with
+// one of that key's values.
 bool isSettingsLine(std::string_view line) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
-    if (key == KEY_MOVE_NUMBERS || key == KEY_MUSIC) return value == VALUE_ON || value == VALUE_OFF;
-    if (key == KEY_BARRED_MARKS) return value == VALUE_ON;
-    if (key == KEY_LEVEL)
+    if (KEY_MOVE_NUMBERS.matches(key) || KEY_MUSIC.matches(key))
+        return value == VALUE_ON || value == VALUE_OFF;
+    if (KEY_BARRED_MARKS.matches(key)) return value == VALUE_ON;
+    if (KEY_SOUND_EFFECTS.matches(key)) return value == VALUE_OFF;
+    if (KEY_LEVEL.matches(key))
         return std::any_of(LEVEL_VALUES.begin(), LEVEL_VALUES.end(),
-                           [value](const LevelValue& l) { return l.value == value; });
+                           [value](const LevelValue& l) { return l.value.matches(value); });
     return false;
 }
 
