@@ -41,15 +41,18 @@ class GameController {
     void toStart();
     void stepBack();
     void stepForward();
+    void takeBack();
     void toggleMoveNumbers();
     void toggleMusic();
     void chooseLevel(Level level);
     void toggleBarredMarks();
+    void toggleSoundEffects();
     void openHelp();
     void showAbout();
     void openRecordFromDialog();
     void saveRecordFromDialog();
     void showHint();
+    void continueUnfinished();
 
     // Opening and saving a record, as the two menu commands do once the file is chosen.
     // Opening also serves a record named on the command line.
@@ -92,10 +95,14 @@ class GameController {
     bool endIfFive(Point p);
     // Stepping through the history.
     void restorePosition(int n, bool replay);
+    void showTakenBack(int n);
     // Game records.
-    void readRecord(const std::filesystem::path& file);
+    void readRecord(const std::filesystem::path& file, bool asPlayed);
     void writeRecord(const std::filesystem::path& file);
-    void showOpenedGame(Game& opened, bool endsWithFive);
+    void showOpenedGame(Game& opened, const RecordRead& read, bool vsComputer);
+    // The unfinished game: its file, and keeping it as the program ends.
+    [[nodiscard]] std::filesystem::path unfinishedFile() const;
+    void keepUnfinishedGame();
     void refuseRecord(RecordFault fault, int move = 0);
     // The hint and the barred points.
     void clearHint();
@@ -103,13 +110,16 @@ class GameController {
     // The end of a game.
     void endWithFive(Stone stone, Point p);
     void blinkFive(Stone stone, Point p);
-    void announceWinner(Stone winner);
+    void announceWinner(Stone winner, Mode played);
 
     // The settings file: the one the ports name, else "Narabe1.ini" in the current directory.
     const std::filesystem::path& settingsFile() const;
     // Writes every option to the settings file.
     void saveOptions();
-    void play(std::int32_t buffer) { io_.sound.dsPlay(buffer); }
+    // Plays a sound effect, unless they are off; the music is not one.
+    void play(std::int32_t buffer) {
+        if (options_.soundEffects()) io_.sound.dsPlay(buffer);
+    }
     // The side to move, while a game is on.
     [[nodiscard]] Stone toMove() const { return game_.turn.value(); }
 

@@ -11,13 +11,14 @@
 
 namespace narabe {
 
-// The five through p blinks, the result is announced and the game ends; the game's mode
-// is kept for stepping back into it.
+// The five through p blinks, the game ends, its barred marks go and the result is
+// announced; the game's mode is kept for stepping back into it.
 void GameController::endWithFive(Stone stone, Point p) {
     blinkFive(stone, p);
-    announceWinner(stone);
     game_.lastMode = game_.mode;
     game_.mode = Mode::NO_GAME;
+    showBarredPoints();
+    announceWinner(stone, game_.lastMode);
 }
 
 void GameController::blinkFive(Stone stone, Point p) {
@@ -37,12 +38,12 @@ void GameController::blinkFive(Stone stone, Point p) {
     }
 }
 
-void GameController::announceWinner(Stone winner) {
+void GameController::announceWinner(Stone winner, Mode played) {
     if (options_.moveNumbers())
         drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
     play(sounds_.gameEnd);
     std::string name;
-    if (game_.mode == Mode::TWO_PLAYERS)
+    if (played == Mode::TWO_PLAYERS)
         name = winner == BLACK ? "先手" : "後手";
     else if (winner == BLACK)
         name = game_.human == BLACK ? "MAN" : "COM";

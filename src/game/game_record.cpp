@@ -21,7 +21,7 @@ struct FaultText {
 };
 
 // Every message about a record. A move's fault follows its number: "12 手目：…".
-constexpr std::array<FaultText, 17> FAULT_TEXTS = {{
+constexpr std::array<FaultText, 18> FAULT_TEXTS = {{
     {RecordFault::UNREADABLE, "ファイルを読めません"},
     {RecordFault::TOO_LARGE, "ファイルが大きすぎます（1 MiB まで）"},
     {RecordFault::NOT_SGF, "SGF の棋譜ではありません"},
@@ -39,6 +39,7 @@ constexpr std::array<FaultText, 17> FAULT_TEXTS = {{
     {RecordFault::NOTHING_TO_SAVE, "棋譜がありません"},
     {RecordFault::NOT_SAVED, "棋譜を保存できませんでした"},
     {RecordFault::NOT_A_RECORD_FILE, "保存先が通常のファイルでも棋譜でもありません"},
+    {RecordFault::NO_UNFINISHED_GAME, "前回の対局はありません"},
 }};
 
 constexpr std::string_view MOVE_NUMBER_UNIT = " 手目：";
@@ -76,10 +77,13 @@ RecordFault recordFault(const std::vector<SgfNode>& nodes) {
     return RecordFault::NONE;
 }
 
-// Judges move `number` of `stone` given as `p` and plays it on `game`; NONE when it stands.
-RecordFault playMove(const SgfProperty& p, Stone stone, int number, Game& game, bool& five) {
-    if (five) return RecordFault::AFTER_FIVE;
-    if (stone != (number % 2 == 1 ? BLACK : WHITE)) return RecordFault::WRONG_SIDE;
+// A pass: an empty value, or "tt" as older programs write one.
+bool isPass(const SgfProperty& p) {
+    return p.values.size() == 1 && (p.values[0].empty() || p.values[0] == "tt");
+}
+
+// Judges a move of `stone` given as `p` and plays it on `game`; NONE when it stands.
+RecordFault playMove(const SgfProperty& p, Stone stone, Game& game, bool& five) {
     if (p.values.size() != 1 || p.values[0].size() != 2) return RecordFault::NOT_A_POINT;
     const auto x = coordinate(p.values[0][0]);
     const auto y = coordinate(p.values[0][1]);
@@ -102,8 +106,29 @@ RecordFault playMove(const SgfProperty& p, Stone stone, int number, Game& game, 
     return RecordFault::NONE;
 }
 
+RecordRead refused(RecordFault fault, int move) {
+    RecordRead read;
+    read.fault = fault;
+    read.move = move;
+    return read;
+}
+
 RecordFault fromSgf(SgfFault f) {
     return f == SgfFault::TOO_DEEP ? RecordFault::TOO_DEEP : RecordFault::NOT_SGF;
+}
+
+// The person's side when the root names the players "MAN" and "COM", as a game against the
+// computer is written.
+std::optional<Stone> humanSide(const std::vector<SgfNode>& nodes) {
+    std::string_view black;
+    std::string_view white;
+    if (nodes.empty()) return std::nullopt;
+    for (const SgfProperty& p : nodes.front())
+        if (p.values.size() == 1 && (p.id == "PB" || p.id == "PW"))
+            (p.id == "PB" ? black : white) = p.values[0];
+    if (black == "MAN" && white == "COM") return BLACK;
+    if (black == "COM" && white == "MAN") return WHITE;
+    return std::nullopt;
 }
 
 // The players as the side panel names them, black's first.
@@ -133,36 +158,44 @@ std::string twoDigits(int v) {
 
 RecordRead replayRecord(std::string_view text, Game& game) {
     const SgfMainLine line = readSgfMainLine(text);
-    if (line.fault != SgfFault::NONE) return {fromSgf(line.fault), 0, false};
-    if (const RecordFault f = recordFault(line.nodes); f != RecordFault::NONE) return {f, 0, false};
+    if (line.fault != SgfFault::NONE) return refused(fromSgf(line.fault), 0);
+    if (const RecordFault f = recordFault(line.nodes); f != RecordFault::NONE) return refused(f, 0);
     RecordRead read;
-    int number = 0;
+    read.human = humanSide(line.nodes);
+    int number = 0; // the moves played; a pass is no move
     for (const SgfNode& node : line.nodes)
         for (const SgfProperty& p : node) {
             if (p.id != "B" && p.id != "W") continue;
-            ++number;
-            const RecordFault f =
-                playMove(p, p.id == "B" ? BLACK : WHITE, number, game, read.endsWithFive);
-            if (f != RecordFault::NONE) return {f, number, false};
+            const Stone stone = p.id == "B" ? BLACK : WHITE;
+            const int next = number + 1;
+            if (read.endsWithFive) return refused(RecordFault::AFTER_FIVE, next);
+            if (stone != read.toMove) return refused(RecordFault::WRONG_SIDE, next);
+            read.toMove = otherStone(stone);
+            if (isPass(p)) continue;
+            number = next;
+            const RecordFault f = playMove(p, stone, game, read.endsWithFive);
+            if (f != RecordFault::NONE) return refused(f, number);
         }
+    // The winner of a five keeps the turn, as at the end of a game.
+    if (read.endsWithFive) read.toMove = otherStone(read.toMove);
     return read;
 }
 
 RecordRead replayRecordFile(const std::filesystem::path& file, Game& game) {
     try {
         const RegularFile in = openRegular(file, FileAccess::READ);
-        if (!in.file) return {RecordFault::UNREADABLE, 0, false};
+        if (!in.file) return refused(RecordFault::UNREADABLE, 0);
         // The size the system tells is checked first; the count while reading catches a file
         // that grows, or one whose size the system does not know.
-        if (in.size > RECORD_MAX_BYTES) return {RecordFault::TOO_LARGE, 0, false};
+        if (in.size > RECORD_MAX_BYTES) return refused(RecordFault::TOO_LARGE, 0);
         std::string bytes;
         int error = 0;
         const ReadAll r = readAll(in.file.get(), RECORD_MAX_BYTES, bytes, error);
-        if (r == ReadAll::TOO_LARGE) return {RecordFault::TOO_LARGE, 0, false};
-        if (r == ReadAll::FAILED) return {RecordFault::UNREADABLE, 0, false};
+        if (r == ReadAll::TOO_LARGE) return refused(RecordFault::TOO_LARGE, 0);
+        if (r == ReadAll::FAILED) return refused(RecordFault::UNREADABLE, 0);
         return replayRecord(bytes, game);
     } catch (const std::bad_alloc&) {
-        return {RecordFault::UNREADABLE, 0, false};
+        return refused(RecordFault::UNREADABLE, 0);
     }
 }
 
@@ -170,11 +203,11 @@ bool readsAsRecord(std::string_view bytes) {
     return readSgfMainLine(bytes).fault == SgfFault::NONE;
 }
 
-std::string recordFaultText(const RecordRead& read) {
+std::string recordFaultText(RecordFault fault, int move) {
     std::string text;
-    if (read.move > 0) text = std::to_string(read.move).append(MOVE_NUMBER_UNIT);
+    if (move > 0) text = std::to_string(move).append(MOVE_NUMBER_UNIT);
     for (const FaultText& f : FAULT_TEXTS)
-        if (f.fault == read.fault) text.append(f.text);
+        if (f.fault == fault) text.append(f.text);
     return text;
 }
 
@@ -185,13 +218,24 @@ std::string recordText(const Game& game, const LocalTime& now) {
          "]";
     s += "PB[" + sgfEscaped(black) + "]PW[" + sgfEscaped(white) + "]RE[";
     s.append(result(game)).append("]\n");
+    // The side that loses its turn without a move, as "先手" or "後手" in a game can make
+    // it, passes.
+    Stone toMove = BLACK;
+    const auto passUnless = [&](Stone side) {
+        if (side != toMove) s += toMove == BLACK ? ";B[]\n" : ";W[]\n";
+    };
     for (int k = 0; k < game.moveTotal; ++k) {
         const Move& m = game.moves(k);
+        passUnless(m.stone);
         s += m.stone == BLACK ? ";B[" : ";W[";
         s += letterOf(m.at.x);
         s += letterOf(m.at.y);
         s += "]\n";
+        toMove = otherStone(m.stone);
     }
+    // The side to move after the last move, when the game is on there.
+    if (game.mode != Mode::NO_GAME && game.moveCount == game.moveTotal && game.turn)
+        passUnless(*game.turn);
     s += ")\n";
     return s;
 }

@@ -1,7 +1,8 @@
 // Stepping through the game's history: back one move, forward one move, back to the empty
-// board, and switching the move numbers on the stones. Each step restores a stored
-// position exactly and redraws only the points that change; the next press on the board
-// resumes the game from the position shown.
+// board, taking back moves in play, and switching the move numbers on the stones. Each step
+// restores a stored position exactly and redraws only the points that change; the next press
+// on the board resumes the game from the position shown. A take-back shows its position as a
+// step back does, cuts the record there and lets play go on at once.
 #include "game/game_controller.h"
 #include "render/board_drawing.h"
 #include "render/marks.h"
@@ -36,22 +37,52 @@ void GameController::stepBack() {
             io_.boxes.message("戻る", "戻れません");
             return;
         }
-        game_.moveCount = game_.moveCount - 1;
-        game_.turn = game_.moves(game_.moveCount).stone; // the side of the move taken back
-        game_.opponent = otherStone(toMove());
-        restorePosition(game_.moveCount, false);
+        showTakenBack(game_.moveCount - 1);
+    });
+}
 
-        if (game_.moveCount > 0) {
-            const Move& last = game_.moves(game_.moveCount - 1); // now last on the board
-            drawStone(io_.surface, last.at, last.stone);
-            drawLastMoveMark(io_.surface, last.at, MARK_COLOUR);
-            game_.last = last.at;
-            game_.lastStone = last.stone;
+// Shows the position after n moves, fewer than on the board now, as a step back shows it:
+// the side of the first move taken off is to move.
+void GameController::showTakenBack(int n) {
+    game_.moveCount = n;
+    game_.turn = game_.moves(n).stone;
+    game_.opponent = otherStone(toMove());
+    restorePosition(n, false);
+
+    if (game_.moveCount > 0) {
+        const Move& last = game_.moves(game_.moveCount - 1); // now last on the board
+        drawStone(io_.surface, last.at, last.stone);
+        drawLastMoveMark(io_.surface, last.at, MARK_COLOUR);
+        game_.last = last.at;
+        game_.lastStone = last.stone;
+    }
+    drawMoveCount(io_.surface, game_.moveCount);
+    play(sounds_.stone);
+    if (options_.moveNumbers())
+        drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
+}
+
+// In play, or just won with five: back to the last human move, which is taken off too.
+void GameController::takeBack() {
+    command([this] {
+        const int count = game_.moveCount;
+        const bool wonNow =
+            game_.mode == Mode::NO_GAME && game_.lastMode != Mode::NO_GAME && count > 0 &&
+            makesFive(game_.board, game_.moves(count - 1).stone, game_.moves(count - 1).at);
+        const bool inPlay = game_.mode != Mode::NO_GAME || wonNow;
+        const Mode mode = wonNow ? game_.lastMode : game_.mode;
+        int n = count;
+        if (mode == Mode::VS_COMPUTER)
+            while (n > 0 && game_.moves(n - 1).stone == game_.computer)
+                --n;
+        if (!inPlay || game_.resumePending || n == 0) {
+            play(sounds_.forbidden);
+            return;
         }
-        drawMoveCount(io_.surface, game_.moveCount);
-        play(sounds_.stone);
-        if (options_.moveNumbers())
-            drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
+        showTakenBack(n - 1);
+        game_.moveTotal = game_.moveCount;
+        game_.mode = mode;
+        game_.lastMode = mode;
     });
 }
 

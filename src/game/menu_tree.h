@@ -15,7 +15,7 @@ namespace narabe {
 enum class MenuLevel {
     Bar,        // a drop-down menu on the menu bar
     BarCommand, // a command standing directly on the menu bar
-    Item,       // an item of the last Bar menu
+    Item,       // an item of the last Bar menu, also when written after a BarCommand
     Submenu,    // a submenu inside the last Bar menu
     SubItem,    // an item of the last Submenu
 };
@@ -29,9 +29,10 @@ struct MenuNode {
     MenuCommand command;            // nullptr for the menus themselves
     std::optional<CheckItem> check; // the option a check item shows
     bool radio = false;             // one of a run of items of which one is checked
+    std::string_view shortcut{};    // the key that chooses it, as Qt names keys ("Ctrl+Z")
 };
 
-inline constexpr std::array<MenuNode, 24> MENU_TREE = {{
+inline constexpr std::array<MenuNode, 27> MENU_TREE = {{
     {MenuLevel::Bar, "TAIKYOKU", "対局", nullptr, {}},
     {MenuLevel::Item, "TAIMAN", "対MAN", [](GameController& g) { g.playTwoPlayers(); }, {}},
     {MenuLevel::Submenu, "TAICOM", "対COM", nullptr, {}},
@@ -51,23 +52,53 @@ inline constexpr std::array<MenuNode, 24> MENU_TREE = {{
      "KIFU_OPEN",
      "棋譜を開く…",
      [](GameController& g) { g.openRecordFromDialog(); },
-     {}},
+     {},
+     false,
+     "Ctrl+O"},
     {MenuLevel::Item,
      "KIFU_SAVE",
      "棋譜を保存…",
      [](GameController& g) { g.saveRecordFromDialog(); },
+     {},
+     false,
+     "Ctrl+S"},
+    {MenuLevel::Item,
+     "ZENKAI",
+     "前回の続き",
+     [](GameController& g) { g.continueUnfinished(); },
      {}},
-    {MenuLevel::Item, "HINT", "ヒント", [](GameController& g) { g.showHint(); }, {}},
+    {MenuLevel::Item, "HINT", "ヒント", [](GameController& g) { g.showHint(); }, {}, false, "H"},
     {MenuLevel::Item, "KINSYU", "禁手表示", [](GameController& g) { g.toggleBarredMarks(); },
      CheckItem::BARRED_MARKS},
-    {MenuLevel::BarCommand, "MODORU", "戻", [](GameController& g) { g.stepBack(); }, {}},
-    {MenuLevel::BarCommand, "SUSUMU", "進", [](GameController& g) { g.stepForward(); }, {}},
+    {MenuLevel::BarCommand,
+     "MODORU",
+     "戻",
+     [](GameController& g) { g.stepBack(); },
+     {},
+     false,
+     "Left"},
+    {MenuLevel::BarCommand,
+     "SUSUMU",
+     "進",
+     [](GameController& g) { g.stepForward(); },
+     {},
+     false,
+     "Right"},
+    {MenuLevel::Item,
+     "MATTA",
+     "待った",
+     [](GameController& g) { g.takeBack(); },
+     {},
+     false,
+     "Ctrl+Z"},
     {MenuLevel::Bar, "OPTION", "ｵﾌﾟｼｮﾝ", nullptr, {}},
     {MenuLevel::Item, "BANGOU", "手順番号表示", [](GameController& g) { g.toggleMoveNumbers(); },
      CheckItem::MOVE_NUMBERS},
     {MenuLevel::Item, "BGM", "BGM", [](GameController& g) { g.toggleMusic(); }, CheckItem::MUSIC},
+    {MenuLevel::Item, "KOUKAON", "効果音", [](GameController& g) { g.toggleSoundEffects(); },
+     CheckItem::SOUND_EFFECTS},
     {MenuLevel::Bar, "SONOTA", "その他", nullptr, {}},
-    {MenuLevel::Item, "KAISETU", "解説", [](GameController& g) { g.openHelp(); }, {}},
+    {MenuLevel::Item, "KAISETU", "解説", [](GameController& g) { g.openHelp(); }, {}, false, "F1"},
     {MenuLevel::Item, "VER", "バージョン情報", [](GameController& g) { g.showAbout(); }, {}},
 }};
 

@@ -1,5 +1,6 @@
-// The options that only this program's menus offer: the computer's strength and the
-// barred-point marks. Each choice is saved at once, as the move numbers and the music are.
+// The options that only this program's menus offer: the computer's strength, the
+// barred-point marks and the sound effects. Each choice is saved at once, as the move numbers and
+// the music are.
 #include "game/game_controller.h"
 
 namespace narabe {
@@ -15,6 +16,13 @@ void GameController::chooseLevel(Level level) {
 void GameController::toggleBarredMarks() {
     command([this] {
         options_.setBarredMarks(!options_.barredMarks());
+        saveOptions();
+    });
+}
+
+void GameController::toggleSoundEffects() {
+    command([this] {
+        options_.setSoundEffects(!options_.soundEffects());
         saveOptions();
     });
 }

@@ -79,6 +79,7 @@ void GameController::quit() {
 }
 
 void GameController::shutDown() {
+    keepUnfinishedGame();
     freeSounds({io_.sound, io_.boxes}, sounds_);
 }
 

@@ -19,6 +19,11 @@ void Options::setLevel(Level level) {
         menu_.setChecked(item, item == itemOf(level));
 }
 
+void Options::setSoundEffects(bool on) {
+    soundEffects_ = on;
+    menu_.setChecked(CheckItem::SOUND_EFFECTS, on);
+}
+
 void Options::setBarredMarks(bool on) {
     barredMarks_ = on;
     menu_.setChecked(CheckItem::BARRED_MARKS, on);

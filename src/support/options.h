@@ -1,7 +1,7 @@
 // The options the player chooses: move numbers on the stones, the music, the computer's
-// strength and the marks of barred points. The game keeps them here and the menu's check
-// marks mirror them: every change of an option sets its marks, also when the value stays the
-// same, and the marks are never read back.
+// strength, the marks of barred points and the sound effects. The game keeps them here and the
+// menu's check marks mirror them: every change of an option sets its marks, also when the value
+// stays the same, and the marks are never read back.
 #pragma once
 
 #include "ports/menu_checks.h"
@@ -18,12 +18,14 @@ class Options {
     [[nodiscard]] bool music() const { return music_; }
     [[nodiscard]] Level level() const { return level_; }
     [[nodiscard]] bool barredMarks() const { return barredMarks_; }
+    [[nodiscard]] bool soundEffects() const { return soundEffects_; }
 
     void setMoveNumbers(bool on);
     void setMusic(bool on);
     // Checks the level's item and clears the other strength items, in menu order.
     void setLevel(Level level);
     void setBarredMarks(bool on);
+    void setSoundEffects(bool on);
 
   private:
     MenuChecks& menu_;
@@ -31,6 +33,7 @@ class Options {
     bool music_ = false;
     Level level_ = Level::BEGINNER;
     bool barredMarks_ = false;
+    bool soundEffects_ = true;
 };
 
 // The item of a strength.

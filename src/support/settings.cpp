@@ -1,5 +1,6 @@
-// Reading and writing the settings file. The file is handled as bytes: the Japanese key is
-// stored in Shift-JIS, lines are written with CR LF and read up to CR LF, LF or CR. A write
+// Reading and writing the settings file. The file is handled as bytes: the Japanese keys are
+// written in Shift-JIS and read in Shift-JIS or UTF-8 (after a byte order mark or not),
+// lines are written with CR LF and read up to CR LF, LF or CR. A write
 // fails where opening the file for writing would fail; it replaces the file through a
 // temporary file beside it wherever it can, so that a write that breaks off leaves the
 // previous file as it was. No error leaves these functions: each one falls back to the
@@ -24,11 +25,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The keys in Shift-JIS (code page 932): "手順番号表示", "BGM", "強さ", "禁手表示".
-constexpr std::string_view KEY_MOVE_NUMBERS = "\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6";
-constexpr std::string_view KEY_MUSIC = "BGM";
-constexpr std::string_view KEY_LEVEL = "\x8B\xAD\x82\xB3";
-constexpr std::string_view KEY_BARRED_MARKS = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
+// A key or value as the game writes it, in Shift-JIS (code page 932), and as a file written
+// in UTF-8 holds it.
+struct Text {
+    std::string_view shiftJis;
+    std::string_view utf8;
+    [[nodiscard]] bool matches(std::string_view bytes) const {
+        return bytes == shiftJis || bytes == utf8;
+    }
+};
+
+constexpr Text KEY_MOVE_NUMBERS = {"\x8E\xE8\x8F\x87\x94\xD4\x8D\x86\x95\x5C\x8E\xA6",
+                                   "手順番号表示"};
+constexpr Text KEY_MUSIC = {"BGM", "BGM"};
+constexpr Text KEY_LEVEL = {"\x8B\xAD\x82\xB3", "強さ"};
+constexpr Text KEY_BARRED_MARKS = {"\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6", "禁手表示"};
+constexpr Text KEY_SOUND_EFFECTS = {"\x8C\xF8\x89\xCA\x89\xB9", "効果音"};
+// What a file in UTF-8 may start with.
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 constexpr std::string_view VALUE_ON = "ON";
 constexpr std::string_view VALUE_OFF = "OFF";
 constexpr std::string_view LINE_END = "\r\n";
@@ -36,11 +50,11 @@ constexpr std::string_view LINE_END = "\r\n";
 // The value of "強さ" for each strength the file records; 初級, the default, has no line.
 struct LevelValue {
     Level level;
-    std::string_view value;
+    Text value;
 };
 constexpr std::array<LevelValue, 2> LEVEL_VALUES = {{
-    {Level::INTERMEDIATE, "\x92\x86\x8B\x89"}, // "中級"
-    {Level::ADVANCED, "\x8F\xE3\x8B\x89"},     // "上級"
+    {Level::INTERMEDIATE, {"\x92\x86\x8B\x89", "中級"}},
+    {Level::ADVANCED, {"\x8F\xE3\x8B\x89", "上級"}},
 }};
 
 // What the file records; the defaults are the default file's.
@@ -49,14 +63,16 @@ struct Recorded {
     bool music = false;
     Level level = Level::BEGINNER;
     bool barredMarks = false;
+    bool soundEffects = true;
 };
 
 Recorded recorded(const Options& options) {
-    return {options.moveNumbers(), options.music(), options.level(), options.barredMarks()};
+    return {options.moveNumbers(), options.music(), options.level(), options.barredMarks(),
+            options.soundEffects()};
 }
 
-void appendLine(std::string& text, std::string_view key, std::string_view value) {
-    text.append(key).append("=").append(value).append(LINE_END);
+void appendLine(std::string& text, Text key, std::string_view value) {
+    text.append(key.shiftJis).append("=").append(value).append(LINE_END);
 }
 
 // The contents of the file: the two lines of move numbers and music, then a line for each
@@ -66,8 +82,9 @@ std::string settingsText(const Recorded& options) {
     appendLine(text, KEY_MOVE_NUMBERS, options.moveNumbers ? VALUE_ON : VALUE_OFF);
     appendLine(text, KEY_MUSIC, options.music ? VALUE_ON : VALUE_OFF);
     for (const LevelValue& l : LEVEL_VALUES)
-        if (l.level == options.level) appendLine(text, KEY_LEVEL, l.value);
+        if (l.level == options.level) appendLine(text, KEY_LEVEL, l.value.shiftJis);
     if (options.barredMarks) appendLine(text, KEY_BARRED_MARKS, VALUE_ON);
+    if (!options.soundEffects) appendLine(text, KEY_SOUND_EFFECTS, VALUE_OFF);
     return text;
 }
 
@@ -76,12 +93,14 @@ std::string settingsText(const Recorded& options) {
 void resetLaterOptions(Options& options) {
     if (options.level() != Level::BEGINNER) options.setLevel(Level::BEGINNER);
     if (options.barredMarks()) options.setBarredMarks(false);
+    if (!options.soundEffects()) options.setSoundEffects(true);
 }
 
 // Splits the bytes of the file into lines as they arrive and hands each line to `apply` at
 // its end: a line ends at CR LF, LF or CR; a last line without a line end is still a line,
-// and the end of the file right after a line end is not. `apply` says whether the line is
-// one the file may hold.
+// and the end of the file right after a line end is not. A byte order mark at the start of
+// the file is no part of the first line. `apply` says whether the line is one the file may
+// hold.
 template <class Apply> class LineReader {
   public:
     explicit LineReader(Apply apply) : apply_(std::move(apply)) {}
@@ -89,6 +108,15 @@ template <class Apply> class LineReader {
     // Takes the next bytes; false as soon as a line is refused.
     bool take(std::string_view bytes) {
         for (const char c : bytes) {
+            if (markAt_ < BYTE_ORDER_MARK.size()) {
+                // The mark's bytes so far stay in the line until it is whole or not the mark.
+                if (c == BYTE_ORDER_MARK[markAt_]) {
+                    line_.push_back(c);
+                    if (++markAt_ == BYTE_ORDER_MARK.size()) line_.clear();
+                    continue;
+                }
+                markAt_ = BYTE_ORDER_MARK.size();
+            }
             const bool lfAfterCr = afterCr_ && c == '\n';
             afterCr_ = c == '\r';
             if (lfAfterCr) continue;
@@ -108,6 +136,7 @@ template <class Apply> class LineReader {
     Apply apply_;
     std::string line_;
     bool afterCr_ = false;
+    std::size_t markAt_ = 0; // the bytes of a byte order mark read at the start
 };
 
 // Reads an open file to its end and hands every line to `apply`. False on any error: the file
@@ -129,17 +158,20 @@ template <class Apply> bool readLines(const RegularFile& in, Apply apply) {
     }
 }
 
-// Whether a line is one the game writes: a key it records with one of that key's values.
+// Whether a line is one the game writes, in either encoding it reads: a key it records with
+// one of that key's values.
 bool isSettingsLine(std::string_view line) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
-    if (key == KEY_MOVE_NUMBERS || key == KEY_MUSIC) return value == VALUE_ON || value == VALUE_OFF;
-    if (key == KEY_BARRED_MARKS) return value == VALUE_ON;
-    if (key == KEY_LEVEL)
+    if (KEY_MOVE_NUMBERS.matches(key) || KEY_MUSIC.matches(key))
+        return value == VALUE_ON || value == VALUE_OFF;
+    if (KEY_BARRED_MARKS.matches(key)) return value == VALUE_ON;
+    if (KEY_SOUND_EFFECTS.matches(key)) return value == VALUE_OFF;
+    if (KEY_LEVEL.matches(key))
         return std::any_of(LEVEL_VALUES.begin(), LEVEL_VALUES.end(),
-                           [value](const LevelValue& l) { return l.value == value; });
+                           [value](const LevelValue& l) { return l.value.matches(value); });
     return false;
 }
 
@@ -197,18 +229,20 @@ bool applyLine(std::string_view line, SettingsPorts io, std::int32_t music) {
     if (equals == std::string_view::npos) return false;
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
-    if (key == KEY_MOVE_NUMBERS) {
+    if (KEY_MOVE_NUMBERS.matches(key)) {
         io.options.setMoveNumbers(value == VALUE_ON);
-    } else if (key == KEY_MUSIC) {
+    } else if (KEY_MUSIC.matches(key)) {
         io.options.setMusic(value == VALUE_ON);
         if (value == VALUE_ON) io.sound.dsPlayLooping(music);
-    } else if (key == KEY_LEVEL) {
+    } else if (KEY_LEVEL.matches(key)) {
         Level level = Level::BEGINNER;
         for (const LevelValue& l : LEVEL_VALUES)
-            if (value == l.value) level = l.level;
+            if (l.value.matches(value)) level = l.level;
         io.options.setLevel(level);
-    } else if (key == KEY_BARRED_MARKS) {
+    } else if (KEY_BARRED_MARKS.matches(key)) {
         io.options.setBarredMarks(value == VALUE_ON);
+    } else if (KEY_SOUND_EFFECTS.matches(key)) {
+        io.options.setSoundEffects(value != VALUE_OFF);
     }
     return true;
 }

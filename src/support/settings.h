@@ -1,7 +1,7 @@
 // The settings file "Narabe1.ini" (in the current directory unless the program names another
 // place for it): the options move numbers and music, then, where they are not at their
-// defaults, the computer's strength and the barred-point marks. Shift-JIS keys and values,
-// CR LF lines.
+// defaults, the computer's strength, the barred-point marks and the sound effects. The game
+// writes Shift-JIS keys and values with CR LF lines; it reads UTF-8 and LF lines as well.
 #pragma once
 
 #include "ports/sound_library.h"

@@ -20,11 +20,13 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -148,6 +150,7 @@ TEST(Window, MenuBarHoldsTheMenusAndCommandsInOrder) {
                                                                     {"HINT", "ヒント"},
                                                                     {"MODORU", "戻"},
                                                                     {"SUSUMU", "進"},
+                                                                    {"MATTA", "待った"},
                                                                     {"BANGOU", "手順番号表示"},
                                                                     {"BGM", "BGM"},
                                                                     {"KAISETU", "解説"},
@@ -372,6 +375,43 @@ TEST(Window, OnlyEscEndsTheGame) {
     QCoreApplication::exec();
 }
 
+// Each shortcut chooses its menu item, which shows the key beside its text, when the window is
+// the active one; the items' own work is the transcript tests'.
+TEST(Window, EveryShortcutChoosesItsMenuItem) {
+    app();
+    const struct {
+        const char* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } rows[] = {
+        {"MATTA", Qt::Key_Z, Qt::ControlModifier},
+        {"MODORU", Qt::Key_Left, Qt::NoModifier},
+        {"SUSUMU", Qt::Key_Right, Qt::NoModifier},
+        {"KIFU_OPEN", Qt::Key_O, Qt::ControlModifier},
+        {"KIFU_SAVE", Qt::Key_S, Qt::ControlModifier},
+        {"HINT", Qt::Key_H, Qt::NoModifier},
+        {"KAISETU", Qt::Key_F1, Qt::NoModifier},
+    };
+    Fixture f;
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    std::map<std::string, int> chosen;
+    for (const auto& row : rows) {
+        QAction* a = f.action(row.control);
+        ASSERT_NE(a, nullptr) << row.control;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QKeyCombination(row.modifiers, row.key)))
+            << row.control;
+        // Only counted: the item's command would open dialogs and pages.
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, [&chosen, row] { ++chosen[row.control]; });
+    }
+    for (const auto& row : rows)
+        QTest::keyClick(&f.window.view(), row.key, row.modifiers);
+    for (const auto& row : rows)
+        EXPECT_EQ(chosen[row.control], 1) << row.control;
+    EXPECT_FALSE(f.window.ended());
+}
+
 #ifdef __linux__
 // Whether a library whose path holds `part` is loaded in this process.
 bool libraryLoaded(std::string_view part) {
@@ -591,10 +631,14 @@ struct WatchedGame {
     }
 };
 
+// The game under way is kept as the close box keeps it.
 TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
     app();
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         WatchedGame game(signal, 0);
+        const BoxCloser boxes;
+        game.trigger("SENTE");
+        game.press(9, 9);
         std::raise(signal);
         for (int i = 0; i < 100 && !game.window.ended(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -602,6 +646,10 @@ TEST(WindowSignals, EachSignalBetweenMovesEndsTheGameLikeItsCloseBox) {
         EXPECT_THAT(game.sound.record, ::testing::EndsWith(SHUTDOWN)) << "signal " << signal;
         EXPECT_EQ(game.sound.record.find("dsFree"), game.sound.record.size() - SHUTDOWN.size())
             << "the shutdown runs once";
+        std::ifstream kept("unfinished.sgf", std::ios::binary);
+        const std::string record((std::istreambuf_iterator<char>(kept)), {});
+        EXPECT_NE(record.find("PB[MAN]PW[COM]"), std::string::npos) << "signal " << signal;
+        EXPECT_NE(record.find(";B[ii]\n;W["), std::string::npos) << "signal " << signal;
     }
     // The watch left the signals ignored, as a program that ends does; this one goes on.
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
@@ -779,6 +827,69 @@ TEST(Window, RecordDialogsSaveAndOpenTheFileChosen) {
     EXPECT_EQ(window.game().game().moveCount, 2);
     EXPECT_EQ(window.game().game().moves(0).at.x, 9);
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(", ").toStdString();
+}
+
+// On an account without a documents folder the save dialog proposes the home folder, and
+// accepting its proposal saves the game there; a folder chosen later is where both dialogs
+// start next, in this run.
+TEST(Window, WithoutADocumentsFolderTheFirstSaveGoesHomeAndDialogsKeepTheLastFolder) {
+    app();
+    GameFolder folder;
+    const Setting home("HOME", QFile::encodeName(QDir::currentPath()));
+    const Setting config("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + "/.config"));
+    ASSERT_FALSE(fs::exists("Documents"));
+    fs::create_directory("games");
+    SdlSoundLibrary sound{SdlSoundLibrary::Options{"dummy", false}};
+    MainWindow window{sound, PictureSet(1)};
+    window.load();
+    window.show();
+    QStringList started; // the folder each dialog started in
+    QString choice;      // a file to choose instead of the proposal, when set
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            // A box of the dialog's own (a file that exists) cancels the dialog.
+            if (auto* owner = qobject_cast<QFileDialog*>(modal->parentWidget())) owner->reject();
+            modal->close();
+            return;
+        }
+        // A dialog still loading its folder may ignore a choice: it is answered again.
+        const int tries = dialog->property("tries").toInt();
+        if (tries == 50) {
+            dialog->reject();
+            return;
+        }
+        dialog->setProperty("tries", tries + 1);
+        if (tries == 0) started << dialog->directory().absolutePath();
+        if (!choice.isEmpty()) dialog->selectFile(choice);
+        static_cast<QDialog*>(dialog)->accept(); // public as a QDialog
+    });
+    answer.start();
+    const auto trigger = [&](const char* control) {
+        window.findChild<QAction*>(QString::fromLatin1(control))->trigger();
+    };
+    trigger("SENTE");
+    window.game().pressed(300 + 315 * 9 + 150, 50 + 315 * 9 + 150);
+    trigger("KIFU_SAVE");
+    const QString homeFolder = QDir::currentPath();
+    int saved = 0;
+    for (const fs::directory_entry& e : fs::directory_iterator("."))
+        saved += e.path().extension() == ".sgf" ? 1 : 0;
+    EXPECT_EQ(saved, 1) << "the proposed file in the home folder";
+
+    choice = QDir::currentPath() + "/games/kept.sgf";
+    trigger("KIFU_SAVE");
+    EXPECT_TRUE(fs::exists("games/kept.sgf"));
+    trigger("KIFU_OPEN");
+    choice = QDir::currentPath() + "/games/again.sgf";
+    trigger("KIFU_SAVE");
+    EXPECT_TRUE(fs::exists("games/again.sgf"));
+    const QString games = QDir::currentPath() + "/games";
+    EXPECT_EQ(started, (QStringList{homeFolder, homeFolder, games, games}));
 }
 
 // A record that cannot be opened, as one named on the command line: one box over the window,

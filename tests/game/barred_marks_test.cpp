@@ -1,8 +1,8 @@
 // The barred points' marks over random play: after every event the points that carry a mark
 // on the window's image are exactly the empty points where the side to move would be refused
 // a double three or a double four, as the test's own model of the rules judges them, and none
-// while no game is on. Black and white both come to move; the history, 最初, the hint and the
-// check itself come between the moves.
+// while no game is on, nor while the winner of a game is announced. Black and white both come
+// to move; the history, 待った, 最初, the hint and the check itself come between the moves.
 #include "common/reference_rules.h"
 #include "common/silent_ports.h"
 #include "render/geometry.h"
@@ -42,12 +42,31 @@ class MarkedPoints final : public Surface {
     static int point(double twips) { return static_cast<int>(std::floor(twips / CELL_W)); }
 };
 
+// Counts the winners announced, and those announced over a board that still carries a mark.
+class WinnerBoxes final : public MessageBoxes {
+  public:
+    explicit WinnerBoxes(const MarkedPoints& board) : board_(board) {}
+    void message(std::string_view, std::string_view text) override {
+        if (!text.ends_with("の勝ち！！")) return;
+        ++winners;
+        forEachPoint([&](int x, int y) { marked += board_.marked(x, y) ? 1 : 0; });
+    }
+    void warning(std::string_view, std::string_view) override {}
+
+    int winners = 0;
+    int marked = 0;
+
+  private:
+    const MarkedPoints& board_;
+};
+
 TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
     SilentPorts io;
     MarkedPoints board;
+    WinnerBoxes boxes(board);
     Ports ports = io.ports();
     GameController game(Ports{.surface = board,
-                              .boxes = ports.boxes,
+                              .boxes = boxes,
                               .menu = ports.menu,
                               .sound = ports.sound,
                               .clock = ports.clock,
@@ -78,6 +97,8 @@ TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
             game.toggleBarredMarks();
         else if (r < 14)
             game.showHint();
+        else if (r < 15)
+            game.takeBack();
         else
             game.pressed(near(rng), near(rng));
 
@@ -97,6 +118,8 @@ TEST(BarredMarks, AreExactlyThePointsTheRulesRefuseTheSideToMove) {
     }
     EXPECT_GT(marksSeen[0], 0);
     EXPECT_GT(marksSeen[1], 0);
+    EXPECT_GT(boxes.winners, 0);
+    EXPECT_EQ(boxes.marked, 0) << "marks left on the board while a winner is announced";
 }
 
 } // namespace

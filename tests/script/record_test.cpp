@@ -139,6 +139,83 @@ TEST(RecordRoundTrip, RandomGamesSavedAndOpenedShowTheSamePositionsAtEveryStep) 
     EXPECT_LT(won, GAMES) << "games still going on are among them";
 }
 
+// The sides of a record's moves and passes in order: "B" or "W" for each B[..] or W[..] node.
+std::string sidesIn(const std::string& record) {
+    std::string sides;
+    for (std::size_t at = record.find(';'); at != std::string::npos; at = record.find(';', at + 1))
+        if ((record[at + 1] == 'B' || record[at + 1] == 'W') && record[at + 2] == '[')
+            sides += record[at + 1];
+    return sides;
+}
+
+// Random games as a player plays them: moves, the sides switched in a game under way, steps
+// back and forward, resumes and take-backs. Each is saved at its end, opened again and
+// walked back: every position, with the side to move, is the game's, and in the file black
+// and white alternate from black's first node, a side that lost its turn passing.
+TEST(RecordRoundTrip, GamesWithSideSwitchesStepsAndTakeBacksOpenAsTheyWere) {
+    constexpr int GAMES = 16;
+    constexpr int EVENTS = 40;
+    constexpr int STEPS = 2 * EVENTS + 1; // more than a game's moves
+    const std::array<const char*, 3> starts = {"TAIMAN", "SENTE", "GOTE"};
+    // Presses, with the weight of each other command after them.
+    const std::array<const char*, 6> others = {"menu SENTE\n",  "menu GOTE\n",   "menu TAIMAN\n",
+                                               "menu MODORU\n", "menu SUSUMU\n", "menu MATTA\n"};
+    std::discrete_distribution<int> event({12, 1, 1, 1, 2, 1, 2});
+    std::mt19937 rng(2626);
+    std::normal_distribution<double> near(10, 3);
+    const auto coordinate = [&] {
+        return std::clamp(static_cast<int>(std::lround(near(rng))), 1, 19);
+    };
+    std::string walkBack = "dump\n";
+    std::string walkForward;
+    for (int s = 0; s < STEPS; ++s) {
+        walkBack += "menu MODORU\ndump\n";
+        walkForward += "menu SUSUMU\n";
+    }
+    std::string script;
+    for (int g = 0; g < GAMES; ++g) {
+        script +=
+            std::string("menu SAISYO\nmenu ") + starts[static_cast<std::size_t>(g % 3)] + "\n";
+        for (int e = 0; e < EVENTS; ++e) {
+            const int k = event(rng);
+            script += k == 0 ? press({coordinate(), coordinate()})
+                             : std::string(others[static_cast<std::size_t>(k - 1)]);
+        }
+        const std::string file = "g" + std::to_string(g) + ".sgf";
+        script += walkForward + "save " + file + "\n" + walkBack + "open " + file + "\n" + walkBack;
+    }
+    ScriptFolder folder;
+    const ScriptRun r = folder.run(script);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> shown = positions(r);
+    ASSERT_EQ(shown.size(), static_cast<std::size_t>(GAMES * 2 * (STEPS + 1)));
+    const std::vector<std::string> states = r.matching("state\t");
+    int switched = 0;
+    int empty = 0; // games whose every move was taken back: nothing saved, nothing opened
+    for (int g = 0; g < GAMES; ++g) {
+        SCOPED_TRACE("game " + std::to_string(g));
+        const std::size_t played = static_cast<std::size_t>(g * 2 * (STEPS + 1));
+        const std::size_t opened = played + STEPS + 1;
+        if (field(states[played], "MoveTotal") == "0") {
+            ++empty;
+            continue;
+        }
+        for (int s = 0; s <= STEPS; ++s)
+            ASSERT_EQ(shown[opened + static_cast<std::size_t>(s)],
+                      shown[played + static_cast<std::size_t>(s)])
+                << "step back " << s;
+        const std::string record = folder.readFile("g" + std::to_string(g) + ".sgf");
+        const std::string sides = sidesIn(record);
+        for (std::size_t i = 0; i < sides.size(); ++i)
+            ASSERT_EQ(sides[i], i % 2 == 0 ? 'B' : 'W') << sides;
+        switched += record.find("[]") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_GT(switched, 0) << "games with a side switched are among them";
+    EXPECT_LT(empty, GAMES / 4);
+    EXPECT_EQ(r.count("msgbox\t棋譜"), static_cast<std::size_t>(2 * empty))
+        << "every record saved opens";
+}
+
 // The hint is the point the computer plays for the side to move, whichever side it holds,
 // at each level. Black, the person's side against the computer: 後手 then lets the computer
 // play black at once. White, the computer's side: after its move is taken back, the resume
@@ -207,6 +284,8 @@ struct FileCase {
     std::string refusal;     // the message, or empty when the record opens
     std::vector<Pt> moves{}; // the moves it opens with, black first
     bool won = false;        // its last move makes five
+    std::string stones{};    // the moves' sides, X black, O white, when they do not alternate
+    const char* turn = "";   // the side to move it opens with, when not the one after the last
 };
 void PrintTo(const FileCase& c, std::ostream* os) {
     *os << c.name;
@@ -310,7 +389,8 @@ TEST_P(RecordFiles, OpenWithTheirMainLineOrAreRefusedChangingNothing) {
     std::vector<std::string> board(19, std::string(19, '.'));
     for (std::size_t i = 0; i < c.moves.size(); ++i)
         board[static_cast<std::size_t>(c.moves[i].y - 1)]
-             [static_cast<std::size_t>(c.moves[i].x - 1)] = i % 2 == 0 ? 'X' : 'O';
+             [static_cast<std::size_t>(c.moves[i].x - 1)] =
+                 !c.stones.empty() ? c.stones[i] : (i % 2 == 0 ? 'X' : 'O');
     for (std::size_t y = 0; y < 19; ++y)
         EXPECT_EQ(after[1 + y], "board\t" + board[y]) << "row " << y + 1;
     const std::string count = std::to_string(c.moves.size());
@@ -319,6 +399,9 @@ TEST_P(RecordFiles, OpenWithTheirMainLineOrAreRefusedChangingNothing) {
     EXPECT_EQ(field(after[0], "GameMode"), "3");
     EXPECT_EQ(field(after[0], "GameState"), c.won ? "9" : "3");
     EXPECT_EQ(field(after[0], "ResumePending"), "1");
+    if (*c.turn != '\0') {
+        EXPECT_EQ(field(after[0], "Turn"), c.turn);
+    }
     EXPECT_EQ(r.count("msgbox\t棋譜"), 0U);
 }
 
@@ -364,7 +447,36 @@ INSTANTIATE_TEST_SUITE_P(
                         }()),
                  "10 手目：五つ並んだあとの手です"},
         FileCase{"white_first", "(;;W[jj])", "1 手目：手番が違います"},
-        FileCase{"a_pass", "(;;B[jj];W[])", "2 手目：点が読めません"},
+        FileCase{"a_pass_gives_the_move_to_the_other_side",
+                 "(;;B[jj];W[];B[kk])",
+                 "",
+                 {{10, 10}, {11, 11}},
+                 false,
+                 "XX",
+                 "15"},
+        FileCase{"tt_is_a_pass",
+                 "(;;B[jj];W[tt];B[kk];W[ll])",
+                 "",
+                 {{10, 10}, {11, 11}, {12, 12}},
+                 false,
+                 "XXO",
+                 "0"},
+        FileCase{"black_passes_first", "(;;B[];W[jj])", "", {{10, 10}}, false, "O", "0"},
+        FileCase{"a_pass_after_the_last_move",
+                 "(;;B[jj];W[kk];B[])",
+                 "",
+                 {{10, 10}, {11, 11}},
+                 false,
+                 "",
+                 "15"},
+        FileCase{"a_pass_of_the_side_not_to_move", "(;;B[jj];B[])", "2 手目：手番が違います"},
+        FileCase{"a_pass_after_a_five",
+                 [] {
+                     std::string r = record("", FIVE);
+                     return r.insert(r.size() - 1, ";W[]");
+                 }(),
+                 "10 手目：五つ並んだあとの手です"},
+        FileCase{"a_point_of_one_letter", "(;;B[jj];W[j])", "2 手目：点が読めません"},
         FileCase{"empty_file", "", "SGF の棋譜ではありません"},
         FileCase{"binary_file", binaryBytes(), "SGF の棋譜ではありません"},
         FileCase{"left_open", "(;GM[4];B[jj]", "SGF の棋譜ではありません"},
@@ -375,6 +487,37 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"a_folder", "<folder>", "ファイルを読めません"},
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
+
+// A record won by its last move, once opened, says who won as the end of a game does: the
+// end sound and the winner's box, without the blink.
+TEST(RecordOpen, AWonRecordAnnouncesItsWinnerWithoutTheBlink) {
+    const std::vector<Pt> whiteFive = {{1, 1},  {1, 10}, {3, 1},  {2, 10},  {5, 1},
+                                       {3, 10}, {7, 1},  {4, 10}, {11, 11}, {5, 10}};
+    const struct {
+        std::vector<Pt> moves;
+        const char* message;
+    } rows[] = {{FIVE, "msgbox\t\t先手の勝ち！！"}, {whiteFive, "msgbox\t\t後手の勝ち！！"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        ScriptFolder folder;
+        folder.writeFile("rec.sgf", record("GM[4]", row.moves));
+        const ScriptRun r = folder.run("dump\nopen rec.sgf\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> states = r.matching("state\t");
+        const std::size_t opened = r.find(states.at(0)) + 39;
+        const std::vector<std::string> printed(r.lines.begin() + static_cast<long>(opened),
+                                               r.lines.begin() +
+                                                   static_cast<long>(r.find(states.at(1), opened)));
+        ASSERT_GE(printed.size(), 3U);
+        EXPECT_EQ(
+            std::vector<std::string>(printed.end() - 3, printed.end()),
+            (std::vector<std::string>{"dsPlay\t石打音.wav", "dsPlay\t終局.wav", row.message}));
+        EXPECT_EQ(std::count_if(printed.begin(), printed.end(),
+                                [](const std::string& l) { return l.starts_with("wait\t"); }),
+                  0);
+        EXPECT_EQ(field(states.at(1), "GameState"), "9");
+    }
+}
 
 // What the record, hint and barred-point commands print, after a setup: each row's command
 // runs after a dump, and the lines after the dump are the command's.
@@ -490,7 +633,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     "menu TAIMAN\n" + press({3, 3}),
                     "save missing/rec.sgf\n",
-                    {"dsPlay\t禁止.wav", "msgbox\t棋譜\t棋譜を保存できませんでした"}},
+                    {"dsPlay\t禁止.wav",
+                     "msgbox\t棋譜\t棋譜を保存できませんでした（No such file or directory）"}},
         CommandCase{"hint_before_a_game", "", "", "", "menu HINT\n", REFUSED_NO_GAME},
         CommandCase{"hint_after_a_five", "", record("GM[4]", FIVE), "open rec.sgf\n", "menu HINT\n",
                     REFUSED_NO_GAME},

@@ -2,6 +2,7 @@
 // and without a settings file, with music, without a sound device, with a sound missing,
 // and each of the three ways out.
 #include "script/expected.h"
+#include "script/moves.h"
 #include "script/script_harness.h"
 
 #include <gtest/gtest.h>
@@ -93,8 +94,7 @@ std::vector<StartupCase> cases() {
          settingsBytes(false, false)},
         // The toggle of the move numbers saves them at once.
         {"numbers_toggled_on", settingsBytes(false, false), "", "", soundLoadLines(), bothOff,
-         "menu BANGOU\nkey 27\n",
-         concat({"check\tBANGOU\t1"}, shutdownLines(true, ALL_LOADED)),
+         "menu BANGOU\nkey 27\n", concat({"check\tBANGOU\t1"}, shutdownLines(true, ALL_LOADED)),
          settingsBytes(true, false)},
         // The strength and the barred-point marks: read back from their lines, chosen from
         // the menu and saved after the two lines only when not at their defaults.
@@ -304,6 +304,40 @@ TEST(Music, FailingWritesClearBothChecksAndTheGameGoesOn) {
                                         "check\tBANGOU\t0", "check\tBGM\t0", "dsStop\tBGM.wav"}));
     EXPECT_EQ(r.count("msgbox\t \t先手の番です"), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Narabe1.ini"));
+}
+
+// The same game with the sound effects on and off: every stone, refusal, end and about-box
+// sound goes with them, and the music stays. The file gets its line; 効果音 again takes it
+// away.
+TEST(SoundEffects, OffSilencesEverySoundButTheMusic) {
+    const std::string game =
+        "menu BGM\nmenu VER\nbutton Command2\nmenu HINT\nmenu TAIMAN\n" +
+        alternate({{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}, {{9, 1}, {9, 2}, {9, 3}, {9, 4}}) +
+        press({1, 1}) + "menu MATTA\nmenu MODORU\nmenu SAISYO\nmenu MODORU\n";
+    ScriptFolder on;
+    const ScriptRun heard = on.run(game);
+    ScriptFolder off;
+    const ScriptRun silent = off.run("menu KOUKAON\n" + game);
+    ASSERT_EQ(silent.status, 0) << silent.err;
+    EXPECT_EQ(afterStartup(silent).at(0), "check\tKOUKAON\t0");
+    EXPECT_EQ(silent.count("dsPlay\t"), 0U);
+    EXPECT_GT(heard.count("dsPlay\t"), 15U);
+    for (const char* wav : {"石打音", "禁止", "終局", "その他"})
+        EXPECT_GT(heard.count(std::string("dsPlay\t") + wav + ".wav"), 0U) << wav;
+    EXPECT_EQ(silent.count("dsPlayLooping\tBGM.wav"), 1U);
+    // Nothing else differs: the same drawing, boxes and checks.
+    std::vector<std::string> rest;
+    for (const std::string& line : afterStartup(heard))
+        if (!line.starts_with("dsPlay\t")) rest.push_back(line);
+    std::vector<std::string> silentRest = afterStartup(silent);
+    silentRest.erase(silentRest.begin());
+    EXPECT_EQ(silentRest, rest);
+    EXPECT_EQ(off.readFile("Narabe1.ini"),
+              settingsBytes(false, true) + "\x8C\xF8\x89\xCA\x89\xB9=OFF\r\n");
+
+    const ScriptRun again = off.run("menu KOUKAON\n");
+    EXPECT_EQ(afterStartup(again).at(0), "check\tKOUKAON\t1");
+    EXPECT_EQ(off.readFile("Narabe1.ini"), settingsBytes(false, true));
 }
 
 // A settings file that reports a size of 0 and holds more than the largest file read: the

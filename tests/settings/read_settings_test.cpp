@@ -22,6 +22,8 @@ const std::string B0 = "check BGM 0";
 const std::string PLAY = "dsPlayLooping 7";
 const std::string LEVEL = SJIS_LEVEL + "=";
 const std::string KINSYU = SJIS_KINSYU + "=";
+const std::string KOUKAON = SJIS_KOUKAON + "=";
+const std::string BOM = "\xEF\xBB\xBF";
 // The strength items' marks when 初級, 中級 or 上級 is chosen, in menu order.
 const std::vector<std::string> SYOKYU = {"check SYOKYU 1", "check CHUKYU 0", "check JOUKYU 0"};
 const std::vector<std::string> CHUKYU = {"check SYOKYU 0", "check CHUKYU 1", "check JOUKYU 0"};
@@ -74,7 +76,32 @@ const std::vector<ReadCase> READ_CASES = {
     {"numbers lower-case on", K + "=on\r\n", {N0}, false, false, false},
     {"numbers ON then second =", K + "=ON=x\r\n", {N0}, false, false, false},
     {"numbers blank after ON", K + "=ON \r\n", {N0}, false, false, false},
-    {"UTF-8 key is unknown", UTF8_BANGOU + "=ON\r\nBGM=OFF\r\n", {B0}, false, false, false},
+    // A file in UTF-8, with or without a byte order mark, reads as its Shift-JIS twin.
+    {"UTF-8 key", UTF8_BANGOU + "=ON\r\nBGM=OFF\r\n", {N1, B0}, true, false, false},
+    {"UTF-8 with a byte order mark, LF, every key",
+     BOM + "手順番号表示=ON\nBGM=ON\n強さ=上級\n禁手表示=ON\n効果音=OFF\n",
+     std::vector<std::string>{N1, B1, PLAY} + JOUKYU +
+         std::vector<std::string>{"check KINSYU 1", "check KOUKAON 0"},
+     true, true, false},
+    {"byte order mark before Shift-JIS",
+     BOM + K + "=ON\r\nBGM=ON\r\n",
+     {N1, B1, PLAY},
+     true,
+     true,
+     false},
+    {"byte order mark on a later line is part of its key",
+     K + "=ON\r\n" + BOM + "BGM=ON\r\n",
+     {N1},
+     true,
+     false,
+     false},
+    {"byte order mark alone", BOM, {}, false, false, false},
+    {"first two bytes of a byte order mark are a key's",
+     BOM.substr(0, 2) + "BGM=ON\r\n",
+     {},
+     false,
+     false,
+     false},
     {"keys with blanks or lower case", "BGM =ON\r\n BGM=ON\r\nbgm=ON\r\n", {}, false, false, false},
     {"empty key", "=ON\r\n", {}, false, false, false},
     // What an in-place write broken off before its cut leaves: the new lines, then "=" bytes
@@ -110,7 +137,18 @@ const std::vector<ReadCase> READ_CASES = {
      "BGM=OFF\r\n" + LEVEL + SJIS_JOUKYU + "\r\n" + KINSYU + "ON\r\n",
      std::vector<std::string>{B0} + JOUKYU + std::vector<std::string>{"check KINSYU 1"}, false,
      false, false},
-    {"strength in UTF-8 is 初級", LEVEL + "中級\r\n", SYOKYU, false, false, false},
+    {"strength in UTF-8", "強さ=中級\r\n", CHUKYU, false, false, false},
+    {"strength value in UTF-8 after the Shift-JIS key", LEVEL + "上級\r\n", JOUKYU, false, false,
+     false},
+    {"sound effects off", KOUKAON + "OFF\r\n", {"check KOUKAON 0"}, false, false, false},
+    {"sound effects lower-case off", KOUKAON + "off\r\n", {"check KOUKAON 1"}, false, false, false},
+    {"error after sound effects off resets them",
+     KOUKAON + "OFF\r\nbroken\r\n",
+     {"check KOUKAON 0", N0, B0, "check KOUKAON 1"},
+     false,
+     false,
+     true,
+     1},
     {"strength last value wins", LEVEL + SJIS_JOUKYU + "\r\n" + LEVEL + "x\r\n", JOUKYU + SYOKYU,
      false, false, false},
     {"barred marks lower-case on", KINSYU + "on\r\n", {"check KINSYU 0"}, false, false, false},

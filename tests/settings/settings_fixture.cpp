@@ -92,6 +92,9 @@ void RecordingMenu::preset(CheckItem item, bool on) {
     case CheckItem::BARRED_MARKS:
         options.setBarredMarks(on);
         break;
+    case CheckItem::SOUND_EFFECTS:
+        options.setSoundEffects(on);
+        break;
     }
     quiet_ = false;
 }

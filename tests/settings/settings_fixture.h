@@ -26,7 +26,9 @@ inline const std::string SJIS_LEVEL = "\x8B\xAD\x82\xB3";
 inline const std::string SJIS_CHUKYU = "\x92\x86\x8B\x89";
 inline const std::string SJIS_JOUKYU = "\x8F\xE3\x8B\x89";
 inline const std::string SJIS_KINSYU = "\x8B\xD6\x8E\xE8\x95\x5C\x8E\xA6";
-// The same key in UTF-8, which the file does not use.
+// "効果音" in Shift-JIS, as iconv gives it.
+inline const std::string SJIS_KOUKAON = "\x8C\xF8\x89\xCA\x89\xB9";
+// The first key in UTF-8, which the game reads but never writes.
 inline const std::string UTF8_BANGOU = "手順番号表示";
 
 // The default file, written whenever the file cannot be read.

@@ -29,6 +29,7 @@ struct WriteCase {
     CheckItem level;
     bool kinsyu;
     std::string bytes;
+    bool koukaon = true;
 };
 
 const std::vector<WriteCase> WRITE_CASES = {
@@ -43,6 +44,12 @@ const std::vector<WriteCase> WRITE_CASES = {
     {false, false, CheckItem::BEGINNER, true, K + "=OFF\r\nBGM=OFF\r\n" + SJIS_KINSYU + "=ON\r\n"},
     {true, false, CheckItem::ADVANCED, true,
      K + "=ON\r\nBGM=OFF\r\n" + SJIS_LEVEL + "=" + SJIS_JOUKYU + "\r\n" + SJIS_KINSYU + "=ON\r\n"},
+    {false, false, CheckItem::BEGINNER, false,
+     K + "=OFF\r\nBGM=OFF\r\n" + SJIS_KOUKAON + "=OFF\r\n", false},
+    {true, true, CheckItem::INTERMEDIATE, true,
+     K + "=ON\r\nBGM=ON\r\n" + SJIS_LEVEL + "=" + SJIS_CHUKYU + "\r\n" + SJIS_KINSYU + "=ON\r\n" +
+         SJIS_KOUKAON + "=OFF\r\n",
+     false},
 };
 
 void preset(RecordingMenu& menu, const WriteCase& c) {
@@ -50,6 +57,7 @@ void preset(RecordingMenu& menu, const WriteCase& c) {
     for (const CheckItem level : LEVEL_ITEMS)
         menu.preset(level, level == c.level);
     menu.preset(CheckItem::BARRED_MARKS, c.kinsyu);
+    menu.preset(CheckItem::SOUND_EFFECTS, c.koukaon);
 }
 
 // Writes the file from the menu's marks; the music's calls go to `log`.
@@ -123,12 +131,13 @@ TEST(WriteSettings, ReadsBackAsWritten) {
         EXPECT_EQ(reader.checked(CheckItem::MUSIC), c.bgm);
         EXPECT_EQ(itemOf(reader.options.level()), c.level);
         EXPECT_EQ(reader.checked(CheckItem::BARRED_MARKS), c.kinsyu);
+        EXPECT_EQ(reader.checked(CheckItem::SOUND_EFFECTS), c.koukaon);
     }
 }
 
-// A failing write clears both checks, stops the music that was checked, sets the strength
-// and the barred-point marks back to their defaults and leaves no temporary file; the
-// default write that follows fails the same way, quietly.
+// A failing write clears both checks, stops the music that was checked, sets the strength,
+// the barred-point marks and the sound effects back to their defaults and leaves no temporary
+// file; the default write that follows fails the same way, quietly.
 TEST(WriteSettingsFailure, FolderNamedLikeTheFile) {
     TempFolder folder;
     std::filesystem::create_directory(folder.settings());
@@ -139,8 +148,9 @@ TEST(WriteSettingsFailure, FolderNamedLikeTheFile) {
 
     EXPECT_NO_THROW(write(menu, log, folder.settings()));
 
-    EXPECT_EQ(log, (std::vector<std::string>{N0, B0, STOP, "check SYOKYU 1", "check CHUKYU 0",
-                                             "check JOUKYU 0", "check KINSYU 0"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{N0, B0, STOP, "check SYOKYU 1", "check CHUKYU 0",
+                                        "check JOUKYU 0", "check KINSYU 0", "check KOUKAON 1"}));
     EXPECT_FALSE(menu.checked(CheckItem::MOVE_NUMBERS));
     EXPECT_FALSE(menu.checked(CheckItem::MUSIC));
     EXPECT_TRUE(std::filesystem::is_directory(folder.settings()));

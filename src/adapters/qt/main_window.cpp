@@ -16,8 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,18 +45,11 @@ QString qs(std::string_view s) {
 
 const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
 
-// Where the record dialogs start: the user's documents folder, else the home folder.
-QString recordFolder() {
+// Where the record dialogs start when none has been used in this run: the user's documents
+// folder where it exists, else the home folder.
+QString firstRecordFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
-// The file a record dialog closed on, in the file system's own encoding; nothing when it was
-// cancelled.
-std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::filesystem::path(
-        QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -117,6 +112,8 @@ void MainWindow::buildMenus() {
             break;
         }
         action->setObjectName(qs(node.control));
+        // The menus show the key beside the item; a command on the bar itself shows none.
+        if (!node.shortcut.empty()) action->setShortcut(QKeySequence(qs(node.shortcut)));
         if (node.check) {
             action->setCheckable(true);
             action->setChecked(checks_[slotOf(*node.check)]);
@@ -265,6 +262,19 @@ void MainWindow::showModal() {
 
 void MainWindow::unload() {
     if (about_ != nullptr) about_->done(0);
+}
+
+QString MainWindow::recordFolder() const {
+    return recordFolder_.isEmpty() ? firstRecordFolder() : recordFolder_;
+}
+
+// The file a record dialog closed on, in the file system's own encoding; nothing when it was
+// cancelled. Its folder is where the next record dialog starts.
+std::optional<std::filesystem::path> MainWindow::chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString file = dialog.selectedFiles().constFirst();
+    recordFolder_ = QFileInfo(file).absolutePath();
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
 }
 
 std::optional<std::filesystem::path> MainWindow::recordToOpen() {

@@ -19,6 +19,7 @@
 
 class QAction;
 class QDialog;
+class QFileDialog;
 
 namespace narabe {
 
@@ -86,6 +87,8 @@ class MainWindow final : public QMainWindow,
     void unload() override;
     std::optional<std::filesystem::path> recordToOpen() override;
     std::optional<std::filesystem::path> recordToSave(std::string_view name) override;
+    [[nodiscard]] QString recordFolder() const;
+    std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog);
 
     BoardView* view_;
     std::unique_ptr<GameController> game_;
@@ -96,7 +99,8 @@ class MainWindow final : public QMainWindow,
     QPoint askedCorner_;        // the frame's corner as the game placed it, in pixels
     bool fitWhenShown_ = false; // the frame is yet to be fitted, when the window is first shown
     bool ended_ = false;
-    int busy_ = 0; // game handlers running (nested ones inside a message box count too)
+    int busy_ = 0;         // game handlers running (nested ones inside a message box count too)
+    QString recordFolder_; // the folder of the last file a record dialog gave in this run
 };
 
 } // namespace narabe
