@@ -110,7 +110,8 @@ class GameController {
     // The end of a game.
     void endWithFive(Stone stone, Point p);
     void blinkFive(Stone stone, Point p);
-    void announceWinner(Stone winner, Mode played);
+    // The end of a game announces with an empty title, an opened record with "判定".
+    void announceWinner(Stone winner, Mode played, std::string_view title = "");
 
     // The settings file: the one the ports name, else "Narabe1.ini" in the current directory.
     const std::filesystem::path& settingsFile() const;

@@ -38,7 +38,7 @@ void GameController::blinkFive(Stone stone, Point p) {
     }
 }
 
-void GameController::announceWinner(Stone winner, Mode played) {
+void GameController::announceWinner(Stone winner, Mode played, std::string_view title) {
     if (options_.moveNumbers())
         drawMoveNumbers(io_.surface, game_.board, game_.moves, game_.moveCount - 1);
     play(sounds_.gameEnd);
@@ -49,7 +49,7 @@ void GameController::announceWinner(Stone winner, Mode played) {
         name = game_.human == BLACK ? "MAN" : "COM";
     else
         name = game_.human == BLACK ? "COM" : "MAN";
-    io_.boxes.message("", name + "の勝ち！！");
+    io_.boxes.message(title, name + "の勝ち！！");
 }
 
 } // namespace narabe

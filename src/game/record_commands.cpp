@@ -152,7 +152,7 @@ void GameController::showOpenedGame(Game& opened, const RecordRead& read, bool v
     if (endsWithFive) {
         game_.mode = Mode::NO_GAME;
         showBarredPoints();
-        announceWinner(toMove(), game_.lastMode); // draws the numbers too
+        announceWinner(toMove(), game_.lastMode, "判定"); // draws the numbers too
     } else if (options_.moveNumbers()) {
         drawMoveNumbers(io_.surface, game_.board, game_.moves, n - 1);
     }

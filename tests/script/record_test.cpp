@@ -488,15 +488,15 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"missing", "<missing>", "ファイルを読めません"}),
     [](const ::testing::TestParamInfo<FileCase>& row) { return std::string(row.param.name); });
 
-// A record won by its last move, once opened, says who won as the end of a game does: the
-// end sound and the winner's box, without the blink.
+// A record won by its last move, once opened, says who won as the end of a game does, under
+// the title "判定": the end sound and the winner's box, without the blink.
 TEST(RecordOpen, AWonRecordAnnouncesItsWinnerWithoutTheBlink) {
     const std::vector<Pt> whiteFive = {{1, 1},  {1, 10}, {3, 1},  {2, 10},  {5, 1},
                                        {3, 10}, {7, 1},  {4, 10}, {11, 11}, {5, 10}};
     const struct {
         std::vector<Pt> moves;
         const char* message;
-    } rows[] = {{FIVE, "msgbox\t\t先手の勝ち！！"}, {whiteFive, "msgbox\t\t後手の勝ち！！"}};
+    } rows[] = {{FIVE, "msgbox\t判定\t先手の勝ち！！"}, {whiteFive, "msgbox\t判定\t後手の勝ち！！"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);
         ScriptFolder folder;
