@@ -56,11 +56,11 @@ Choice GameController::levelChoice(Level level) {
     const std::chrono::milliseconds own = ownTime(level);
     const Clock::Time deadline = io_.clock.after(std::chrono::duration<double>(own).count());
     Choice best;
-    io_.clock.work([&best, board = game_.board, near = game_.near, side = toMove(), level, own,
-                    deadline] {
-        NodeBudget budget(positionsIn(own), deadline);
-        best = chooseMove(board, near, side, level, budget);
-    });
+    io_.clock.work(
+        [&best, board = game_.board, near = game_.near, side = toMove(), level, own, deadline] {
+            NodeBudget budget(positionsIn(own), deadline);
+            best = chooseMove(board, near, side, level, budget);
+        });
     return best;
 }
 

@@ -753,9 +753,7 @@ TEST(WindowSignals, AWayOutEndsTheProgramWhileTheComputerThinks) {
          }},
         // The close event as the window system's close box delivers it to the window.
         {"the close box",
-         [](WatchedGame& g) {
-             QCoreApplication::postEvent(&g.window, new QCloseEvent);
-         }},
+         [](WatchedGame& g) { QCoreApplication::postEvent(&g.window, new QCloseEvent); }},
     };
     const struct {
         const char* name;

@@ -22,9 +22,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QMetaObject>
 #include <QUrl>
 #include <QWindow>
 
@@ -133,6 +133,7 @@ void MainWindow::buildMenus() {
             if (node.check) showChecks();
             if (node.command == nullptr) return;
             const auto command = [this, run = node.command] { run(*game_); };
+            // 終了 ends the program at once, as Esc and the close box do.
             if (node.control == "SYURYOU")
                 endAtOnce(command);
             else
@@ -220,7 +221,6 @@ void MainWindow::waitUntil(Time end, double seconds) {
 }
 
 void MainWindow::work(const std::function<void()>& work) {
-    view_->refresh();
     QEventLoop loop;
     std::thread worker([&work, &loop] {
         work();
