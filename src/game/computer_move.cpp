@@ -50,12 +50,18 @@ Choice GameController::thinkDuringPause() {
     return best;
 }
 
-// The point `level` plays for the side to move, within the level's own time.
-Choice GameController::levelChoice(Level level) const {
+// The point `level` plays for the side to move, within the level's own time. It is thought out
+// on copies of the position, so that the thinking reads nothing the handlers own.
+Choice GameController::levelChoice(Level level) {
     const std::chrono::milliseconds own = ownTime(level);
-    NodeBudget budget(positionsIn(own),
-                      io_.clock.after(std::chrono::duration<double>(own).count()));
-    return chooseMove(game_.board, game_.near, toMove(), level, budget);
+    const Clock::Time deadline = io_.clock.after(std::chrono::duration<double>(own).count());
+    Choice best;
+    io_.clock.work(
+        [&best, board = game_.board, near = game_.near, side = toMove(), level, own, deadline] {
+            NodeBudget budget(positionsIn(own), deadline);
+            best = chooseMove(board, near, side, level, budget);
+        });
+    return best;
 }
 
 void GameController::pause(double seconds) {

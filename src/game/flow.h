@@ -1,5 +1,5 @@
-// The pauses of the game's flow, and the key that ends the game. A pause handles no input:
-// presses and menu choices made meanwhile wait until the handler returns.
+// The pauses of the game's flow, and the key that ends the game. Presses and menu choices made
+// during a pause wait until the handler returns; Esc, 終了 and the close box end the game at once.
 #pragma once
 
 namespace narabe {

@@ -86,7 +86,7 @@ class GameController {
     // The computer's move and the pause.
     void computerMove();
     Choice thinkDuringPause();
-    [[nodiscard]] Choice levelChoice(Level level) const;
+    [[nodiscard]] Choice levelChoice(Level level);
     void pause(double seconds);
     // Steps shared by the human's and the computer's move.
     void unmarkLastMove();

@@ -1,6 +1,6 @@
 // The hint, which marks the point the chosen strength would play for the side to move
-// (whichever side the computer holds), and the marks of the points barred for the side to
-// move (禁手表示).
+// (whichever side the computer holds), with "思考中" shown while a searching level thinks, and
+// the marks of the points barred for the side to move (禁手表示).
 //
 // The barred points are marked only while a game is on, for the side whose turn it is: with
 // no game (before the first, after a five or a draw, after 最初) no stone can be refused as
@@ -8,6 +8,7 @@
 // or a record opened, is a game again, and its side to move gets its marks.
 #include "game/game_controller.h"
 #include "render/board_drawing.h"
+#include "render/layout.h"
 #include "render/marks.h"
 #include "rules/judge.h"
 
@@ -20,7 +21,15 @@ void GameController::showHint() {
             io_.boxes.message("開始", "「対局」で始めて下さい");
             return;
         }
-        const Choice best = levelChoice(options_.level());
+        // A searching level shows that it thinks, where the computer's turn shows it.
+        const Level level = options_.level();
+        const bool searches = level != Level::BEGINNER;
+        if (searches) {
+            drawText(io_.surface, THINKING_TEXT, THINKING, TEXT_COLOUR);
+            io_.surface.refresh();
+        }
+        const Choice best = levelChoice(level);
+        if (searches) fillRectangle(io_.surface, THINKING_AREA, BACK_COLOUR);
         if (!best.found) { // no point is left that the side to move may play
             play(sounds_.forbidden);
             return;

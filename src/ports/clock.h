@@ -1,9 +1,11 @@
-// Pauses that handle no input meanwhile: presses and menu choices made during one are handled
-// after the running handler returns. A pause may also be filled with work begun at its start,
-// and then lasts only for what the work left of it.
+// Pauses during which presses and menu choices wait: they are handled, in the order made, after
+// the running handler returns; only what ends the program (Esc, 終了, the close box) ends it at
+// once. A pause may also be filled with work begun at its start, and then lasts only for what
+// the work left of it.
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 namespace narabe {
 
@@ -20,6 +22,10 @@ class Clock {
     // The rest of a pause of `seconds` that ends at `end` (from after()): returns at `end`, at
     // once when that has passed.
     virtual void waitUntil(Time end, double seconds) = 0;
+    // Runs `work` to its end, input waiting meanwhile as in a pause. `work` reads nothing the
+    // handler owns: the window program runs it on a thread of its own while the window stays
+    // alive; a clock that passes no real time runs it at once.
+    virtual void work(const std::function<void()>& work) { work(); }
 };
 
 } // namespace narabe

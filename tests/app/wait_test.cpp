@@ -1,10 +1,13 @@
 // The pause of the window program: it lasts at least the time asked for, measured on the
-// monotonic clock, and sleeps instead of spinning. A loaded machine may wake it late, so
-// what it may last beyond the time asked for has a margin no such delay reaches; how
-// little processor time it costs is what shows that it sleeps.
+// monotonic clock, sleeps instead of spinning, and runs the event loop meanwhile. A loaded
+// machine may wake it late, so what it may last beyond the time asked for has a margin no such
+// delay reaches; how little processor time it costs is what shows that it sleeps.
 #include "adapters/qt/steady_clock.h"
+#include "app/test_application.h"
 
 #include <gtest/gtest.h>
+
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +18,7 @@ namespace narabe {
 namespace {
 
 TEST(SteadyClockWait, LastsTheGivenTimeAndCostsAlmostNoProcessorTime) {
+    app();
     SteadyClock clock;
     double asked = 0;
     double cpu = 0;
@@ -34,6 +38,7 @@ TEST(SteadyClockWait, LastsTheGivenTimeAndCostsAlmostNoProcessorTime) {
 
 // Work done in a pause counts towards it: the rest of the pause is all that is waited.
 TEST(SteadyClockWait, APauseFilledWithWorkWaitsOnlyForWhatIsLeft) {
+    app();
     SteadyClock clock;
     for (const double worked : {0.1, 0.4}) {
         const auto start = std::chrono::steady_clock::now();
@@ -47,11 +52,24 @@ TEST(SteadyClockWait, APauseFilledWithWorkWaitsOnlyForWhatIsLeft) {
 }
 
 TEST(SteadyClockWait, NothingToWaitForReturnsAtOnce) {
+    app();
     SteadyClock clock;
     const auto start = std::chrono::steady_clock::now();
     for (double seconds : {0.0, -1.0, -0.2})
         clock.wait(seconds);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+}
+
+// A timer started before a pause fires during it, again and again: the window repaints.
+TEST(SteadyClockWait, TheEventLoopRunsDuringAPause) {
+    app();
+    SteadyClock clock;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+    clock.wait(0.5);
+    EXPECT_GE(ticks, 2);
 }
 
 } // namespace

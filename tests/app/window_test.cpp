@@ -5,6 +5,7 @@
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/window_style.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "app/test_application.h"
 #include "render/layout.h"
 #include "render/palette.h"
 
@@ -12,10 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QScreen>
@@ -30,6 +33,7 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+#include <variant>
 
 #ifdef __linux__
 #include <link.h>
@@ -39,20 +43,6 @@ namespace narabe {
 namespace {
 
 namespace fs = std::filesystem;
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "window_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* created = new QApplication(argc, argv);
-        QApplication::setStyle(new WindowStyle(QApplication::style()->name()));
-        installFontSubstitutes();
-        return created;
-    }();
-    return *a;
-}
 
 // A folder with the sound files, made the current directory for one test.
 class GameFolder {
@@ -205,26 +195,90 @@ TEST(Window, PressOnAPointDrawsTheStoneAndTheComputerAnswers) {
     EXPECT_EQ(pixelAt(img, cellPixel(st.moves(1).at.x, st.moves(1).at.y)), rgb(MARK_COLOUR));
 }
 
-TEST(Window, PressMadeWhileTheComputerThinksIsHandledAfterItsMove) {
+// Presses and menu commands made while the computer takes its turn (here posted before it
+// begins, so that the window sees them during its first pause, while the computer thinks) wait
+// until the turn has ended, then run in the order made, each as if made then.
+struct HeldInputCase {
+    const char* name;
+    std::vector<std::variant<QPoint, const char*>> inputs; // a point pressed, or a menu command
+    std::vector<QPoint> moves; // the game's moves after the computer's answer to (9, 9)
+    int boxes;                 // message boxes shown after the one of 先手
+};
+
+TEST(Window, InputDuringTheComputersTurnRunsAfterItInTheOrderMade) {
+    app();
+    const HeldInputCase cases[] = {
+        {"a press", {QPoint(8, 12)}, {QPoint(8, 12)}, 0},
+        {"two presses", {QPoint(8, 12), QPoint(12, 8)}, {QPoint(8, 12), QPoint(12, 8)}, 0},
+        // The press comes before a game: 最初 ran first.
+        {"最初, then a press", {"SAISYO", QPoint(8, 12)}, {}, 1},
+    };
+    for (const HeldInputCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        f.action("JOUKYU")->trigger();
+        f.action("SENTE")->trigger();
+        const int boxesBefore = f.boxes.closed();
+        f.pressPoint(9, 9);
+        for (const auto& input : c.inputs) {
+            if (const auto* p = std::get_if<QPoint>(&input))
+                f.pressPoint(p->x(), p->y());
+            else
+                QMetaObject::invokeMethod(f.action(std::get<const char*>(input)), "trigger",
+                                          Qt::QueuedConnection);
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(f.boxes.closed() - boxesBefore, c.boxes);
+        const Game& st = f.window.game().game();
+        if (c.moves.empty()) {
+            EXPECT_EQ(st.moveCount, 0);
+            continue;
+        }
+        ASSERT_EQ(st.moveCount, 2 + 2 * static_cast<int>(c.moves.size()));
+        for (int i = 0; i < st.moveCount; ++i)
+            EXPECT_EQ(st.moves(i).stone, i % 2 == 0 ? BLACK : WHITE) << "move " << i;
+        EXPECT_EQ(QPoint(st.moves(0).at.x, st.moves(0).at.y), QPoint(9, 9));
+        for (std::size_t k = 0; k < c.moves.size(); ++k) {
+            const Point at = st.moves(2 + 2 * static_cast<int>(k)).at;
+            EXPECT_EQ(QPoint(at.x, at.y), c.moves[k]) << "held press " << k;
+        }
+    }
+}
+
+// While the computer takes its turn, the event loop runs: what asks the board to be painted
+// again has it painted before the turn is over.
+TEST(Window, TheWindowRepaintsWhileTheComputerThinks) {
     app();
     Fixture f;
+    f.action("JOUKYU")->trigger();
     f.action("SENTE")->trigger();
-    f.pressPoint(9, 9);
-    // A second press arrives from elsewhere while the first is still being answered.
-    std::thread late([&f] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        f.pressPoint(8, 12);
-    });
-    const auto start = std::chrono::steady_clock::now();
-    QApplication::processEvents(); // the first press: the human move and the answer
-    late.join();
     const Game& st = f.window.game().game();
-    EXPECT_EQ(st.moveCount, 2) << "the late press waits for the handler to return";
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1150));
-    QApplication::processEvents(); // now the late press
-    ASSERT_EQ(st.moveCount, 4);
-    EXPECT_EQ(st.moves(2).at.x, 8);
-    EXPECT_EQ(st.moves(2).at.y, 12);
+    int asked = 0;
+    int painted = 0;
+    QTimer ask;
+    QObject::connect(&ask, &QTimer::timeout, [&] {
+        if (st.moveCount != 1) return;
+        ++asked;
+        f.window.view().update();
+    });
+    ask.start(20);
+    struct Paints final : QObject {
+        std::function<void()> seen;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) seen();
+            return false;
+        }
+    } paints;
+    paints.seen = [&] {
+        if (st.moveCount == 1) ++painted;
+    };
+    f.window.view().installEventFilter(&paints);
+    f.pressPoint(9, 9);
+    QApplication::processEvents();
+    f.window.view().removeEventFilter(&paints);
+    EXPECT_EQ(st.moveCount, 2);
+    EXPECT_GE(asked, 1);
+    EXPECT_GE(painted, 1);
 }
 
 // The searching levels think while "思考中" is shown: a 上級 turn still pauses as a 初級 turn
@@ -720,6 +774,81 @@ TEST(WindowSignals, InsideAHandlerTheShutdownRunsOnceAndTheProcessEndsAtOnce) {
             ::testing::ExitedWithCode(0),
             ::testing::ResultOf(soundCalls, ::testing::EndsWith(c.lastSounds)))
             << c.name;
+    }
+}
+
+// Esc, 終了 and the close box, made while the computer takes a 上級 turn or thinks out a 上級
+// hint (posted before either begins, so that the window sees them in its first moment of
+// thinking), end the program at once with status 0: the handler does not go on (the last line
+// would show it), the computer's stone is never played, and the shutdown runs once.
+struct WayOutCase {
+    const char* name;
+    void (*wayOut)(WatchedGame&);
+};
+
+TEST(WindowSignals, AWayOutEndsTheProgramWhileTheComputerThinks) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const WayOutCase ways[] = {
+        {"Esc",
+         [](WatchedGame& g) {
+             QCoreApplication::postEvent(
+                 &g.window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+         }},
+        {"終了",
+         [](WatchedGame& g) {
+             QMetaObject::invokeMethod(g.window.findChild<QAction*>(QStringLiteral("SYURYOU")),
+                                       "trigger", Qt::QueuedConnection);
+         }},
+        // The close event as the window system's close box delivers it to the window.
+        {"the close box",
+         [](WatchedGame& g) { QCoreApplication::postEvent(&g.window, new QCloseEvent); }},
+    };
+    const struct {
+        const char* name;
+        void (*begin)(WatchedGame&); // posts what begins the thinking
+    } thinkings[] = {
+        {"turn",
+         [](WatchedGame& g) {
+             {
+                 const BoxCloser answersItsMessage;
+                 g.trigger("SENTE");
+             }
+             const QPointF at = cellPixel(9, 9);
+             QCoreApplication::postEvent(
+                 &g.window.view(),
+                 new QMouseEvent(QEvent::MouseButtonPress, at, g.window.view().mapToGlobal(at),
+                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+         }},
+        {"hint",
+         [](WatchedGame& g) {
+             {
+                 const BoxCloser answersItsMessage;
+                 g.trigger("TAIMAN");
+             }
+             for (const QPoint p : {QPoint(9, 9), QPoint(10, 10), QPoint(9, 10), QPoint(10, 9)})
+                 g.press(p.x(), p.y());
+             QMetaObject::invokeMethod(g.window.findChild<QAction*>(QStringLiteral("HINT")),
+                                       "trigger", Qt::QueuedConnection);
+         }},
+    };
+    for (const auto& thinking : thinkings) {
+        for (const WayOutCase& way : ways) {
+            EXPECT_EXIT(
+                {
+                    app();
+                    WatchedGame game(SIGTERM, 0);
+                    game.trigger("JOUKYU");
+                    thinking.begin(game);
+                    way.wayOut(game);
+                    QApplication::processEvents();
+                    std::fprintf(stderr, "the handler went on\n");
+                    std::exit(1);
+                },
+                ::testing::ExitedWithCode(0),
+                ::testing::ResultOf(soundCalls,
+                                    ::testing::EndsWith("dsPlay 3\n" + std::string(SHUTDOWN))))
+                << way.name << " during a " << thinking.name;
+        }
     }
 }
 

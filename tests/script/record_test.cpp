@@ -564,6 +564,11 @@ const std::vector<std::string> PLAYER_PANEL = {
     "picture\tSIROSOTO\t6915\t2255", "text\t7387.5\t1940\t10\t15\t先手",
     "text\t7387.5\t2255\t10\t15\t後手"};
 
+// A searching level's hint on the empty board: the note, the thinking, the note taken away.
+const std::vector<std::string> THINKING_ON_THE_EMPTY_BOARD = {
+    "text\t6915\t3515\t12\t15\t思考中", "refresh", "fill\t6915\t3515\t1000\t300\t2",
+    circle({10, 10}, 60, 12)};
+
 std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all;
     for (const auto& p : parts)
@@ -644,6 +649,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "menu TAIMAN\n",
                     "menu HINT\n",
                     {circle({10, 10}, 60, 12)}},
+        // A searching level shows "思考中" while it thinks, where the computer's turn shows it.
+        CommandCase{"hint_at_intermediate_shows_that_it_thinks",
+                    settingsBytes(false, false) + "\x8B\xAD\x82\xB3=\x92\x86\x8B\x89\r\n", "",
+                    "menu TAIMAN\n", "menu HINT\n", THINKING_ON_THE_EMPTY_BOARD},
+        CommandCase{"hint_at_advanced_shows_that_it_thinks",
+                    settingsBytes(false, false) + "\x8B\xAD\x82\xB3=\x8F\xE3\x8B\x89\r\n", "",
+                    "menu TAIMAN\n", "menu HINT\n", THINKING_ON_THE_EMPTY_BOARD},
         CommandCase{
             "hint_goes_before_the_next_command",
             "",

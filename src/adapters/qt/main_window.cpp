@@ -2,7 +2,6 @@
 #include "adapters/qt/main_window.h"
 
 #include "adapters/qt/about_box.h"
-#include "adapters/qt/signal_watch.h"
 #include "game/flow.h"
 #include "game/menu_tree.h"
 #include "render/geometry.h"
@@ -14,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 #include <utility>
 
 namespace narabe {
@@ -73,10 +75,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
     game_ = std::make_unique<GameController>(io);
-    view_->onPress = [this](double x, double y) {
-        const Busy busy(busy_);
-        if (!ended_) game_->pressed(x, y);
-    };
+    view_->onPress = [this](double x, double y) { handle([this, x, y] { game_->pressed(x, y); }); };
     view_->setFocus();
 }
 
@@ -129,7 +128,13 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, node]() {
             // The game sets check marks itself: undo what Qt changed on the click.
             if (node.check) showChecks();
-            if (node.command != nullptr) run(node.command);
+            if (node.command == nullptr) return;
+            const auto command = [this, run = node.command] { run(*game_); };
+            // 終了 ends the program at once, as Esc and the close box do.
+            if (node.control == "SYURYOU")
+                endAtOnce(command);
+            else
+                handle(command);
         });
     }
 }
@@ -139,36 +144,49 @@ void MainWindow::showChecks() {
         if (checkActions_[i] != nullptr) checkActions_[i]->setChecked(checks_[i]);
 }
 
-void MainWindow::run(MenuCommand command) {
-    const Busy busy(busy_);
-    if (!ended_) command(*game_);
+void MainWindow::handle(std::function<void()> input) {
+    held_.push_back(std::move(input));
+    if (busy_ > 0) return;
+    while (!held_.empty() && !ended_) {
+        const std::function<void()> next = std::move(held_.front());
+        held_.pop_front();
+        const Busy busy(busy_);
+        next();
+    }
 }
 
-void MainWindow::endOnSignal() {
+void MainWindow::endAtOnce(const std::function<void()>& ending) {
     if (ended_) return;
-    game_->closed();
+    {
+        const Busy busy(busy_);
+        ending();
+    }
     if (busy_ == 0) return; // the event loop returns from QApplication::exec
+    // The thinking, if any, is left to end with the process: nothing it uses is freed.
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
+void MainWindow::endOnSignal() {
+    endAtOnce([this] { game_->closed(); });
+}
+
 void MainWindow::openRecord(const std::filesystem::path& file) {
-    const Busy busy(busy_);
-    if (!ended_) game_->openRecord(file);
+    handle([this, file] { game_->openRecord(file); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (ended_) return;
-    const Busy busy(busy_);
-    if (event->key() == Qt::Key_Escape)
-        game_->keyPressed(KEY_ESC);
-    else if (!event->text().isEmpty())
-        game_->keyPressed(event->text().at(0).unicode());
+    if (event->key() == Qt::Key_Escape) {
+        endAtOnce([this] { game_->keyPressed(KEY_ESC); });
+    } else if (!event->text().isEmpty()) {
+        const int key = event->text().at(0).unicode();
+        handle([this, key] { game_->keyPressed(key); });
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const Busy busy(busy_);
-    if (!ended_) game_->closed();
+    endAtOnce([this] { game_->closed(); });
     event->accept();
 }
 
@@ -193,11 +211,20 @@ void MainWindow::wait(double seconds) {
 }
 
 void MainWindow::waitUntil(Time end, double seconds) {
-    // What was drawn before the pause is shown before it; no input is handled meanwhile.
+    // What was drawn before the pause is shown before it; the window stays alive meanwhile,
+    // input waiting as handle() holds it.
     view_->refresh();
     sleeper_.waitUntil(end, seconds);
-    // A signal that came during the pause ends the game before its handler goes on.
-    if (SignalWatch::pending()) endOnSignal();
+}
+
+void MainWindow::work(const std::function<void()>& work) {
+    QEventLoop loop;
+    std::thread worker([&work, &loop] {
+        work();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
 }
 
 bool MainWindow::open(std::string_view address) {

@@ -13,7 +13,9 @@
 #include <QPoint>
 
 #include <array>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,8 +42,8 @@ class MainWindow final : public QMainWindow,
     // Runs the game's start-up; call once before the window is shown.
     void load();
     // Ends the game the way its close box does, on a signal. Called from inside a game
-    // handler (a message box or the about dialog open, or right after a pause), it then
-    // leaves the process at once with status 0: the handler must not go on.
+    // handler (a message box or the about dialog open, a pause, the computer thinking), it
+    // then leaves the process at once with status 0: the handler must not go on.
     void endOnSignal();
     // Opens a game record as 棋譜を開く… does once its file is chosen.
     void openRecord(const std::filesystem::path& file);
@@ -71,7 +73,12 @@ class MainWindow final : public QMainWindow,
     void buildMenus();
     // Puts the game's check marks back on the menu items.
     void showChecks();
-    void run(MenuCommand command);
+    // Runs an input's game handler; while another one runs (in a pause, or while the computer
+    // thinks), holds it until that one has returned, then runs the held ones in the order made.
+    void handle(std::function<void()> input);
+    // Runs a way out of the game (Esc, 終了, the close box, a signal) at once; inside a handler
+    // the process then ends with status 0 and the handler does not go on.
+    void endAtOnce(const std::function<void()>& ending);
     void fitToFrame();
 
     void message(std::string_view title, std::string_view text) override;
@@ -80,6 +87,7 @@ class MainWindow final : public QMainWindow,
     void wait(double seconds) override;
     [[nodiscard]] Time after(double seconds) override { return sleeper_.after(seconds); }
     void waitUntil(Time end, double seconds) override;
+    void work(const std::function<void()>& work) override;
     bool open(std::string_view address) override;
     void place(double left, double top, double width, double height) override;
     void end() override;
@@ -101,6 +109,7 @@ class MainWindow final : public QMainWindow,
     bool ended_ = false;
     int busy_ = 0;         // game handlers running (nested ones inside a message box count too)
     QString recordFolder_; // the folder of the last file a record dialog gave in this run
+    std::deque<std::function<void()>> held_; // inputs held while a handler runs
 };
 
 } // namespace narabe

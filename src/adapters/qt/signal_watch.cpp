@@ -19,11 +19,9 @@ constexpr std::array<int, 3> WATCHED = {SIGTERM, SIGINT, SIGHUP};
 
 // Written by the handler, read by the event loop; both ends never block.
 int pipeEnds[2] = {-1, -1};
-volatile std::sig_atomic_t arrived = 0;
 
 extern "C" void noteSignal(int signal) {
     const int savedErrno = errno;
-    arrived = 1;
     const char byte = static_cast<char>(signal);
     // A full pipe already wakes the loop; the byte may be dropped.
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &byte, 1);
@@ -37,7 +35,6 @@ SignalWatch::SignalWatch(std::function<void()> onSignal, QObject* parent)
     if (pipeEnds[0] != -1) throw std::logic_error("one signal watch at a time");
     if (::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         throw std::runtime_error("no pipe for the signals");
-    arrived = 0;
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         drain();
@@ -65,10 +62,6 @@ SignalWatch::~SignalWatch() {
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;
-}
-
-bool SignalWatch::pending() {
-    return arrived != 0;
 }
 
 void SignalWatch::drain() {

@@ -1,7 +1,7 @@
 // SIGTERM, SIGINT and SIGHUP as events of the window program. The signal handler only
 // notes the signal and writes a byte into a pipe, which is all a handler may safely do;
-// the pipe's read end wakes the event loop, which then calls back on its own thread.
-// The pause of the computer's turn handles no events: it asks pending() when it is over.
+// the pipe's read end wakes the event loop, which then calls back on its own thread, also
+// in the pauses of the computer's turn and while it thinks, which run the event loop.
 #pragma once
 
 #include <QObject>
@@ -22,9 +22,6 @@ class SignalWatch final : public QObject {
     ~SignalWatch() override;
     SignalWatch(const SignalWatch&) = delete;
     SignalWatch& operator=(const SignalWatch&) = delete;
-
-    // Whether one of the signals has arrived since the watch was made.
-    [[nodiscard]] static bool pending();
 
   private:
     void drain();

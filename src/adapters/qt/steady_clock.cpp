@@ -1,5 +1,8 @@
-// Sleeping until a deadline on std::chrono::steady_clock.
+// Running the event loop until a deadline on std::chrono::steady_clock.
 #include "adapters/qt/steady_clock.h"
+
+#include <QEventLoop>
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -17,9 +20,19 @@ Clock::Time SteadyClock::after(double seconds) {
 }
 
 void SteadyClock::waitUntil(Time end, double /*seconds*/) {
-    // sleep_until may wake early on a signal; sleep again until the deadline has passed.
-    while (std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_until(end);
+    using namespace std::chrono;
+    // A timer counts whole milliseconds: wait again until the deadline has passed.
+    for (auto left = end - steady_clock::now(); left > steady_clock::duration::zero();
+         left = end - steady_clock::now()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(ceil<milliseconds>(left));
+        // A loop that cannot run (the program is leaving its event loop) returns at once.
+        if (loop.exec() != 0) std::this_thread::sleep_until(end);
+    }
 }
 
 } // namespace narabe

@@ -1,5 +1,7 @@
-// The pause used by the window program: it sleeps on the monotonic clock, so it costs no
-// processor time and ends after the given time whatever the time of day does meanwhile.
+// The pause used by the window program: it runs the event loop until the deadline on the
+// monotonic clock, so the window keeps repainting, it costs no processor time, and it ends after
+// the given time whatever the time of day does meanwhile. What the loop does with input is the
+// window's business.
 #pragma once
 
 #include "ports/clock.h"
