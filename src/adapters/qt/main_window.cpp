@@ -2,6 +2,7 @@
 #include "adapters/qt/main_window.h"
 
 #include "adapters/qt/about_box.h"
+#include "adapters/qt/language.h"
 #include "adapters/qt/signal_watch.h"
 #include "game/flow.h"
 #include "game/menu_tree.h"
@@ -43,7 +44,7 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
+constexpr std::string_view RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
 
 // Where the record dialogs start when none has been used in this run: the user's documents
 // folder where it exists, else the home folder.
@@ -54,7 +55,8 @@ QString firstRecordFolder() {
 
 } // namespace
 
-MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders)
+MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders,
+                       Language language)
     : view_(new BoardView(std::move(pictures), this)) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
@@ -70,6 +72,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .about = *this,
                    .dialogs = *this,
                    .homePage = std::string(HOME_PAGE),
+                   .helpPage = std::string(helpPageOf(language)),
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
     game_ = std::make_unique<GameController>(io);
@@ -96,19 +99,19 @@ void MainWindow::buildMenus() {
         QAction* action = nullptr;
         switch (node.level) {
         case MenuLevel::Bar:
-            bar = menuBar()->addMenu(qs(node.text));
+            bar = menuBar()->addMenu(windowText(node.text));
             continue;
         case MenuLevel::Submenu:
-            sub = bar->addMenu(qs(node.text));
+            sub = bar->addMenu(windowText(node.text));
             continue;
         case MenuLevel::BarCommand:
-            action = menuBar()->addAction(qs(node.text));
+            action = menuBar()->addAction(windowText(node.text));
             break;
         case MenuLevel::Item:
-            action = bar->addAction(qs(node.text));
+            action = bar->addAction(windowText(node.text));
             break;
         case MenuLevel::SubItem:
-            action = sub->addAction(qs(node.text));
+            action = sub->addAction(windowText(node.text));
             break;
         }
         action->setObjectName(qs(node.control));
@@ -173,12 +176,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::message(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, windowText(title), windowText(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
 void MainWindow::warning(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Warning, qs(title), qs(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, windowText(title), windowText(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -278,17 +283,17 @@ std::optional<std::filesystem::path> MainWindow::chosenFile(QFileDialog& dialog)
 }
 
 std::optional<std::filesystem::path> MainWindow::recordToOpen() {
-    QFileDialog dialog(this, QStringLiteral("棋譜を開く"), recordFolder(), qs(RECORD_FILTER));
+    QFileDialog dialog(this, windowText("棋譜を開く"), recordFolder(), windowText(RECORD_FILTER));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
 }
 
 std::optional<std::filesystem::path> MainWindow::recordToSave(std::string_view name) {
-    QFileDialog dialog(this, QStringLiteral("棋譜を保存"), recordFolder(), qs(RECORD_FILTER));
+    QFileDialog dialog(this, windowText("棋譜を保存"), recordFolder(), windowText(RECORD_FILTER));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("sgf"));
-    dialog.selectFile(QDir(recordFolder()).filePath(qs(name)));
+    dialog.selectFile(QDir(recordFolder()).filePath(windowText(name)));
     return chosenFile(dialog);
 }
 
