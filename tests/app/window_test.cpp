@@ -3,8 +3,8 @@
 // handlers as on a desktop, including a press made while the computer is thinking.
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/main_window.h"
-#include "adapters/qt/window_style.h"
 #include "adapters/sdl/sdl_sound_library.h"
+#include "offscreen_app.h"
 #include "render/layout.h"
 #include "render/palette.h"
 
@@ -39,20 +39,6 @@ namespace narabe {
 namespace {
 
 namespace fs = std::filesystem;
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "window_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* created = new QApplication(argc, argv);
-        QApplication::setStyle(new WindowStyle(QApplication::style()->name()));
-        installFontSubstitutes();
-        return created;
-    }();
-    return *a;
-}
 
 // A folder with the sound files, made the current directory for one test.
 class GameFolder {

@@ -1,6 +1,7 @@
 // Stand-ins for the desktop that answer at once, for driving the game's handlers
-// in-process: message boxes are closed with OK and remembered, pauses are added up instead
-// of slept, the menu keeps its two check marks, the sound library plays nothing.
+// in-process: message boxes are closed with OK and remembered, and so are the texts drawn
+// and the file names proposed; pauses are added up instead of slept, the menu keeps its check
+// marks, the sound library plays nothing, the save dialog answers `saveTo`.
 #pragma once
 
 #include "common/fake_sound_library.h"
@@ -23,11 +24,16 @@ struct SilentPorts final : Surface,
                            FileDialogs {
     void copyPicture(Picture, double, double) override {}
     void fillRect(double, double, double, double, Colour) override {}
-    void drawText(double, double, int, Colour, std::string_view) override {}
+    void drawText(double, double, int, Colour, std::string_view text) override {
+        drawn.emplace_back(text);
+    }
     void fillCircle(double, double, double, Colour) override {}
     void refresh() override {}
-    void message(std::string_view, std::string_view text) override { messages.emplace_back(text); }
-    void warning(std::string_view, std::string_view text) override { messages.emplace_back(text); }
+    void message(std::string_view title, std::string_view text) override {
+        titles.emplace_back(title);
+        messages.emplace_back(text);
+    }
+    void warning(std::string_view title, std::string_view text) override { message(title, text); }
     bool checked(CheckItem item) const { return checks[slotOf(item)]; }
     void setChecked(CheckItem item, bool on) override { checks[slotOf(item)] = on; }
     void wait(double seconds) override { waited += seconds; }
@@ -39,8 +45,9 @@ struct SilentPorts final : Surface,
     void showModal() override { aboutShown = true; }
     void unload() override { aboutShown = false; }
     std::optional<std::filesystem::path> recordToOpen() override { return std::nullopt; }
-    std::optional<std::filesystem::path> recordToSave(std::string_view) override {
-        return std::nullopt;
+    std::optional<std::filesystem::path> recordToSave(std::string_view name) override {
+        proposed.emplace_back(name);
+        return saveTo;
     }
 
     Ports ports() {
@@ -58,7 +65,11 @@ struct SilentPorts final : Surface,
     }
 
     FakeSoundLibrary sound;
-    std::vector<std::string> messages;
+    std::vector<std::string> titles;   // of the message boxes, in order
+    std::vector<std::string> messages; // their texts
+    std::vector<std::string> drawn;    // every text drawn on the surface
+    std::vector<std::string> proposed; // the file names the save dialog proposed
+    std::optional<std::filesystem::path> saveTo;
     std::array<bool, CHECK_ITEM_COUNT> checks = marksAtStart();
     double waited = 0;
     bool ended = false;

@@ -46,12 +46,17 @@ std::optional<Language> languageNamed(std::string_view name) {
     return std::nullopt;
 }
 
+Language windowLanguage(std::optional<Language> named) {
+    return named ? *named : desktopLanguage(environmentLocale());
+}
+
 std::string_view helpPageOf(Language language) {
     return language == Language::JAPANESE ? "Narabe1.htm" : "Narabe1_en.htm";
 }
 
 Translations::Translations(Language language) {
-    const QString code = language == Language::JAPANESE ? QStringLiteral("ja") : QStringLiteral("en");
+    const QString code =
+        language == Language::JAPANESE ? QStringLiteral("ja") : QStringLiteral("en");
     if (qt_.load(QStringLiteral("qtbase_") + code,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
@@ -67,11 +72,13 @@ Translations::~Translations() {
 }
 
 QString windowText(std::string_view japanese) {
-    const QString text = QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
+    const QString text =
+        QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
     static const QRegularExpression atMove(QStringLiteral("^(\\d+) 手目：(.*)$"));
     static const QRegularExpression recordName(QStringLiteral("^棋譜_(.*)$"));
     if (const QRegularExpressionMatch m = atMove.match(text); m.hasMatch())
-        return translated(QStringLiteral("%1 手目：%2")).arg(m.captured(1), translated(m.captured(2)));
+        return translated(QStringLiteral("%1 手目：%2"))
+            .arg(m.captured(1), translated(m.captured(2)));
     if (const QRegularExpressionMatch m = recordName.match(text); m.hasMatch())
         return translated(QStringLiteral("棋譜_%1")).arg(m.captured(1));
     return translated(text);

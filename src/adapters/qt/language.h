@@ -32,6 +32,9 @@ Language desktopLanguage(const LocaleVariables& locale);
 // The language named by `--lang`: "ja" or "en".
 std::optional<Language> languageNamed(std::string_view name);
 
+// The window's language: the one named on the command line, else the desktop's.
+Language windowLanguage(std::optional<Language> named);
+
 // The help page of the language, in the data folder.
 std::string_view helpPageOf(Language language);
 

@@ -44,8 +44,7 @@ int main(int argc, char* argv[]) {
     // offers a menu bar of its own; asking the desktop for one costs a round trip at start.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
-    const narabe::Language language =
-        line.language.value_or(narabe::desktopLanguage(narabe::environmentLocale()));
+    const narabe::Language language = narabe::windowLanguage(line.language);
     const narabe::Translations translations(language);
     QApplication::setStyle(new narabe::WindowStyle(QApplication::style()->name()));
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));

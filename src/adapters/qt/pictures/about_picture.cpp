@@ -70,8 +70,7 @@ QImage drawAboutPicture(int scale, const QString& credit) {
     // Title and credit stand above the dialog's buttons, which cover the lower part.
     lightText(p, QRectF(0, 0, ABOUT_WIDTH, 46), serifFont(34, QFont::Bold), 2, 120,
               QString::fromUtf8("Narabe\u2160"));
-    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serifFont(12, QFont::Bold), 1, 160,
-              credit);
+    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serifFont(12, QFont::Bold), 1, 160, credit);
     p.end();
     return image;
 }
