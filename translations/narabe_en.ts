@@ -261,11 +261,11 @@
     </message>
     <message>
         <source>手目</source>
-        <translation>moves</translation>
+        <translation>turn</translation>
     </message>
     <message>
         <source>思考中</source>
-        <translation>Thinking</translation>
+        <translation>thinking</translation>
     </message>
     <message>
         <source>ホームページ</source>

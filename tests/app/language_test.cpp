@@ -3,6 +3,7 @@
 // character; in Japanese every text is the game's own, unchanged. The game's texts are
 // gathered by playing through every way it has to speak, at its ports.
 #include "adapters/qt/about_box.h"
+#include "adapters/qt/fonts.h"
 #include "adapters/qt/language.h"
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/pictures/about_picture.h"
@@ -11,6 +12,8 @@
 #include "game/game_record.h"
 #include "game/menu_tree.h"
 #include "offscreen_app.h"
+#include "render/geometry.h"
+#include "render/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -237,6 +241,37 @@ TEST(Language, NumberedTextsKeepTheirNumber) {
         }
         const Translations japanese(Language::JAPANESE);
         EXPECT_EQ(windowText(row.japanese), QString::fromUtf8(row.japanese));
+    }
+}
+
+// A text beside the board is drawn over by its eraser's background before it changes: in
+// each language it ends inside that rectangle, its glyphs' antialiased edge included, or what
+// sticks out would stay on the screen.
+TEST(Language, TextsBesideTheBoardEndInsideTheirErasers) {
+    struct Row {
+        const char* text;
+        GridPoint at;
+        int size;
+        GridRect eraser;
+    };
+    const Row rows[] = {
+        {THINKING.data(), THINKING_TEXT.at, THINKING_TEXT.size, THINKING_AREA},
+        {MOVE_COUNT_UNIT.data(), MOVE_COUNT_UNIT_AT, MOVE_COUNT_SIZE, MOVE_COUNT_AREA},
+        {"先手", BLACK_PLAYER_LABEL.at, BLACK_PLAYER_LABEL.size, PLAYER_PANEL},
+        {"後手", WHITE_PLAYER_LABEL.at, WHITE_PLAYER_LABEL.size, PLAYER_PANEL},
+        {"MAN", BLACK_PLAYER_LABEL.at, BLACK_PLAYER_LABEL.size, PLAYER_PANEL},
+        {"COM", WHITE_PLAYER_LABEL.at, WHITE_PLAYER_LABEL.size, PLAYER_PANEL},
+    };
+    app();
+    for (const Language language : {Language::JAPANESE, Language::ENGLISH}) {
+        const Translations translations(language);
+        for (const Row& row : rows) {
+            const QString text = windowText(row.text);
+            const double end = twipsX(row.at.x) / TWIPS_PER_PIXEL +
+                               QFontMetricsF(windowFont(row.size)).horizontalAdvance(text) + 1;
+            EXPECT_LE(end, (twipsX(row.eraser.x) + row.eraser.width) / TWIPS_PER_PIXEL)
+                << text.toStdString();
+        }
     }
 }
 
