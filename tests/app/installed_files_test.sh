@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What `cmake --install` puts under a prefix whose name a desktop entry must quote: the desktop
 # entry's Exec, read as a desktop's launcher reads it, starts the installed program; the entry
-# passes desktop-file-validate; every file the installed help page refers to stands beside it.
+# passes desktop-file-validate; every file each installed help page refers to stands beside it.
 #
 #   installed_files_test.sh CMAKE BUILD_DIR
 set -euo pipefail
