@@ -32,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace narabe {
 namespace {
 
@@ -78,6 +80,22 @@ bool holdsJapanese(const QString& text) {
     return false;
 }
 
+// A folder of its own for the settings file a test's game writes.
+class ScratchFolder {
+  public:
+    ScratchFolder() { fs::create_directories(path_); }
+    ~ScratchFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    [[nodiscard]] fs::path settingsFile() const { return path_ / "Narabe1.ini"; }
+
+  private:
+    fs::path path_ = fs::temp_directory_path() / ("narabe-language-" + std::to_string(::getpid()));
+};
+
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -95,7 +113,8 @@ void alternate(GameController& game, const std::vector<std::pair<int, int>>& mov
 // Every text the game hands the window: the menu tree, every record fault, and all that
 // the game says and draws in a walk through its commands: before a game, stepping with
 // nothing to step, each kind of game and its two winners, both barred moves, resuming after
-// a step back, a full board's draw, each game on a cleared board, the sound device missing, a record saved and failing.
+// a step back, a full board's draw, each game on a cleared board, the sound device missing, a
+// record saved and failing.
 std::set<std::string> everyGameText() {
     std::set<std::string> texts;
     for (const MenuNode& n : MENU_TREE)
@@ -104,9 +123,12 @@ std::set<std::string> everyGameText() {
          f <= static_cast<int>(RecordFault::NOT_SAVED); ++f)
         texts.insert(recordFaultText({static_cast<RecordFault>(f), 9, false}));
 
+    const ScratchFolder folder;
     test::SilentPorts io;
     io.sound.device = 0; // no sound device: the warning at start-up
-    GameController game(io.ports());
+    Ports ports = io.ports();
+    ports.settingsFile = folder.settingsFile();
+    GameController game(ports);
     game.load();
     game.toggleMoveNumbers();
     press(game, 10, 10); // no game yet
@@ -271,6 +293,35 @@ TEST(Language, TextsBesideTheBoardEndInsideTheirErasers) {
                                QFontMetricsF(windowFont(row.size)).horizontalAdvance(text) + 1;
             EXPECT_LE(end, (twipsX(row.eraser.x) + row.eraser.width) / TWIPS_PER_PIXEL)
                 << text.toStdString();
+        }
+    }
+}
+
+// 解説, and the about dialog's home page button without a home page, open the help page of
+// the window's language, which stands among the game's files.
+TEST(Language, HelpOpensThePageOfTheWindowsLanguage) {
+    struct Row {
+        Language language;
+        const char* page;
+    };
+    const Row rows[] = {{Language::JAPANESE, "Narabe1.htm"}, {Language::ENGLISH, "Narabe1_en.htm"}};
+    for (const Row& row : rows) {
+        const ScratchFolder folder;
+        test::SilentPorts io;
+        Ports ports = io.ports();
+        ports.settingsFile = folder.settingsFile();
+        ports.homePage.clear();
+        ports.helpPage = std::string(helpPageOf(row.language));
+        ports.dataDir = NARABE_ASSET_DIR;
+        GameController game(ports);
+        game.load();
+        game.openHelp();
+        game.showAbout();
+        game.about().homePagePressed();
+        ASSERT_EQ(io.opened.size(), 2u);
+        for (const std::string& opened : io.opened) {
+            EXPECT_EQ(fs::path(opened).filename(), row.page);
+            EXPECT_TRUE(fs::equivalent(opened, fs::path(NARABE_ASSET_DIR) / row.page)) << opened;
         }
     }
 }

@@ -1,7 +1,7 @@
 // Stand-ins for the desktop that answer at once, for driving the game's handlers
 // in-process: message boxes are closed with OK and remembered, and so are the texts drawn
-// and the file names proposed; pauses are added up instead of slept, the menu keeps its check
-// marks, the sound library plays nothing, the save dialog answers `saveTo`.
+// the file names proposed and the pages opened; pauses are added up instead of slept, the menu
+// keeps its check marks, the sound library plays nothing, the save dialog answers `saveTo`.
 #pragma once
 
 #include "common/fake_sound_library.h"
@@ -39,7 +39,10 @@ struct SilentPorts final : Surface,
     void wait(double seconds) override { waited += seconds; }
     Time after(double) override { return Time::max(); }
     void waitUntil(Time, double seconds) override { waited += seconds; }
-    bool open(std::string_view) override { return true; }
+    bool open(std::string_view address) override {
+        opened.emplace_back(address);
+        return true;
+    }
     void place(double, double, double, double) override {}
     void end() override { ended = true; }
     void showModal() override { aboutShown = true; }
@@ -69,6 +72,7 @@ struct SilentPorts final : Surface,
     std::vector<std::string> messages; // their texts
     std::vector<std::string> drawn;    // every text drawn on the surface
     std::vector<std::string> proposed; // the file names the save dialog proposed
+    std::vector<std::string> opened;   // the pages opened in the browser
     std::optional<std::filesystem::path> saveTo;
     std::array<bool, CHECK_ITEM_COUNT> checks = marksAtStart();
     double waited = 0;
