@@ -240,6 +240,10 @@
         <translation>The record could not be saved</translation>
     </message>
     <message>
+        <source>保存先が通常のファイルでも棋譜でもありません</source>
+        <translation>The file chosen is neither a plain file nor a record</translation>
+    </message>
+    <message>
         <source>%1 手目：%2</source>
         <translation>Move %1: %2</translation>
     </message>

@@ -119,8 +119,9 @@ std::set<std::string> everyGameText() {
     std::set<std::string> texts;
     for (const MenuNode& n : MENU_TREE)
         texts.emplace(n.text);
+    // Every fault, from the first to the last.
     for (int f = static_cast<int>(RecordFault::UNREADABLE);
-         f <= static_cast<int>(RecordFault::NOT_SAVED); ++f)
+         f <= static_cast<int>(RecordFault::NOT_A_RECORD_FILE); ++f)
         texts.insert(recordFaultText({static_cast<RecordFault>(f), 9, false}));
 
     const ScratchFolder folder;
