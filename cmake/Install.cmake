@@ -104,18 +104,20 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 if(DEFINED web_home_page)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${web_home_page})
 endif()
-# The libraries' packages come from dpkg-shlibdeps; the window's serif face is a font. 解説
-# opens the help page with xdg-open, which finds the desktop's browser.
+# The libraries' packages come from dpkg-shlibdeps; the window's serif face is a font, and
+# Qt's own texts in the window's language are Qt's translations. 解説 opens the help page
+# with xdg-open, which finds the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-mincho)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "five in a row on a 19 x 19 board, with a Japanese interface
+    "five in a row on a 19 x 19 board, in Japanese or English
 NarabeI is a desktop game of five in a row. Black and white place stones
 in turn; exactly five in a row wins, six or more wins nothing, and a move
 that makes two threes or two fours at once is refused unless it makes five.
 Two people can share one mouse, or one person can play the computer.
+The window speaks Japanese or English, as the desktop's language chooses.
 The package also holds the computer as a Gomocup engine, narabe-brain, and
 narabe-match, which plays two such engines against each other.")
 include(CPack)

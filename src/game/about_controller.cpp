@@ -6,7 +6,7 @@
 namespace narabe {
 
 void AboutController::homePagePressed() {
-    if (!browser_.open(homePage_.empty() ? helpPagePath(startDir_) : homePage_)) return;
+    if (!browser_.open(homePage_.empty() ? helpPagePath(startDir_, helpPage_) : homePage_)) return;
     dialog_.unload();
 }
 

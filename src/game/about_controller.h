@@ -15,10 +15,12 @@ namespace narabe {
 
 class AboutController {
   public:
-    // `startDir` is the game's start-up folder, read when the button is pressed.
+    // `startDir` is the game's start-up folder, read when the button is pressed; `helpPage`
+    // the help page's file name in it.
     AboutController(Browser& browser, AboutDialog& dialog, std::string homePage,
-                    const std::string& startDir)
-        : browser_(browser), dialog_(dialog), homePage_(std::move(homePage)), startDir_(startDir) {}
+                    std::string helpPage, const std::string& startDir)
+        : browser_(browser), dialog_(dialog), homePage_(std::move(homePage)),
+          helpPage_(std::move(helpPage)), startDir_(startDir) {}
 
     // "ホームページ": opens the home page (or the help page) and closes the dialog.
     void homePagePressed();
@@ -29,6 +31,7 @@ class AboutController {
     Browser& browser_;
     AboutDialog& dialog_;
     std::string homePage_; // empty: the help page
+    std::string helpPage_;
     const std::string& startDir_;
 };
 

@@ -24,7 +24,7 @@ namespace narabe {
 class GameController {
   public:
     explicit GameController(Ports io)
-        : io_(io), options_(io.menu), about_(io.browser, io.about, io.homePage, startDir_) {}
+        : io_(io), options_(io.menu), about_(io.browser, io.about, io.homePage, io.helpPage, startDir_) {}
 
     // Window events.
     void load();

@@ -7,7 +7,7 @@ namespace narabe {
 void GameController::openHelp() {
     command([this] {
         // A page that cannot be opened is not reported.
-        (void)io_.browser.open(helpPagePath(startDir_));
+        (void)io_.browser.open(helpPagePath(startDir_, io_.helpPage));
     });
 }
 

@@ -30,7 +30,8 @@ struct Ports {
     Program& program;
     AboutDialog& about;
     FileDialogs& dialogs;
-    std::string homePage; // opened from the about dialog; empty: the help page
+    std::string homePage;                 // opened from the about dialog; empty: the help page
+    std::string helpPage = "Narabe1.htm"; // the help page's file name in the data folder
     // Where the game keeps its files. An empty data folder is the current directory: the
     // sounds are opened by their bare names and the help page is looked for in the current
     // directory. An empty settings file is "Narabe1.ini" in the current directory.

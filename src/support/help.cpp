@@ -7,10 +7,10 @@ namespace narabe {
 
 const std::string_view HOME_PAGE = NARABE_HOME_PAGE;
 
-std::string helpPagePath(std::string_view startDir) {
+std::string helpPagePath(std::string_view startDir, std::string_view page) {
     std::string path(startDir);
     path += static_cast<char>(std::filesystem::path::preferred_separator);
-    path += "Narabe1.htm";
+    path += page;
     return path;
 }
 

@@ -10,7 +10,7 @@ namespace narabe {
 // project has no site of its own, and the dialog then opens the help page.
 extern const std::string_view HOME_PAGE;
 
-// The help page: the start-up folder, the platform's path separator, "Narabe1.htm".
-std::string helpPagePath(std::string_view startDir);
+// The help page: the start-up folder, the platform's path separator, the page's file name.
+std::string helpPagePath(std::string_view startDir, std::string_view page);
 
 } // namespace narabe

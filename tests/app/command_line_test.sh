@@ -27,7 +27,7 @@ row() {
     fi
 }
 
-usage='^Usage: narabe \[--help\] \[--version\] \[FILE\.sgf\]$'
+usage='^Usage: narabe \[--help\] \[--version\] \[--lang ja\|en\] \[FILE\.sgf\]$'
 row 0 "$usage" '' --help
 row 0 "^narabe \(NarabeⅠ\) ${version//./\\.}$" '' --version
 row 0 "$usage" '' --bogus --help
@@ -39,5 +39,9 @@ row 2 '' "$usage" one.sgf -platform
 row 2 '' "$usage" --version=2
 row 2 '' "^narabe: unknown option '-platform'$" -platform
 row 2 '' "^narabe: unknown option '--bogus'$" -platform offscreen --bogus
+row 2 '' "^narabe: --lang takes ja or en, not 'fr'$" --lang fr
+row 2 '' "^narabe: --lang takes ja or en, not ''$" --lang
+row 2 '' "$usage" --lang=de one.sgf
+row 0 "^narabe " '' --lang en --version
 [ "$failures" -eq 0 ] && echo "command line ok"
 exit $((failures > 0))

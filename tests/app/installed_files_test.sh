@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What `cmake --install` puts under a prefix whose name a desktop entry must quote: the desktop
 # entry's Exec, read as a desktop's launcher reads it, starts the installed program; the entry
-# passes desktop-file-validate; every file the installed help page refers to stands beside it.
+# passes desktop-file-validate; every file each installed help page refers to stands beside it.
 #
 #   installed_files_test.sh CMAKE BUILD_DIR
 set -euo pipefail
@@ -66,15 +66,18 @@ elif command -v update-mime-database >/dev/null && [ -f /usr/share/mime/packages
     rm -rf "$mime"
 fi
 
-# Every picture and link of the help page that is not a place on the page or on the web.
+# Every picture and link of each help page, Japanese and English, that is not a place on the
+# page or on the web.
 data=$prefix/share/narabe1
-[ -f "$data/Narabe1.htm" ] || fail "no help page in $data"
-targets=$(perl -ne 'print "$1\n" while /\s(?:src|href)="([^"#][^"]*)"/g' "$data/Narabe1.htm" |
-    grep -v '://' || true)
-[ -n "$targets" ] || fail "the help page refers to no file (it shows five pictures)"
-while IFS= read -r target; do
-    [ -z "$target" ] || [ -f "$data/$target" ] || fail "$target is not beside the installed help page"
-done <<<"$targets"
+for page in Narabe1.htm Narabe1_en.htm; do
+    [ -f "$data/$page" ] || fail "no help page $page in $data"
+    targets=$(perl -ne 'print "$1\n" while /\s(?:src|href)="([^"#][^"]*)"/g' "$data/$page" |
+        grep -v '://' || true)
+    [ -n "$targets" ] || fail "$page refers to no file (it shows five pictures)"
+    while IFS= read -r target; do
+        [ -z "$target" ] || [ -f "$data/$target" ] || fail "$target is not beside the installed $page"
+    done <<<"$targets"
+done
 
 [ "$failures" -eq 0 ] || exit 1
 echo "installed files ok"

@@ -3,7 +3,6 @@
 // handlers as on a desktop, including a press made while the computer is thinking.
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/main_window.h"
-#include "adapters/qt/window_style.h"
 #include "adapters/sdl/sdl_sound_library.h"
 #include "app/test_application.h"
 #include "render/layout.h"

@@ -2,6 +2,7 @@
 // converted to logical pixels.
 #include "adapters/qt/about_box.h"
 
+#include "adapters/qt/language.h"
 #include "adapters/qt/pictures/about_picture.h"
 #include "render/geometry.h"
 #include "render/layout.h"
@@ -26,10 +27,10 @@ QRect pixelRect(const TwipsRect& r) {
 
 AboutBox::AboutBox(int scale, std::function<void()> homePage, std::function<void()> ok,
                    QWidget* parent)
-    : QDialog(parent), picture_(drawAboutPicture(scale)) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    : QDialog(parent), picture_(drawAboutPicture(scale, windowText(ABOUT_CREDIT))) {
+    setWindowTitle(windowText("バージョン情報"));
     setFixedSize(px(ABOUT_CLIENT_WIDTH), px(ABOUT_CLIENT_HEIGHT));
-    auto* home = new QPushButton(QStringLiteral("ホームページ"), this);
+    auto* home = new QPushButton(windowText("ホームページ"), this);
     home->setGeometry(pixelRect(ABOUT_HOME_BUTTON));
     auto* okButton = new QPushButton(QStringLiteral("O K"), this);
     okButton->setGeometry(pixelRect(ABOUT_OK_BUTTON));

@@ -2,6 +2,7 @@
 #include "adapters/qt/board_view.h"
 
 #include "adapters/qt/fonts.h"
+#include "adapters/qt/language.h"
 #include "render/geometry.h"
 #include "render/palette.h"
 
@@ -78,7 +79,7 @@ void BoardView::fillRect(double x, double y, double width, double height, Colour
 }
 
 void BoardView::drawText(double x, double y, int size, Colour colour, std::string_view text) {
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString s = windowText(text);
     QPainter p(&image_);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(windowFont(size));

@@ -8,13 +8,15 @@ namespace narabe {
 
 namespace {
 
-constexpr std::string_view USAGE = "Usage: narabe [--help] [--version] [FILE.sgf]\n";
+constexpr std::string_view USAGE = "Usage: narabe [--help] [--version] [--lang ja|en] [FILE.sgf]\n";
 
 constexpr std::string_view HELP =
     "NarabeI (NarabeⅠ): five in a row on a 19 x 19 board, against a person or the computer.\n"
     "\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
+    "  --lang L    the window's language: ja (Japanese) or en (English); by default\n"
+    "              Japanese under a Japanese locale or none (C, POSIX), else English\n"
     "  FILE.sgf    open this game record (SGF) once the window shows\n"
     "\n"
     "Qt's own options, such as -platform NAME or -display NAME, are passed to Qt.\n"
@@ -54,11 +56,11 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out
         const std::string_view arg = argv[i];
         if (arg == "--help") {
             out << USAGE << HELP;
-            return {0, {}};
+            return {0, {}, {}};
         }
         if (arg == "--version") {
             out << "narabe (NarabeⅠ) " << NARABE_VERSION << '\n';
-            return {0, {}};
+            return {0, {}, {}};
         }
     }
     CommandLine line;
@@ -67,6 +69,15 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out
         bool inline_value = false;
         if (arg.size() > 1 && arg[0] == '-') {
             const std::string_view name = optionName(arg, inline_value);
+            if (arg.starts_with("--") && name == "lang") {
+                const std::string_view value =
+                    inline_value ? arg.substr(arg.find('=') + 1)
+                                 : (i + 1 < argc ? std::string_view(argv[++i]) : "");
+                line.language = languageNamed(value);
+                if (line.language) continue;
+                err << "narabe: --lang takes ja or en, not '" << value << "'\n" << USAGE;
+                return {2, {}, {}};
+            }
             if (among(name, QT_FLAGS) && !inline_value) continue;
             if (among(name, QT_OPTIONS_WITH_VALUE)) {
                 if (!inline_value) ++i; // the value is the next argument
@@ -81,7 +92,7 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out
         else
             err << "narabe: one game record at a time, not also '" << arg << "'\n";
         err << USAGE;
-        return {2, {}};
+        return {2, {}, {}};
     }
     return line;
 }

@@ -1,7 +1,10 @@
 // The game's command line, read before the window system is opened: --help and --version
-// print and end the program, Qt's own options are left to Qt, one other argument names a
-// game record to open, anything else is an error.
+// print and end the program, --lang ja|en chooses the window's language, Qt's own options
+// are left to Qt, one other argument names a game record to open, anything else is an
+// error.
 #pragma once
+
+#include "adapters/qt/language.h"
 
 #include <filesystem>
 #include <optional>
@@ -15,6 +18,8 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // The game record to open once the window shows (the desktop entry's %f).
     std::optional<std::filesystem::path> record;
+    // The window's language when --lang names one; else the desktop's.
+    std::optional<Language> language;
 };
 
 CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out,

@@ -5,6 +5,7 @@
 #include "adapters/qt/command_line.h"
 #include "adapters/qt/fonts.h"
 #include "adapters/qt/game_folders.h"
+#include "adapters/qt/language.h"
 #include "adapters/qt/main_window.h"
 #include "adapters/qt/module_sound_library.h"
 #include "adapters/qt/pictures/pictures.h"
@@ -43,6 +44,8 @@ int main(int argc, char* argv[]) {
     // offers a menu bar of its own; asking the desktop for one costs a round trip at start.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    const narabe::Language language = narabe::windowLanguage(line.language);
+    const narabe::Translations translations(language);
     QApplication::setStyle(new narabe::WindowStyle(QApplication::style()->name()));
     QGuiApplication::setDesktopFileName(QStringLiteral(NARABE_APP_ID));
     QApplication::setWindowIcon(narabe::windowIcon());
@@ -58,7 +61,7 @@ int main(int argc, char* argv[]) {
     const narabe::GameFolders folders = narabe::chooseGameFolders(narabe::processFolderFacts());
     narabe::makeSettingsFolder(folders);
 
-    narabe::MainWindow window(sound, std::move(pictures), folders);
+    narabe::MainWindow window(sound, std::move(pictures), folders, language);
     // SDL is told to leave these signals alone, so watching may begin after its device opened.
     const narabe::SignalWatch watch([&window] { window.endOnSignal(); });
     window.load();

@@ -2,6 +2,7 @@
 #include "adapters/qt/main_window.h"
 
 #include "adapters/qt/about_box.h"
+#include "adapters/qt/language.h"
 #include "game/flow.h"
 #include "game/menu_tree.h"
 #include "render/geometry.h"
@@ -45,7 +46,7 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-const char* const RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
+constexpr std::string_view RECORD_FILTER = "棋譜 (*.sgf);;すべてのファイル (*)";
 
 // Where the record dialogs start when none has been used in this run: the user's documents
 // folder where it exists, else the home folder.
@@ -56,7 +57,8 @@ QString firstRecordFolder() {
 
 } // namespace
 
-MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders)
+MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders,
+                       Language language)
     : view_(new BoardView(std::move(pictures), this)) {
     setWindowTitle(QStringLiteral("NarabeⅠ"));
     setCentralWidget(view_);
@@ -72,6 +74,7 @@ MainWindow::MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolde
                    .about = *this,
                    .dialogs = *this,
                    .homePage = std::string(HOME_PAGE),
+                   .helpPage = std::string(helpPageOf(language)),
                    .dataDir = folders.dataDir,
                    .settingsFile = folders.settingsFile};
     game_ = std::make_unique<GameController>(io);
@@ -95,19 +98,19 @@ void MainWindow::buildMenus() {
         QAction* action = nullptr;
         switch (node.level) {
         case MenuLevel::Bar:
-            bar = menuBar()->addMenu(qs(node.text));
+            bar = menuBar()->addMenu(windowText(node.text));
             continue;
         case MenuLevel::Submenu:
-            sub = bar->addMenu(qs(node.text));
+            sub = bar->addMenu(windowText(node.text));
             continue;
         case MenuLevel::BarCommand:
-            action = menuBar()->addAction(qs(node.text));
+            action = menuBar()->addAction(windowText(node.text));
             break;
         case MenuLevel::Item:
-            action = bar->addAction(qs(node.text));
+            action = bar->addAction(windowText(node.text));
             break;
         case MenuLevel::SubItem:
-            action = sub->addAction(qs(node.text));
+            action = sub->addAction(windowText(node.text));
             break;
         }
         action->setObjectName(qs(node.control));
@@ -191,12 +194,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::message(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, windowText(title), windowText(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
 void MainWindow::warning(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Warning, qs(title), qs(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, windowText(title), windowText(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -305,17 +310,17 @@ std::optional<std::filesystem::path> MainWindow::chosenFile(QFileDialog& dialog)
 }
 
 std::optional<std::filesystem::path> MainWindow::recordToOpen() {
-    QFileDialog dialog(this, QStringLiteral("棋譜を開く"), recordFolder(), qs(RECORD_FILTER));
+    QFileDialog dialog(this, windowText("棋譜を開く"), recordFolder(), windowText(RECORD_FILTER));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenFile(dialog);
 }
 
 std::optional<std::filesystem::path> MainWindow::recordToSave(std::string_view name) {
-    QFileDialog dialog(this, QStringLiteral("棋譜を保存"), recordFolder(), qs(RECORD_FILTER));
+    QFileDialog dialog(this, windowText("棋譜を保存"), recordFolder(), windowText(RECORD_FILTER));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("sgf"));
-    dialog.selectFile(QDir(recordFolder()).filePath(qs(name)));
+    dialog.selectFile(QDir(recordFolder()).filePath(windowText(name)));
     return chosenFile(dialog);
 }
 

@@ -4,6 +4,7 @@
 
 #include "adapters/qt/board_view.h"
 #include "adapters/qt/game_folders.h"
+#include "adapters/qt/language.h"
 #include "adapters/qt/steady_clock.h"
 #include "game/game_controller.h"
 #include "game/menu_tree.h"
@@ -36,8 +37,10 @@ class MainWindow final : public QMainWindow,
                          private FileDialogs {
   public:
     // The board is drawn with `pictures`, at their scale; the game keeps its files where
-    // `folders` says, by default in the current directory.
-    MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders = {});
+    // `folders` says, by default in the current directory; 解説 opens the help page of
+    // `language`, in which the installed translations show the window's texts.
+    MainWindow(SoundLibrary& sound, PictureSet pictures, const GameFolders& folders = {},
+               Language language = Language::JAPANESE);
 
     // Runs the game's start-up; call once before the window is shown.
     void load();

@@ -49,7 +49,7 @@ void lightText(QPainter& p, const QRectF& box, const QFont& font, int offset, in
 
 } // namespace
 
-QImage drawAboutPicture(int scale) {
+QImage drawAboutPicture(int scale, const QString& credit) {
     if (QGuiApplication::instance() == nullptr)
         throw std::logic_error("the about picture needs a QGuiApplication for its fonts");
     QImage image(ABOUT_WIDTH * scale, ABOUT_HEIGHT * scale, QImage::Format_RGB32);
@@ -70,8 +70,7 @@ QImage drawAboutPicture(int scale) {
     // Title and credit stand above the dialog's buttons, which cover the lower part.
     lightText(p, QRectF(0, 0, ABOUT_WIDTH, 46), serifFont(34, QFont::Bold), 2, 120,
               QString::fromUtf8("Narabe\u2160"));
-    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serifFont(12, QFont::Bold), 1, 160,
-              QString::fromUtf8("五目並べ  Version 1.0  —  NarabeⅠ project"));
+    lightText(p, QRectF(0, 48, ABOUT_WIDTH, 16), serifFont(12, QFont::Bold), 1, 160, credit);
     p.end();
     return image;
 }
