@@ -279,5 +279,25 @@
         <source>五目並べ  Version 1.0  —  NarabeⅠ project</source>
         <translation>Five in a Row  Version 1.0  —  NarabeⅠ project</translation>
     </message>
+    <message>
+        <source>待った</source>
+        <translation>Take Back</translation>
+    </message>
+    <message>
+        <source>前回の続き</source>
+        <translation>Resume Last Game</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound Effects</translation>
+    </message>
+    <message>
+        <source>前回の対局はありません</source>
+        <translation>There is no unfinished game</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 </TS>

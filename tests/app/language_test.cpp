@@ -244,8 +244,8 @@ TEST(Language, EveryTextTheGameShowsIsEnglishInEnglishAndUnchangedInJapanese) {
         EXPECT_EQ(windowText(text), qs(text));
 }
 
-// The texts with a number or a date inside keep it, in each language.
-TEST(Language, NumberedTextsKeepTheirNumber) {
+// The texts with a number, a date or the system's reason inside keep it, in each language.
+TEST(Language, NumberedTextsKeepTheirNumberAndReason) {
     struct Row {
         const char* japanese;
         const char* english;
@@ -255,6 +255,9 @@ TEST(Language, NumberedTextsKeepTheirNumber) {
         {"128 手目：石のある点です", "Move 128: The point holds a stone"},
         {"棋譜_20261210_0905.sgf", "record_20261210_0905.sgf"},
         {"先手の番です", "Black to move"},
+        {"棋譜を保存できませんでした（No such file or directory）",
+         "The record could not be saved (No such file or directory)"},
+        {"ファイルが大きすぎます（1 MiB まで）", "The file is too large (1 MiB at most)"},
     };
     app();
     for (const Row& row : rows) {

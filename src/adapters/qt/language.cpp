@@ -76,11 +76,16 @@ QString windowText(std::string_view japanese) {
         QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
     static const QRegularExpression atMove(QStringLiteral("^(\\d+) 手目：(.*)$"));
     static const QRegularExpression recordName(QStringLiteral("^棋譜_(.*)$"));
+    static const QRegularExpression reason(QStringLiteral("^(.+)（(.+)）$"));
     if (const QRegularExpressionMatch m = atMove.match(text); m.hasMatch())
         return translated(QStringLiteral("%1 手目：%2"))
             .arg(m.captured(1), translated(m.captured(2)));
     if (const QRegularExpressionMatch m = recordName.match(text); m.hasMatch())
         return translated(QStringLiteral("棋譜_%1")).arg(m.captured(1));
+    if (QString whole = translated(text); whole != text) return whole;
+    // A message with the system's reason after it: "棋譜を保存できませんでした（…）".
+    if (const QRegularExpressionMatch m = reason.match(text); m.hasMatch())
+        return translated(QStringLiteral("%1（%2）")).arg(translated(m.captured(1)), m.captured(2));
     return translated(text);
 }
 
