@@ -97,7 +97,7 @@ for thinking in turn hint; do
             xdotool $(menu_keys $TAIKYOKU 2) key Right Down
             during="$(menu_keys $OPTION 2) key Return"
         else
-            xdotool $(menu_keys $KYOKUMEN 4) # ヒント
+            xdotool $(menu_keys $KYOKUMEN 5) # ヒント
             during=""
         fi
         out=$("way_$way")
