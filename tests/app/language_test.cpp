@@ -122,7 +122,7 @@ std::set<std::string> everyGameText() {
     // Every fault, from the first to the last.
     for (int f = static_cast<int>(RecordFault::UNREADABLE);
          f <= static_cast<int>(RecordFault::NOT_A_RECORD_FILE); ++f)
-        texts.insert(recordFaultText({static_cast<RecordFault>(f), 9, false}));
+        texts.insert(recordFaultText(static_cast<RecordFault>(f), 9));
 
     const ScratchFolder folder;
     test::SilentPorts io;
