@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -228,7 +229,9 @@ TEST(Language, EveryTextTheGameShowsIsEnglishInEnglishAndUnchangedInJapanese) {
           "先手の勝ち！！", "後手の勝ち！！", "MANの勝ち！！", "COMの勝ち！！",
           "3 * 3 です！打てません", "4 * 4 です！打てません", "OKですか？", "引き分け", "思考中",
           "手目", "棋譜を保存できませんでした"})
-        EXPECT_TRUE(texts.contains(said)) << "the walk never met " << said;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [said](const std::string& t) { return t.starts_with(said); }))
+            << "the walk never met " << said;
     {
         const Translations english(Language::ENGLISH);
         for (const std::string& text : texts)
@@ -255,6 +258,7 @@ TEST(Language, NumberedTextsKeepTheirNumberAndReason) {
         {"128 手目：石のある点です", "Move 128: The point holds a stone"},
         {"棋譜_20261210_0905.sgf", "record_20261210_0905.sgf"},
         {"先手の番です", "Black to move"},
+        {"前回の対局はありません", "There is no unfinished game"},
         {"棋譜を保存できませんでした（No such file or directory）",
          "The record could not be saved (No such file or directory)"},
         {"ファイルが大きすぎます（1 MiB まで）", "The file is too large (1 MiB at most)"},
@@ -346,17 +350,21 @@ TEST(Language, MenuTreeIsEnglishInEnglishAndTheTablesTextsInJapanese) {
     QStringList japanese;
     for (const MenuNode& n : MENU_TREE)
         japanese << QString::fromUtf8(n.text.data(), static_cast<qsizetype>(n.text.size()));
+    japanese.sort();
     for (const Language language : {Language::JAPANESE, Language::ENGLISH}) {
         const Translations translations(language);
         MainWindow window(quiet, PictureSet(1), {}, language);
         const QStringList texts = menuTexts(window.menuBar());
-        ASSERT_EQ(texts.size(), japanese.size());
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            const QString text = texts[i].section('|', 1);
-            if (language == Language::JAPANESE)
-                EXPECT_EQ(text, japanese[i]);
-            else
-                EXPECT_FALSE(holdsJapanese(text) || text.isEmpty()) << texts[i].toStdString();
+        // The menus hold the table's items, though not all in the table's order.
+        QStringList shown;
+        for (const QString& t : texts) shown << t.section('|', 1);
+        shown.sort();
+        if (language == Language::JAPANESE) {
+            EXPECT_EQ(shown, japanese);
+        } else {
+            ASSERT_EQ(shown.size(), japanese.size());
+            for (const QString& text : shown)
+                EXPECT_FALSE(holdsJapanese(text) || text.isEmpty()) << text.toStdString();
         }
     }
 }
