@@ -40,9 +40,15 @@ Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level 
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  std::chrono::milliseconds limit) {
+                  const TimeLimits& limits) {
+    if (level == Level::BEGINNER || limits.hard < timing::LEAST_SEARCH)
+        return scanMove(board, near, side, otherStone(side));
     const auto start = std::chrono::steady_clock::now();
-    NodeBudget budget(positionsIn(std::min(limit, ownTime(level))), start + limit);
+    if (level == Level::INTERMEDIATE) {
+        NodeBudget budget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard);
+        return chooseMove(board, near, side, level, budget);
+    }
+    NodeBudget budget(NO_BUDGET, start + limits.hard, start + limits.soft);
     return chooseMove(board, near, side, level, budget);
 }
 

@@ -14,17 +14,17 @@ namespace narabe {
 // The point `level` plays for `side` to move on `board`: at BEGINNER the one-move scan over
 // `near`, with `side` as the computer's stone and the other as the human's; the searching
 // levels read the board alone. found == false: no point the rules allow (the game is drawn).
-// Never thinks longer than `limit`; a level also has its own time (中級 100 ms, 上級 1 s) and
-// uses the smaller of the two.
+// Thinks no longer than `limits` allow: 中級 also within its own time, 上級 all of it. With a
+// hard limit too short for a search, the one-move scan's point comes at once.
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  std::chrono::milliseconds limit);
+                  const TimeLimits& limits);
 
 // The same within `budget`, which counts the positions looked at: with NO_DEADLINE the choice
 // depends on the position, the side, the level and the budget alone.
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
                   NodeBudget& budget);
 
-// The level's own time.
+// The level's own time, as the game gives it.
 std::chrono::milliseconds ownTime(Level level);
 
 } // namespace narabe

@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A searching level stops thinking when its time is up: given little time, it does little
 // work, and at the deadline of a work that would take far longer it stops all the same, with
-// a point the rules allow either way.
+// a point the rules allow either way; given too little for a search, it answers the one-move
+// scan's point.
 TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
     // A quiet position of a game between 中級 and itself, before its twelfth move.
     ScanPosition st;
@@ -138,14 +139,20 @@ TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
     };
     for (const Level level : SEARCHING) {
         auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(
-            legal(chooseMove(st.board, st.near, toMove, level, std::chrono::milliseconds{20})));
+        const std::chrono::milliseconds little{20};
+        EXPECT_TRUE(legal(chooseMove(st.board, st.near, toMove, level, TimeLimits{little, little})));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
 
         start = std::chrono::steady_clock::now();
         NodeBudget work(5'000'000, start + std::chrono::milliseconds{20});
         EXPECT_TRUE(legal(chooseMove(st.board, st.near, toMove, level, work)));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
+
+        // Too little time for a search: the one-move scan's point.
+        const std::chrono::milliseconds tooLittle = timing::LEAST_SEARCH - std::chrono::milliseconds{1};
+        const Choice scan = scanMove(st.board, st.near, toMove, otherStone(toMove));
+        const Choice got = chooseMove(st.board, st.near, toMove, level, TimeLimits{tooLittle, tooLittle});
+        EXPECT_EQ(got.at, scan.at);
     }
 }
 

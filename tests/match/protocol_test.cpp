@@ -33,6 +33,7 @@ struct ProtocolCase {
     std::vector<std::string> expected;
     int stones = -1;            // stones on the board afterwards, when not -1
     std::optional<Stone> own{}; // the engine's side afterwards, when set
+    Level level = Level::BEGINNER;
 };
 
 std::string longLine() {
@@ -109,8 +110,29 @@ const ProtocolCase CASES[] = {
      "INFO timeout_turn 500\r\nINFO timeout_match 0\r\nINFO time_left -20\r\n"
      "INFO max_memory 1000\r\nINFO rule 1\r\nINFO folder /tmp\r\nINFO evaluate 3,3\r\n"
      "INFO timeout_turn\r\nINFO timeout_turn -5\r\nINFO max_memory lots\r\n"
-     "INFO time_left 1.5\r\nINFO timeout_match 2 3\r\nSTART 19\r\nBEGIN\r\n",
+     "INFO time_left 1.5\r\nINFO timeout_match 2 3\r\nINFO show_detail yes\r\n"
+     "START 19\r\nBEGIN\r\n",
      {"ERROR", "ERROR", "ERROR", "ERROR", "ERROR", "OK", "9,9"}},
+    {"the largest and the negative times",
+     "INFO timeout_turn 9223372036854775807\r\nINFO timeout_match 9223372036854775807\r\n"
+     "INFO time_left 9223372036854775807\r\nINFO max_memory 9223372036854775807\r\n"
+     "START 19\r\nBEGIN\r\nINFO timeout_turn -9223372036854775808\r\n"
+     "INFO time_left -9223372036854775808\r\nINFO timeout_match -1\r\nTURN 10,10\r\n",
+     {"OK", "9,9", "MOVE"},
+     3},
+    {"the largest match times at 上級",
+     "INFO timeout_turn 200\r\nINFO timeout_match 9223372036854775807\r\n"
+     "INFO time_left 9223372036854775807\r\nSTART 19\r\nBEGIN\r\nTURN 10,10\r\n",
+     {"OK", "9,9", "MOVE"},
+     3,
+     BLACK,
+     Level::ADVANCED},
+    {"the shortest turn at 中級 and 上級 gets an answer",
+     "INFO timeout_turn 1\r\nSTART 19\r\nBEGIN\r\nTURN 10,10\r\n",
+     {"OK", "9,9", "MOVE"},
+     3,
+     BLACK,
+     Level::INTERMEDIATE},
     {"unknown commands and arguments where none belong",
      "FOO\r\nRECTSTART 19,19\r\nDONE\r\nSTART 19\r\nBEGIN now\r\nRESTART 1\r\nABOUT me\r\n"
      "BOARD x\r\nEND now\r\nBEGIN\r\n",
@@ -128,7 +150,7 @@ const ProtocolCase CASES[] = {
 TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
     for (const ProtocolCase& c : CASES) {
         SCOPED_TRACE(c.name);
-        BrainSession brain(Level::BEGINNER);
+        BrainSession brain(c.level);
         LineSplitter splitter;
         std::vector<std::string> out;
         const auto now = BrainSession::Clock::now();
@@ -146,6 +168,55 @@ TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
         if (c.own) {
             EXPECT_EQ(brain.own(), c.own);
         }
+    }
+}
+
+// The limits of a move asked for at once, after the INFO lines (and the games) of each case,
+// in milliseconds: the turn less the answer margin, at most a twentieth of the match time
+// left, half of it before no new depth begins.
+struct TimeCase {
+    const char* name;
+    std::string input;
+    std::int64_t hard;
+};
+
+const TimeCase TIME_CASES[] = {
+    {"no INFO: a second a turn", "START 19\r\n", 970},
+    {"the turn less the margin", "INFO timeout_turn 3000\r\nSTART 19\r\n", 2970},
+    {"0 and negative turns are the default",
+     "INFO timeout_turn 0\r\nSTART 19\r\nINFO timeout_turn 500\r\nINFO timeout_turn -7\r\n",
+     970},
+    {"the largest turn is 2^31 - 1 ms", "INFO timeout_turn 9223372036854775807\r\n",
+     2147483647 - 30},
+    {"a turn shorter than the margin leaves nothing", "INFO timeout_turn 20\r\n", 0},
+    {"a twentieth of the match time left", "START 19\r\nINFO time_left 10000\r\n", 500},
+    {"the largest match time left",
+     "INFO timeout_turn 9223372036854775807\r\nINFO time_left 9223372036854775807\r\n",
+     2147483647 / 20},
+    {"a negative time left is none", "START 19\r\nINFO time_left -20\r\n", 970},
+    {"a twentieth of the match time", "INFO timeout_turn 5000\r\nINFO timeout_match 40000\r\n",
+     2000},
+    {"BOARD keeps the time left sent before it",
+     "START 19\r\nINFO time_left 10000\r\nBOARD\r\n9,9,2\r\nDONE\r\n", 500},
+    {"BOARD keeps the turn sent before it",
+     "START 19\r\nINFO timeout_turn 300\r\nBOARD\r\n9,9,2\r\nDONE\r\n", 270},
+    {"RESTART forgets the time left", "START 19\r\nINFO time_left 10000\r\nRESTART\r\n", 970},
+};
+
+TEST(BrainProtocol, GivesEachMoveTheTimeTheTableSays) {
+    for (const TimeCase& c : TIME_CASES) {
+        SCOPED_TRACE(c.name);
+        BrainSession brain(Level::BEGINNER);
+        LineSplitter splitter;
+        std::vector<std::string> out;
+        splitter.feed(c.input, [&](std::string_view line) {
+            brain.handle(line, BrainSession::Clock::now(), out);
+        });
+        const TimeLimits limits = brain.timeFor({});
+        // The moves played count against the match time: a few milliseconds of it.
+        EXPECT_LE(limits.hard.count(), c.hard);
+        EXPECT_GE(limits.hard.count(), c.hard - 5);
+        EXPECT_EQ(limits.soft, limits.hard / 2);
     }
 }
 

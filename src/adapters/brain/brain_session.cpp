@@ -71,6 +71,9 @@ void BrainSession::newGame() {
     board_ = emptyBoard();
     own_.reset();
     inBoard_ = false;
+}
+
+void BrainSession::newMatchClock() {
     timeLeft_.reset();
     used_ = {};
 }
@@ -127,6 +130,7 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
             out.push_back(error("only the 19 x 19 board is played"));
         } else {
             newGame();
+            newMatchClock();
             started_ = true;
             out.emplace_back("OK");
         }
@@ -149,6 +153,7 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
         out.push_back(error("no game: START comes first"));
     } else if (sameWord(word, "RESTART")) {
         newGame();
+        newMatchClock();
         out.emplace_back("OK");
     } else if (sameWord(word, "BOARD")) {
         newGame();
@@ -195,23 +200,32 @@ void BrainSession::boardLine(std::string_view line, std::vector<std::string>& ou
 void BrainSession::info(std::string_view args, std::vector<std::string>& out) {
     const Words w = firstWord(args);
     const std::optional<std::int64_t> n = wholeNumber(w.rest);
-    const auto bad = [&] {
+    const bool known = sameWord(w.first, "timeout_turn") || sameWord(w.first, "timeout_match") ||
+                       sameWord(w.first, "time_left") || sameWord(w.first, "max_memory") ||
+                       sameWord(w.first, "show_detail");
+    if (!known) return; // any other key is for other engines
+    if (!n) {
         out.push_back(error("INFO " + std::string(w.first) + " needs a whole number"));
-    };
-    if (sameWord(w.first, "timeout_turn")) {
-        if (!n || *n < 0) return bad();
-        timeoutTurn_ = *n;
-    } else if (sameWord(w.first, "timeout_match")) {
-        if (!n || *n < 0) return bad();
-        timeoutMatch_ = *n;
-    } else if (sameWord(w.first, "time_left")) {
-        if (!n) return bad(); // negative once the match time is spent
-        timeLeft_ = *n;
-        usedAtTimeLeft_ = used_;
-    } else if (sameWord(w.first, "max_memory")) {
-        if (!n || *n < 0) return bad(); // nothing the engine keeps grows with the game
+        return;
     }
-    // Any other key is for other engines.
+    // Every time is clamped to 0 .. 2^31 - 1 ms, so that no sum or product of times can
+    // overflow; 0 means the default.
+    const std::int64_t value = clampedMilliseconds(*n);
+    if (sameWord(w.first, "timeout_turn")) {
+        timeoutTurn_ = value == 0 ? DEFAULT_TURN.count() : value;
+    } else if (sameWord(w.first, "timeout_match")) {
+        timeoutMatch_ = value;
+    } else if (sameWord(w.first, "time_left")) {
+        if (value == 0) {
+            timeLeft_.reset();
+        } else {
+            timeLeft_ = value;
+            usedAtTimeLeft_ = used_;
+        }
+    } else if (sameWord(w.first, "show_detail")) {
+        showDetail_ = value != 0;
+    }
+    // max_memory: nothing the engine keeps grows with the game.
 }
 
 bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
@@ -231,26 +245,24 @@ bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
     return true;
 }
 
-milliseconds BrainSession::thinkingLimit(Clock::time_point received) const {
-    milliseconds limit{timeoutTurn_};
+TimeLimits BrainSession::timeFor(Clock::duration elapsed) const {
     // The match time left: as last told, less what the engine used since; or the whole
     // match time less what it used in this game.
-    std::optional<Clock::duration> left;
+    std::optional<milliseconds> left;
     if (timeLeft_)
-        left = milliseconds(*timeLeft_) - (used_ - usedAtTimeLeft_);
+        left = milliseconds(*timeLeft_) -
+               std::chrono::duration_cast<milliseconds>(used_ - usedAtTimeLeft_);
     else if (timeoutMatch_ > 0)
-        left = milliseconds(timeoutMatch_) - used_;
-    if (left)
-        limit = std::min(limit, std::chrono::duration_cast<milliseconds>(*left / MATCH_TIME_SHARE));
-    limit -= ANSWER_MARGIN + std::chrono::duration_cast<milliseconds>(Clock::now() - received);
-    return std::max(limit, milliseconds(0));
+        left = milliseconds(timeoutMatch_) - std::chrono::duration_cast<milliseconds>(used_);
+    return timeLimits(
+        {milliseconds{timeoutTurn_}, left, std::chrono::duration_cast<milliseconds>(elapsed)});
 }
 
 void BrainSession::move(Clock::time_point received, std::vector<std::string>& out) {
     // The one-move computer's field of view as a game would have it: around every stone, and
     // the middle point.
     const Stone own = own_.value();
-    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_, thinkingLimit(received));
+    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_, timeFor(Clock::now() - received));
     if (c.found) {
         board_(c.at) = cellOf(own);
         out.push_back(pointLine(c.at));

@@ -209,8 +209,8 @@ bool Searcher::settled(const Candidates& root, Decision& d) {
 }
 
 // Searches the root's moves one ply deeper at a time, the best of the last search first,
-// until the work runs out, the deepest search is done or a win or loss is certain. Only a
-// search completed counts.
+// until the work runs out, the deepest search is done, a win or loss is certain or the soft
+// limit has passed with the best move settled. Only a search completed counts.
 void Searcher::deepen(Candidates& root, Decision& d) {
     std::vector<Point> moves;
     chooseMoves(root, style_.width, moves);
@@ -233,9 +233,12 @@ void Searcher::deepen(Candidates& root, Decision& d) {
         }
         std::stable_sort(scored.begin(), scored.end(),
                          [](const auto& a, const auto& b) { return a.second > b.second; });
+        const bool changed = depth > 1 && scored.front().first != d.at;
         d.at = scored.front().first;
         d.score = scored.front().second;
         if (d.score >= WON || d.score <= -WON) return;
+        // Past the soft limit only a best move that has just changed earns another depth.
+        if (!changed && work_.pastSoft()) return;
     }
 }
 
