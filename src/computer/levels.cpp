@@ -33,23 +33,23 @@ std::chrono::milliseconds ownTime(Level level) {
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  NodeBudget& budget) {
+                  NodeBudget& budget, const DepthListener& listener) {
     if (level == Level::BEGINNER) return scanMove(board, near, side, otherStone(side));
-    const Decision d = searchMove(board, side, styleOf(level), budget);
+    const Decision d = searchMove(board, side, styleOf(level), budget, listener);
     return Choice{d.found, d.at, static_cast<double>(d.score)};
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  const TimeLimits& limits) {
+                  const TimeLimits& limits, const DepthListener& listener) {
     if (level == Level::BEGINNER || limits.hard < timing::LEAST_SEARCH)
         return scanMove(board, near, side, otherStone(side));
     const auto start = std::chrono::steady_clock::now();
     if (level == Level::INTERMEDIATE) {
         NodeBudget budget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard);
-        return chooseMove(board, near, side, level, budget);
+        return chooseMove(board, near, side, level, budget, listener);
     }
     NodeBudget budget(NO_BUDGET, start + limits.hard, start + limits.soft);
-    return chooseMove(board, near, side, level, budget);
+    return chooseMove(board, near, side, level, budget, listener);
 }
 
 } // namespace narabe

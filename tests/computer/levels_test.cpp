@@ -140,7 +140,8 @@ TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
     for (const Level level : SEARCHING) {
         auto start = std::chrono::steady_clock::now();
         const std::chrono::milliseconds little{20};
-        EXPECT_TRUE(legal(chooseMove(st.board, st.near, toMove, level, TimeLimits{little, little})));
+        EXPECT_TRUE(
+            legal(chooseMove(st.board, st.near, toMove, level, TimeLimits{little, little})));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
 
         start = std::chrono::steady_clock::now();
@@ -149,9 +150,11 @@ TEST(SearchingLevels, StopWhenTheirTimeIsUp) {
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{200});
 
         // Too little time for a search: the one-move scan's point.
-        const std::chrono::milliseconds tooLittle = timing::LEAST_SEARCH - std::chrono::milliseconds{1};
+        const std::chrono::milliseconds tooLittle =
+            timing::LEAST_SEARCH - std::chrono::milliseconds{1};
         const Choice scan = scanMove(st.board, st.near, toMove, otherStone(toMove));
-        const Choice got = chooseMove(st.board, st.near, toMove, level, TimeLimits{tooLittle, tooLittle});
+        const Choice got =
+            chooseMove(st.board, st.near, toMove, level, TimeLimits{tooLittle, tooLittle});
         EXPECT_EQ(got.at, scan.at);
     }
 }

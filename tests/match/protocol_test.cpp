@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -184,8 +185,7 @@ const TimeCase TIME_CASES[] = {
     {"no INFO: a second a turn", "START 19\r\n", 970},
     {"the turn less the margin", "INFO timeout_turn 3000\r\nSTART 19\r\n", 2970},
     {"0 and negative turns are the default",
-     "INFO timeout_turn 0\r\nSTART 19\r\nINFO timeout_turn 500\r\nINFO timeout_turn -7\r\n",
-     970},
+     "INFO timeout_turn 0\r\nSTART 19\r\nINFO timeout_turn 500\r\nINFO timeout_turn -7\r\n", 970},
     {"the largest turn is 2^31 - 1 ms", "INFO timeout_turn 9223372036854775807\r\n",
      2147483647 - 30},
     {"a turn shorter than the margin leaves nothing", "INFO timeout_turn 20\r\n", 0},
@@ -217,6 +217,77 @@ TEST(BrainProtocol, GivesEachMoveTheTimeTheTableSays) {
         EXPECT_LE(limits.hard.count(), c.hard);
         EXPECT_GE(limits.hard.count(), c.hard - 5);
         EXPECT_EQ(limits.soft, limits.hard / 2);
+    }
+}
+
+// With INFO show_detail 1 a searching level's move comes after one line for each depth it
+// completed, deepest last: the depths counting up from 1, the positions counted so far, an
+// evaluation or a win or loss in so many moves, and a best line of points on the board whose
+// first is the move answered.
+struct AnalysisCase {
+    const char* name;
+    std::string input;
+    const char* lastEval; // the deepest line's evaluation, or nullptr for any number
+};
+
+const AnalysisCase ANALYSIS_CASES[] = {
+    {"an opening", "START 19\r\nINFO show_detail 1\r\nBEGIN\r\nTURN 10,10\r\n", nullptr},
+    {"two open threes of the other side: lost in two moves",
+     "START 19\r\nINFO show_detail 1\r\nBOARD\r\n3,3,2\r\n4,3,2\r\n5,3,2\r\n3,10,2\r\n"
+     "3,11,2\r\n3,12,2\r\n15,15,1\r\n15,18,1\r\n18,15,1\r\n12,18,1\r\n18,11,1\r\nDONE\r\n",
+     "loss 2"},
+};
+
+TEST(BrainProtocol, TellsEveryDepthWithShowDetail) {
+    for (const AnalysisCase& c : ANALYSIS_CASES) {
+        SCOPED_TRACE(c.name);
+        BrainSession brain(Level::ADVANCED);
+        LineSplitter splitter;
+        std::vector<std::string> out;
+        const auto now = BrainSession::Clock::now();
+        splitter.feed(c.input, [&](std::string_view line) { brain.handle(line, now, out); });
+        std::vector<std::string> details;
+        for (const std::string& line : out)
+            if (line.starts_with("MESSAGE")) details.push_back(line);
+        ASSERT_FALSE(details.empty()) << ::testing::PrintToString(out);
+        ASSERT_TRUE(answers("MOVE", out.back())) << out.back();
+        std::int64_t lastNodes = 0;
+        std::string firstOfLine;
+        std::string eval;
+        for (std::size_t i = 0; i < details.size(); ++i) {
+            std::istringstream words(details[i]);
+            std::string message, depthWord, evalWord, nodesWord, npsWord, pvWord;
+            int depth = 0;
+            std::int64_t nodes = 0, nps = -1;
+            words >> message >> depthWord >> depth >> evalWord;
+            std::string e1, e2;
+            words >> e1;
+            if (e1 == "win" || e1 == "loss") words >> e2;
+            words >> nodesWord >> nodes >> npsWord >> nps >> pvWord;
+            eval = e2.empty() ? e1 : e1 + " " + e2;
+            EXPECT_EQ(message + depthWord + evalWord + nodesWord + npsWord + pvWord,
+                      "MESSAGEdepthevalnodesnpspv")
+                << details[i];
+            EXPECT_EQ(depth, static_cast<int>(i) + 1) << details[i];
+            EXPECT_GE(nodes, lastNodes) << details[i];
+            EXPECT_GT(nodes, 0) << details[i];
+            EXPECT_GE(nps, 0) << details[i];
+            lastNodes = nodes;
+            std::string point;
+            int points = 0;
+            for (; words >> point; ++points) {
+                if (points == 0) firstOfLine = point;
+                EXPECT_TRUE(answers("MOVE", point)) << details[i];
+            }
+            EXPECT_GE(points, 1) << details[i];
+            EXPECT_LE(points, depth) << details[i];
+        }
+        EXPECT_EQ(firstOfLine, out.back());
+        if (c.lastEval != nullptr) {
+            EXPECT_EQ(eval, c.lastEval);
+        } else {
+            EXPECT_NO_THROW((void)std::stoi(eval)) << eval;
+        }
     }
 }
 

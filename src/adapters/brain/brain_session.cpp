@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace narabe {
@@ -47,6 +48,23 @@ std::pair<int, int> stoneCounts(const Board& board) {
 
 std::string error(std::string_view message) {
     return "ERROR " + std::string(message);
+}
+
+// "MESSAGE depth D eval E nodes N nps S pv x,y ...": E in hundredths of a stone for the side
+// to move, or "win N" / "loss N" when a five in N moves of the winner is certain.
+std::string analysisLine(const DepthReport& r) {
+    std::string eval = std::to_string(r.score);
+    if (r.score >= WON_SCORE || r.score <= -WON_SCORE) {
+        const int plies = WIN_SCORE - std::abs(r.score) + 1;
+        eval = (r.score > 0 ? "win " : "loss ") + std::to_string((plies + 1) / 2);
+    }
+    const auto ms = std::chrono::duration_cast<milliseconds>(r.time).count();
+    const std::int64_t nps = r.nodes * 1000 / std::max<std::int64_t>(ms, 1);
+    std::string line = "MESSAGE depth " + std::to_string(r.depth) + " eval " + eval + " nodes " +
+                       std::to_string(r.nodes) + " nps " + std::to_string(nps) + " pv";
+    for (const Point p : r.line)
+        line += " " + pointLine(p);
+    return line;
 }
 
 } // namespace
@@ -262,7 +280,10 @@ void BrainSession::move(Clock::time_point received, std::vector<std::string>& ou
     // The one-move computer's field of view as a game would have it: around every stone, and
     // the middle point.
     const Stone own = own_.value();
-    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_, timeFor(Clock::now() - received));
+    DepthListener listener;
+    if (showDetail_) listener = [&out](const DepthReport& r) { out.push_back(analysisLine(r)); };
+    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_,
+                                timeFor(Clock::now() - received), listener);
     if (c.found) {
         board_(c.at) = cellOf(own);
         out.push_back(pointLine(c.at));

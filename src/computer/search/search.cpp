@@ -16,10 +16,8 @@ namespace narabe {
 
 namespace {
 
-// A five made by the side to move; a win found n plies further scores WIN - n.
-constexpr int WIN = 1'000'000;
-// Scores beyond this are wins or losses.
-constexpr int WON = WIN - 1000;
+constexpr int WIN = WIN_SCORE;
+constexpr int WON = WON_SCORE;
 constexpr int INFINITE = WIN + 1;
 
 // A win or loss in the table counts its plies from the position it was stored for.
@@ -32,8 +30,9 @@ int fromTable(int score, int ply) {
 
 class Searcher {
   public:
-    Searcher(SearchBoard& board, const SearchStyle& style, NodeBudget& work)
-        : board_(board), style_(style), work_(work), table_(work.budget()) {}
+    Searcher(SearchBoard& board, const SearchStyle& style, NodeBudget& work,
+             const DepthListener& listener)
+        : board_(board), style_(style), work_(work), listener_(listener), table_(work.budget()) {}
 
     Decision run();
 
@@ -51,10 +50,13 @@ class Searcher {
     void chooseMoves(Candidates& c, int width, std::vector<Point>& out) const;
     Candidates& readAt(int ply);
     std::vector<Point>& movesAt(int ply);
+    void report(int depth, const Decision& d);
 
     SearchBoard& board_;
     const SearchStyle& style_;
     NodeBudget& work_;
+    const DepthListener& listener_;
+    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     TranspositionTable table_;
     // By ply; a deque, so that a deeper ply taken on keeps the shallower ones in place.
     std::deque<Candidates> reads_;
@@ -236,17 +238,37 @@ void Searcher::deepen(Candidates& root, Decision& d) {
         const bool changed = depth > 1 && scored.front().first != d.at;
         d.at = scored.front().first;
         d.score = scored.front().second;
+        if (listener_) report(depth, d);
         if (d.score >= WON || d.score <= -WON) return;
         // Past the soft limit only a best move that has just changed earns another depth.
         if (!changed && work_.pastSoft()) return;
     }
 }
 
+// Tells the listener of a completed depth, with the best line as the table holds it: the
+// best move, then each position's stored best move while it is one the rules allow there.
+void Searcher::report(int depth, const Decision& d) {
+    DepthReport r{depth, d.score, work_.used(), std::chrono::steady_clock::now() - start_, {}};
+    Point next = d.at;
+    while (static_cast<int>(r.line.size()) < depth && board_.candidate(next) &&
+           board_.prospect(next, board_.toMove()).allowed) {
+        r.line.push_back(next);
+        board_.play(next);
+        const TranspositionTable::Entry* e = table_.find(board_.key());
+        if (e == nullptr) break;
+        next = {e->x, e->y};
+    }
+    for (std::size_t i = 0; i < r.line.size(); ++i)
+        board_.undo();
+    listener_(r);
+}
+
 } // namespace
 
-Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work) {
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work,
+                    const DepthListener& listener) {
     SearchBoard board(stones, side);
-    return Searcher(board, style, work).run();
+    return Searcher(board, style, work, listener).run();
 }
 
 } // namespace narabe

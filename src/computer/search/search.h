@@ -6,6 +6,11 @@
 #include "computer/search/board.h"
 #include "computer/search/timeman.h"
 
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 namespace narabe {
 
 // How a level searches.
@@ -22,7 +27,25 @@ struct Decision {
     int score = 0;
 };
 
-// The move the side to move on `stones` plays.
-Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work);
+// Scores beyond these are a five made `n` plies on: WIN_SCORE - n for the side to move,
+// -(WIN_SCORE - n) for the other side. Smaller scores count in hundredths of a stone.
+inline constexpr int WIN_SCORE = 1'000'000;
+inline constexpr int WON_SCORE = WIN_SCORE - 1000;
+
+// What a completed depth of the search found.
+struct DepthReport {
+    int depth = 0;
+    int score = 0;          // for the side to move
+    std::int64_t nodes = 0; // positions looked at so far
+    std::chrono::steady_clock::duration time{};
+    std::vector<Point> line; // the best line found, the side to move's move first
+};
+
+// Told every completed depth.
+using DepthListener = std::function<void(const DepthReport&)>;
+
+// The move the side to move on `stones` plays; `listener`, when given, hears every depth.
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work,
+                    const DepthListener& listener = {});
 
 } // namespace narabe
