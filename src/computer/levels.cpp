@@ -33,23 +33,31 @@ std::chrono::milliseconds ownTime(Level level) {
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  NodeBudget& budget, const DepthListener& listener) {
+                  NodeBudget& budget) {
     if (level == Level::BEGINNER) return scanMove(board, near, side, otherStone(side));
-    const Decision d = searchMove(board, side, styleOf(level), budget, listener);
+    const Decision d = searchMove(board, side, styleOf(level), budget);
     return Choice{d.found, d.at, static_cast<double>(d.score)};
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  const TimeLimits& limits, const DepthListener& listener) {
+                  NodeBudget& budget, TranspositionTable& table) {
+    if (level == Level::BEGINNER) return scanMove(board, near, side, otherStone(side));
+    const Decision d = searchMove(board, side, styleOf(level), budget, table);
+    return Choice{d.found, d.at, static_cast<double>(d.score)};
+}
+
+Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
+                  const TimeLimits& limits, TranspositionTable& table,
+                  const DepthListener& listener) {
     if (level == Level::BEGINNER || limits.hard < timing::LEAST_SEARCH)
         return scanMove(board, near, side, otherStone(side));
     const auto start = std::chrono::steady_clock::now();
-    if (level == Level::INTERMEDIATE) {
-        NodeBudget budget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard);
-        return chooseMove(board, near, side, level, budget, listener);
-    }
-    NodeBudget budget(NO_BUDGET, start + limits.hard, start + limits.soft);
-    return chooseMove(board, near, side, level, budget, listener);
+    NodeBudget budget =
+        level == Level::INTERMEDIATE
+            ? NodeBudget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard)
+            : NodeBudget(NO_BUDGET, start + limits.hard, start + limits.soft);
+    const Decision d = searchMove(board, side, styleOf(level), budget, table, listener);
+    return Choice{d.found, d.at, static_cast<double>(d.score)};
 }
 
 } // namespace narabe

@@ -16,15 +16,20 @@ namespace narabe {
 // `near`, with `side` as the computer's stone and the other as the human's; the searching
 // levels read the board alone. found == false: no point the rules allow (the game is drawn).
 // Thinks no longer than `limits` allow: 中級 also within its own time, 上級 all of it. With a
-// hard limit too short for a search, the one-move scan's point comes at once. `listener`,
-// when given, hears every depth a searching level completes.
+// hard limit too short for a search, the one-move scan's point comes at once. `table` is kept
+// from the game's earlier moves; `listener`, when given, hears every depth a searching level
+// completes.
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  const TimeLimits& limits, const DepthListener& listener = {});
+                  const TimeLimits& limits, TranspositionTable& table,
+                  const DepthListener& listener = {});
 
 // The same within `budget`, which counts the positions looked at: with NO_DEADLINE the choice
 // depends on the position, the side, the level and the budget alone.
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  NodeBudget& budget, const DepthListener& listener = {});
+                  NodeBudget& budget);
+// The same with `table` kept from earlier searches.
+Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
+                  NodeBudget& budget, TranspositionTable& table);
 
 // The level's own time, as the game gives it.
 std::chrono::milliseconds ownTime(Level level);

@@ -173,8 +173,8 @@ TEST(BrainProtocol, AnswersEveryLineAsTheTableSays) {
 }
 
 // The limits of a move asked for at once, after the INFO lines (and the games) of each case,
-// in milliseconds: the turn less the answer margin, at most a twentieth of the match time
-// left, half of it before no new depth begins.
+// in milliseconds: the turn less the answer margin (30 ms and a tenth), at most a twentieth of the
+// match time left, half of it before no new depth begins.
 struct TimeCase {
     const char* name;
     std::string input;
@@ -182,25 +182,25 @@ struct TimeCase {
 };
 
 const TimeCase TIME_CASES[] = {
-    {"no INFO: a second a turn", "START 19\r\n", 970},
-    {"the turn less the margin", "INFO timeout_turn 3000\r\nSTART 19\r\n", 2970},
+    {"no INFO: a second a turn", "START 19\r\n", 870},
+    {"the turn less the margin", "INFO timeout_turn 3000\r\nSTART 19\r\n", 2670},
     {"0 and negative turns are the default",
-     "INFO timeout_turn 0\r\nSTART 19\r\nINFO timeout_turn 500\r\nINFO timeout_turn -7\r\n", 970},
+     "INFO timeout_turn 0\r\nSTART 19\r\nINFO timeout_turn 500\r\nINFO timeout_turn -7\r\n", 870},
     {"the largest turn is 2^31 - 1 ms", "INFO timeout_turn 9223372036854775807\r\n",
-     2147483647 - 30},
-    {"a turn shorter than the margin leaves nothing", "INFO timeout_turn 20\r\n", 0},
+     2147483647 - 30 - 214748364},
+    {"a turn shorter than the margin leaves nothing", "INFO timeout_turn 30\r\n", 0},
     {"a twentieth of the match time left", "START 19\r\nINFO time_left 10000\r\n", 500},
     {"the largest match time left",
      "INFO timeout_turn 9223372036854775807\r\nINFO time_left 9223372036854775807\r\n",
      2147483647 / 20},
-    {"a negative time left is none", "START 19\r\nINFO time_left -20\r\n", 970},
+    {"a negative time left is none", "START 19\r\nINFO time_left -20\r\n", 870},
     {"a twentieth of the match time", "INFO timeout_turn 5000\r\nINFO timeout_match 40000\r\n",
      2000},
     {"BOARD keeps the time left sent before it",
      "START 19\r\nINFO time_left 10000\r\nBOARD\r\n9,9,2\r\nDONE\r\n", 500},
     {"BOARD keeps the turn sent before it",
-     "START 19\r\nINFO timeout_turn 300\r\nBOARD\r\n9,9,2\r\nDONE\r\n", 270},
-    {"RESTART forgets the time left", "START 19\r\nINFO time_left 10000\r\nRESTART\r\n", 970},
+     "START 19\r\nINFO timeout_turn 300\r\nBOARD\r\n9,9,2\r\nDONE\r\n", 240},
+    {"RESTART forgets the time left", "START 19\r\nINFO time_left 10000\r\nRESTART\r\n", 870},
 };
 
 TEST(BrainProtocol, GivesEachMoveTheTimeTheTableSays) {
@@ -217,6 +217,40 @@ TEST(BrainProtocol, GivesEachMoveTheTimeTheTableSays) {
         EXPECT_LE(limits.hard.count(), c.hard);
         EXPECT_GE(limits.hard.count(), c.hard - 5);
         EXPECT_EQ(limits.soft, limits.hard / 2);
+    }
+}
+
+// The table of searched positions takes half of INFO max_memory, in bytes, within its least
+// and most room; 0, negative or none: the default. Its room is a power of two of buckets, so
+// more than half of what it may take.
+struct MemoryCase {
+    const char* name;
+    std::string input;
+    std::size_t most;
+};
+
+const MemoryCase MEMORY_CASES[] = {
+    {"none", "START 19\r\n", TranspositionTable::DEFAULT_BYTES},
+    {"0", "INFO max_memory 0\r\n", TranspositionTable::DEFAULT_BYTES},
+    {"negative", "INFO max_memory -1\r\n", TranspositionTable::DEFAULT_BYTES},
+    {"half of 64 MB", "INFO max_memory 67108864\r\n", std::size_t{32} << 20U},
+    {"too little", "INFO max_memory 1000\r\n", TranspositionTable::MIN_BYTES},
+    {"the largest", "INFO max_memory 9223372036854775807\r\n", TranspositionTable::MAX_BYTES},
+    {"a new value", "INFO max_memory 1000\r\nINFO max_memory 67108864\r\n", std::size_t{32} << 20U},
+};
+
+TEST(BrainProtocol, SizesTheTableByMaxMemory) {
+    for (const MemoryCase& c : MEMORY_CASES) {
+        SCOPED_TRACE(c.name);
+        BrainSession brain(Level::ADVANCED);
+        LineSplitter splitter;
+        std::vector<std::string> out;
+        splitter.feed(c.input, [&](std::string_view line) {
+            brain.handle(line, BrainSession::Clock::now(), out);
+        });
+        EXPECT_TRUE(out.empty() || out == std::vector<std::string>{"OK"});
+        EXPECT_LE(brain.tableBytes(), c.most);
+        EXPECT_GT(brain.tableBytes(), c.most / 2);
     }
 }
 

@@ -94,6 +94,7 @@ void BrainSession::newGame() {
 void BrainSession::newMatchClock() {
     timeLeft_.reset();
     used_ = {};
+    table_.clear();
 }
 
 void BrainSession::handle(std::string_view line, Clock::time_point received,
@@ -226,8 +227,8 @@ void BrainSession::info(std::string_view args, std::vector<std::string>& out) {
         out.push_back(error("INFO " + std::string(w.first) + " needs a whole number"));
         return;
     }
-    // Every time is clamped to 0 .. 2^31 - 1 ms, so that no sum or product of times can
-    // overflow; 0 means the default.
+    // Every value is clamped to 0 .. 2^31 - 1 (ms or bytes), so that no sum or product of
+    // times can overflow; 0 means the default.
     const std::int64_t value = clampedMilliseconds(*n);
     if (sameWord(w.first, "timeout_turn")) {
         timeoutTurn_ = value == 0 ? DEFAULT_TURN.count() : value;
@@ -242,8 +243,11 @@ void BrainSession::info(std::string_view args, std::vector<std::string>& out) {
         }
     } else if (sameWord(w.first, "show_detail")) {
         showDetail_ = value != 0;
+    } else if (sameWord(w.first, "max_memory")) {
+        // Half of the memory for the table of searched positions; 0: no limit, the default.
+        table_.resize(value == 0 ? TranspositionTable::DEFAULT_BYTES
+                                 : static_cast<std::size_t>(value / 2));
     }
-    // max_memory: nothing the engine keeps grows with the game.
 }
 
 bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
@@ -283,7 +287,7 @@ void BrainSession::move(Clock::time_point received, std::vector<std::string>& ou
     DepthListener listener;
     if (showDetail_) listener = [&out](const DepthReport& r) { out.push_back(analysisLine(r)); };
     const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_,
-                                timeFor(Clock::now() - received), listener);
+                                timeFor(Clock::now() - received), table_, listener);
     if (c.found) {
         board_(c.at) = cellOf(own);
         out.push_back(pointLine(c.at));

@@ -48,6 +48,8 @@ class BrainSession {
     [[nodiscard]] std::optional<Stone> own() const { return own_; }
     // The limits of a move asked for `elapsed` ago, from the times the manager sent.
     [[nodiscard]] TimeLimits timeFor(Clock::duration elapsed) const;
+    // The room the table of searched positions takes, from INFO max_memory.
+    [[nodiscard]] std::size_t tableBytes() const { return table_.bytes(); }
 
   private:
     void command(std::string_view word, std::string_view args, Clock::time_point received,
@@ -56,7 +58,7 @@ class BrainSession {
     void info(std::string_view args, std::vector<std::string>& out);
     // An empty board, the sides not yet known.
     void newGame();
-    // The time used and the match time left forgotten.
+    // The time used, the match time left and the positions searched forgotten.
     void newMatchClock();
     // Places a stone of `side` at the protocol point (px, py); nothing when the point is off
     // the board or occupied (the error is appended).
@@ -80,6 +82,8 @@ class BrainSession {
     Clock::duration usedAtTimeLeft_{};
     Clock::duration used_{};
     bool showDetail_ = false; // INFO show_detail: a line of analysis after every depth
+    // The positions searched in this game, kept from move to move; sized by INFO max_memory.
+    TranspositionTable table_;
 };
 
 } // namespace narabe

@@ -5,6 +5,7 @@
 
 #include "computer/search/board.h"
 #include "computer/search/timeman.h"
+#include "computer/search/tt.h"
 
 #include <chrono>
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace narabe {
 // How a level searches.
 struct SearchStyle {
     int maxDepth;  // plies of the deepest search; answers to fives do not count
-    int width;     // moves tried in a position without threats, the most promising first
+    int width;     // quiet moves tried one ply above the leaves, two more each ply higher
     int rootFours; // fours of the search for a win by fours before the main search
     int leafFours; // the same at the main search's last ply (0: none)
 };
@@ -44,7 +45,12 @@ struct DepthReport {
 // Told every completed depth.
 using DepthListener = std::function<void(const DepthReport&)>;
 
-// The move the side to move on `stones` plays; `listener`, when given, hears every depth.
+// The move the side to move on `stones` plays, with `table` kept from earlier searches of
+// the game; `listener`, when given, hears every depth.
+Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work,
+                    TranspositionTable& table, const DepthListener& listener = {});
+
+// The same with a table of its own, sized for the work.
 Decision searchMove(const Board& stones, Stone side, const SearchStyle& style, NodeBudget& work,
                     const DepthListener& listener = {});
 

@@ -83,8 +83,10 @@ namespace timing {
 
 // The largest time a caller may give; more is taken as this.
 inline constexpr std::int64_t MAX_MILLISECONDS = std::numeric_limits<std::int32_t>::max();
-// Kept below every limit, for reading, writing and the process's own delays.
+// Kept below every turn's limit, for reading, writing and the process's own delays: this
+// much and a tenth of the turn, for a machine so busy that the process waits its turn.
 inline constexpr std::chrono::milliseconds MARGIN{30};
+inline constexpr std::int64_t MARGIN_SHARE = 10;
 // A move uses at most this share of the match time left.
 inline constexpr std::int64_t MATCH_SHARE = 20;
 // The soft limit is this share of the hard one: a depth takes about as long as all before it.
@@ -103,7 +105,8 @@ inline std::int64_t clampedMilliseconds(std::int64_t value) {
 // time left.
 inline TimeLimits timeLimits(const TimeGiven& given) {
     using std::chrono::milliseconds;
-    milliseconds hard = given.turn - timing::MARGIN - given.elapsed;
+    milliseconds hard =
+        given.turn - timing::MARGIN - given.turn / timing::MARGIN_SHARE - given.elapsed;
     if (given.left) hard = std::min(hard, *given.left / timing::MATCH_SHARE - given.elapsed);
     hard = std::max(hard, milliseconds{0});
     return {hard / timing::SOFT_SHARE, hard};
