@@ -82,6 +82,11 @@ const TacticCase TACTICS[] = {
     TacticCase{
         "wins_by_fours_before_stopping_an_open_three",
         {{3, 5, {"xooo*."}}, {7, 3, {"x", ".", "*", "o", "o", ".", "."}}, {12, 15, {".xxx."}}}},
+    // The other side wins by fours from (7, 5): a four on the row whose answer (8, 5)
+    // leaves the column's three to become an open four. The points that leave it no such
+    // win: (7, 5) and (8, 5) on the row, (7, 4), (7, 8) and (7, 9) on the column.
+    TacticCase{"stops_the_other_sides_win_by_fours",
+               {{3, 5, {"oxxx**"}}, {7, 3, {"o", "*", ".", "x", "x", "*", "*"}}}},
     // (6, 13) would make two threes and is barred until (6, 10) has made the column a
     // four; the fours (6, 10) on the row, (6, 13) on the column and an open four on row
     // 13 win. (5, 10) is a four too, whose answer spoils the column.
