@@ -11,7 +11,6 @@
 #include "computer/search/vcf.h"
 
 #include <algorithm>
-#include <array>
 #include <deque>
 #include <vector>
 
@@ -58,15 +57,7 @@ class Searcher {
     int leaf(const Candidates& c, int ply);
     Best tryMoves(const std::vector<Point>& moves, std::size_t forcingMoves, int depth, int alpha,
                   int beta, int ply);
-    std::size_t chooseMoves(Candidates& c, std::size_t quiet, int ply,
-                            std::vector<Point>& out) const;
-    void refuted(Point m, int depth, int ply);
-    static std::size_t index(Point p) {
-        return static_cast<std::size_t>(p.x) * TABLE_SIDE + static_cast<std::size_t>(p.y);
-    }
-    [[nodiscard]] std::int32_t history(Stone side, Point p) const {
-        return history_[side == BLACK ? 0 : 1][index(p)];
-    }
+    std::size_t chooseMoves(Candidates& c, std::size_t quiet, std::vector<Point>& out) const;
     Candidates& readAt(int ply);
     std::vector<Point>& movesAt(int ply);
     void report(int depth, const Decision& d);
@@ -78,10 +69,6 @@ class Searcher {
     const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     TranspositionTable& table_;
     const bool threatened_; // the other side, were it to move, would win by fours
-    // The quiet moves that refuted a position last at each ply, and for each side and point
-    // how often, and how deep, a quiet move there refuted one.
-    std::vector<std::array<Point, 2>> killers_;
-    std::array<std::array<std::int32_t, TABLE_SIDE * TABLE_SIDE>, 2> history_{};
     // By ply; a deque, so that a deeper ply taken on keeps the shallower ones in place.
     std::deque<Candidates> reads_;
     std::deque<std::vector<Point>> moves_;
@@ -113,8 +100,7 @@ bool forcing(const Option& o) {
 // threatens two five points, every move that makes a four and every point where it would
 // make a four (its threat among them); otherwise every forcing move and the `quiet` most
 // promising others. Returns how many of the moves are forcing.
-std::size_t Searcher::chooseMoves(Candidates& c, std::size_t quiet, int ply,
-                                  std::vector<Point>& out) const {
+std::size_t Searcher::chooseMoves(Candidates& c, std::size_t quiet, std::vector<Point>& out) const {
     bestFirst(c.options, c.options.size());
     if (c.theirWinningFour) {
         for (const Option& o : c.options)
@@ -124,23 +110,10 @@ std::size_t Searcher::chooseMoves(Candidates& c, std::size_t quiet, int ply,
     for (const Option& o : c.options)
         if (forcing(o)) out.push_back(o.at);
     const std::size_t forcingMoves = out.size();
-    // The quiet moves: this ply's killers first, then the most promising by what they make,
-    // those that refuted most elsewhere first.
-    const std::array<Point, 2> killers = static_cast<std::size_t>(ply) < killers_.size()
-                                             ? killers_[static_cast<std::size_t>(ply)]
-                                             : std::array<Point, 2>{};
-    for (const Point k : killers)
-        for (const Option& o : c.options)
-            if (o.at == k && k.x > 0 && !forcing(o) && out.size() - forcingMoves < quiet)
-                out.push_back(k);
-    const std::size_t firstOrdinary = out.size();
     for (const Option& o : c.options) {
         if (out.size() - forcingMoves >= quiet) break;
-        if (!forcing(o) && o.at != killers[0] && o.at != killers[1]) out.push_back(o.at);
+        if (!forcing(o)) out.push_back(o.at);
     }
-    const Stone side = board_.toMove();
-    std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(firstOrdinary), out.end(),
-                     [&](Point a, Point b) { return history(side, a) > history(side, b); });
     return forcingMoves;
 }
 
@@ -174,7 +147,7 @@ int Searcher::node(int depth, int alpha, int beta, int ply) {
     if (depth <= 0) return leaf(c, ply);
 
     const auto quiet = static_cast<std::size_t>(style_.width);
-    std::size_t forcingMoves = chooseMoves(c, quiet, ply, moves);
+    std::size_t forcingMoves = chooseMoves(c, quiet, moves);
     if (moves.empty()) return leaf(c, ply);
     // The best move found before goes first.
     const auto h = std::find(moves.begin(), moves.end(), hint);
@@ -225,21 +198,9 @@ Searcher::Best Searcher::tryMoves(const std::vector<Point>& moves, std::size_t f
         if (work_.spent()) return best;
         if (v > best.score) best = {v, m};
         alpha = std::max(alpha, v);
-        if (alpha >= beta) {
-            if (i >= forcingMoves) refuted(m, depth, ply);
-            break;
-        }
+        if (alpha >= beta) break;
     }
     return best;
-}
-
-// A quiet move that refuted a position: the killer of its ply, and its history grows.
-void Searcher::refuted(Point m, int depth, int ply) {
-    if (static_cast<std::size_t>(ply) >= killers_.size())
-        killers_.resize(static_cast<std::size_t>(ply) + 1);
-    std::array<Point, 2>& k = killers_[static_cast<std::size_t>(ply)];
-    if (k[0] != m) k = {m, k[0]};
-    history_[board_.toMove() == BLACK ? 0 : 1][index(m)] += depth * depth;
 }
 
 Decision Searcher::run() {
@@ -288,7 +249,7 @@ void Searcher::deepen(Candidates& root, Decision& d) {
     // Every move the rules allow: no move is cut at the root, but when the other side could
     // win by fours if it were its move, the moves after which it still can go, unless all do.
     std::vector<Point> moves;
-    chooseMoves(root, root.options.size(), 0, moves);
+    chooseMoves(root, root.options.size(), moves);
     if (threatened_) {
         std::vector<Point> defences;
         for (const Point m : moves) {
