@@ -101,19 +101,20 @@ bool forcing(const Option& o) {
 // make a four (its threat among them); otherwise every forcing move and the `quiet` most
 // promising others. Returns how many of the moves are forcing.
 std::size_t Searcher::chooseMoves(Candidates& c, std::size_t quiet, std::vector<Point>& out) const {
-    bestFirst(c.options, c.options.size());
     if (c.theirWinningFour) {
+        bestFirst(c.options, c.options.size());
         for (const Option& o : c.options)
             if (o.own.fours > 0 || o.theirs.fours > 0) out.push_back(o.at);
         return out.size();
     }
-    for (const Option& o : c.options)
-        if (forcing(o)) out.push_back(o.at);
-    const std::size_t forcingMoves = out.size();
-    for (const Option& o : c.options) {
-        if (out.size() - forcingMoves >= quiet) break;
-        if (!forcing(o)) out.push_back(o.at);
-    }
+    // Only the quiet moves tried need an order among the quiet ones.
+    const auto firstQuiet = std::partition(c.options.begin(), c.options.end(), forcing);
+    const auto forcingMoves = static_cast<std::size_t>(firstQuiet - c.options.begin());
+    bestFirst(c.options.begin(), firstQuiet, forcingMoves);
+    bestFirst(firstQuiet, c.options.end(), quiet);
+    const std::size_t tried = std::min(c.options.size(), forcingMoves + quiet);
+    for (std::size_t i = 0; i < tried; ++i)
+        out.push_back(c.options[i].at);
     return forcingMoves;
 }
 
