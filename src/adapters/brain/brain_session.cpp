@@ -85,13 +85,14 @@ BrainSession::BrainSession(Level level) : level_(level) {
     newGame();
 }
 
-void BrainSession::newGame() {
+void BrainSession::newPosition() {
     board_ = emptyBoard();
     own_.reset();
     inBoard_ = false;
 }
 
-void BrainSession::newMatchClock() {
+void BrainSession::newGame() {
+    newPosition();
     timeLeft_.reset();
     used_ = {};
     table_.clear();
@@ -127,7 +128,7 @@ void BrainSession::handle(std::string_view line, Clock::time_point received,
             boardLine(line, out);
             return;
         }
-        newGame();
+        newPosition();
     }
     command(w.first, w.rest, received, out);
 }
@@ -149,7 +150,6 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
             out.push_back(error("only the 19 x 19 board is played"));
         } else {
             newGame();
-            newMatchClock();
             started_ = true;
             out.emplace_back("OK");
         }
@@ -172,10 +172,9 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
         out.push_back(error("no game: START comes first"));
     } else if (sameWord(word, "RESTART")) {
         newGame();
-        newMatchClock();
         out.emplace_back("OK");
     } else if (sameWord(word, "BOARD")) {
-        newGame();
+        newPosition();
         inBoard_ = true;
     } else if (sameWord(word, "BEGIN")) {
         if (stoneCounts(board_) != std::pair{0, 0}) {

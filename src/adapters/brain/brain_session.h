@@ -57,9 +57,10 @@ class BrainSession {
     void boardLine(std::string_view line, std::vector<std::string>& out);
     void info(std::string_view args, std::vector<std::string>& out);
     // An empty board, the sides not yet known.
+    void newPosition();
+    // A new position, with the time used, the match time left and the positions searched
+    // forgotten.
     void newGame();
-    // The time used, the match time left and the positions searched forgotten.
-    void newMatchClock();
     // Places a stone of `side` at the protocol point (px, py); nothing when the point is off
     // the board or occupied (the error is appended).
     bool place(std::int64_t px, std::int64_t py, Stone side, std::vector<std::string>& out);
