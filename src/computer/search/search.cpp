@@ -1,9 +1,10 @@
 // Alpha-beta with principal-variation windows, deepened one ply at a time. Fives and the
 // answers to them are settled before the depth is looked at, so a forced line is followed to
 // its end; a position where the other side threatens two five points offers only the moves
-// that stop it and the fours that come first. The root tries every move; below it every four
-// and open three of either side and a number of quiet moves that grows with the depth, the
-// late quiet ones first searched shallower.
+// that stop it and the fours that come first. The root tries every move, or only those that
+// stop the other side's win by fours when it has one; below it every four and open three of
+// its own, every point where the other side would make a four and the level's number of
+// quiet moves, the late quiet ones first searched shallower.
 #include "computer/search/search.h"
 
 #include "computer/search/movepick.h"
