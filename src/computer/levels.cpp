@@ -52,10 +52,13 @@ Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level 
     if (level == Level::BEGINNER || limits.hard < timing::LEAST_SEARCH)
         return scanMove(board, near, side, otherStone(side));
     const auto start = std::chrono::steady_clock::now();
-    NodeBudget budget =
-        level == Level::INTERMEDIATE
-            ? NodeBudget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard)
-            : NodeBudget(NO_BUDGET, start + limits.hard, start + limits.soft);
+    if (level == Level::INTERMEDIATE) {
+        // The game's 中級: its own work and a table of its own, within the time given.
+        NodeBudget budget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard);
+        const Decision d = searchMove(board, side, styleOf(level), budget, listener);
+        return Choice{d.found, d.at, static_cast<double>(d.score)};
+    }
+    NodeBudget budget(NO_BUDGET, start + limits.hard, start + limits.soft);
     const Decision d = searchMove(board, side, styleOf(level), budget, table, listener);
     return Choice{d.found, d.at, static_cast<double>(d.score)};
 }

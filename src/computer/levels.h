@@ -15,10 +15,10 @@ namespace narabe {
 // The point `level` plays for `side` to move on `board`: at BEGINNER the one-move scan over
 // `near`, with `side` as the computer's stone and the other as the human's; the searching
 // levels read the board alone. found == false: no point the rules allow (the game is drawn).
-// Thinks no longer than `limits` allow: 中級 also within its own time, 上級 all of it. With a
-// hard limit too short for a search, the one-move scan's point comes at once. `table` is kept
-// from the game's earlier moves; `listener`, when given, hears every depth a searching level
-// completes.
+// Thinks no longer than `limits` allow: 中級 as the game's, with its own work and a table of
+// its own, 上級 all the time with `table`, kept from the game's earlier moves. With a hard
+// limit too short for a search, the one-move scan's point comes at once. `listener`, when
+// given, hears every depth a searching level completes.
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
                   const TimeLimits& limits, TranspositionTable& table,
                   const DepthListener& listener = {});
