@@ -40,10 +40,27 @@ Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level 
 }
 
 Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
-                  std::chrono::milliseconds limit) {
+                  NodeBudget& budget, TranspositionTable& table) {
+    if (level == Level::BEGINNER) return scanMove(board, near, side, otherStone(side));
+    const Decision d = searchMove(board, side, styleOf(level), budget, table);
+    return Choice{d.found, d.at, static_cast<double>(d.score)};
+}
+
+Choice chooseMove(const Board& board, const NearPoints& near, Stone side, Level level,
+                  const TimeLimits& limits, TranspositionTable& table,
+                  const DepthListener& listener) {
+    if (level == Level::BEGINNER || limits.hard < timing::LEAST_SEARCH)
+        return scanMove(board, near, side, otherStone(side));
     const auto start = std::chrono::steady_clock::now();
-    NodeBudget budget(positionsIn(std::min(limit, ownTime(level))), start + limit);
-    return chooseMove(board, near, side, level, budget);
+    if (level == Level::INTERMEDIATE) {
+        // The game's 中級: its own work and a table of its own, within the time given.
+        NodeBudget budget(positionsIn(std::min(limits.hard, ownTime(level))), start + limits.hard);
+        const Decision d = searchMove(board, side, styleOf(level), budget, listener);
+        return Choice{d.found, d.at, static_cast<double>(d.score)};
+    }
+    NodeBudget budget(NO_BUDGET, start + limits.hard, start + limits.soft);
+    const Decision d = searchMove(board, side, styleOf(level), budget, table, listener);
+    return Choice{d.found, d.at, static_cast<double>(d.score)};
 }
 
 } // namespace narabe

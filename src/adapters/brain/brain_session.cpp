@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace narabe {
@@ -49,6 +50,23 @@ std::string error(std::string_view message) {
     return "ERROR " + std::string(message);
 }
 
+// "MESSAGE depth D eval E nodes N nps S pv x,y ...": E in hundredths of a stone for the side
+// to move, or "win N" / "loss N" when a five in N moves of the winner is certain.
+std::string analysisLine(const DepthReport& r) {
+    std::string eval = std::to_string(r.score);
+    if (r.score >= WON_SCORE || r.score <= -WON_SCORE) {
+        const int plies = WIN_SCORE - std::abs(r.score) + 1;
+        eval = (r.score > 0 ? "win " : "loss ") + std::to_string((plies + 1) / 2);
+    }
+    const auto ms = std::chrono::duration_cast<milliseconds>(r.time).count();
+    const std::int64_t nps = r.nodes * 1000 / std::max<std::int64_t>(ms, 1);
+    std::string line = "MESSAGE depth " + std::to_string(r.depth) + " eval " + eval + " nodes " +
+                       std::to_string(r.nodes) + " nps " + std::to_string(nps) + " pv";
+    for (const Point p : r.line)
+        line += " " + pointLine(p);
+    return line;
+}
+
 } // namespace
 
 std::string_view levelName(Level level) {
@@ -67,12 +85,17 @@ BrainSession::BrainSession(Level level) : level_(level) {
     newGame();
 }
 
-void BrainSession::newGame() {
+void BrainSession::newPosition() {
     board_ = emptyBoard();
     own_.reset();
     inBoard_ = false;
+}
+
+void BrainSession::newGame() {
+    newPosition();
     timeLeft_.reset();
     used_ = {};
+    table_.clear();
 }
 
 void BrainSession::handle(std::string_view line, Clock::time_point received,
@@ -105,7 +128,7 @@ void BrainSession::handle(std::string_view line, Clock::time_point received,
             boardLine(line, out);
             return;
         }
-        newGame();
+        newPosition();
     }
     command(w.first, w.rest, received, out);
 }
@@ -151,7 +174,7 @@ void BrainSession::command(std::string_view word, std::string_view args, Clock::
         newGame();
         out.emplace_back("OK");
     } else if (sameWord(word, "BOARD")) {
-        newGame();
+        newPosition();
         inBoard_ = true;
     } else if (sameWord(word, "BEGIN")) {
         if (stoneCounts(board_) != std::pair{0, 0}) {
@@ -195,23 +218,35 @@ void BrainSession::boardLine(std::string_view line, std::vector<std::string>& ou
 void BrainSession::info(std::string_view args, std::vector<std::string>& out) {
     const Words w = firstWord(args);
     const std::optional<std::int64_t> n = wholeNumber(w.rest);
-    const auto bad = [&] {
+    const bool known = sameWord(w.first, "timeout_turn") || sameWord(w.first, "timeout_match") ||
+                       sameWord(w.first, "time_left") || sameWord(w.first, "max_memory") ||
+                       sameWord(w.first, "show_detail");
+    if (!known) return; // any other key is for other engines
+    if (!n) {
         out.push_back(error("INFO " + std::string(w.first) + " needs a whole number"));
-    };
-    if (sameWord(w.first, "timeout_turn")) {
-        if (!n || *n < 0) return bad();
-        timeoutTurn_ = *n;
-    } else if (sameWord(w.first, "timeout_match")) {
-        if (!n || *n < 0) return bad();
-        timeoutMatch_ = *n;
-    } else if (sameWord(w.first, "time_left")) {
-        if (!n) return bad(); // negative once the match time is spent
-        timeLeft_ = *n;
-        usedAtTimeLeft_ = used_;
-    } else if (sameWord(w.first, "max_memory")) {
-        if (!n || *n < 0) return bad(); // nothing the engine keeps grows with the game
+        return;
     }
-    // Any other key is for other engines.
+    // Every value is clamped to 0 .. 2^31 - 1 (ms or bytes), so that no sum or product of
+    // times can overflow; 0 means the default.
+    const std::int64_t value = clampedMilliseconds(*n);
+    if (sameWord(w.first, "timeout_turn")) {
+        timeoutTurn_ = value == 0 ? DEFAULT_TURN.count() : value;
+    } else if (sameWord(w.first, "timeout_match")) {
+        timeoutMatch_ = value;
+    } else if (sameWord(w.first, "time_left")) {
+        if (value == 0) {
+            timeLeft_.reset();
+        } else {
+            timeLeft_ = value;
+            usedAtTimeLeft_ = used_;
+        }
+    } else if (sameWord(w.first, "show_detail")) {
+        showDetail_ = value != 0;
+    } else if (sameWord(w.first, "max_memory")) {
+        // Half of the memory for the table of searched positions; 0: no limit, the default.
+        table_.resize(value == 0 ? TranspositionTable::DEFAULT_BYTES
+                                 : static_cast<std::size_t>(value / 2));
+    }
 }
 
 bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
@@ -231,26 +266,27 @@ bool BrainSession::place(std::int64_t px, std::int64_t py, Stone side,
     return true;
 }
 
-milliseconds BrainSession::thinkingLimit(Clock::time_point received) const {
-    milliseconds limit{timeoutTurn_};
+TimeLimits BrainSession::timeFor(Clock::duration elapsed) const {
     // The match time left: as last told, less what the engine used since; or the whole
     // match time less what it used in this game.
-    std::optional<Clock::duration> left;
+    std::optional<milliseconds> left;
     if (timeLeft_)
-        left = milliseconds(*timeLeft_) - (used_ - usedAtTimeLeft_);
+        left = milliseconds(*timeLeft_) -
+               std::chrono::duration_cast<milliseconds>(used_ - usedAtTimeLeft_);
     else if (timeoutMatch_ > 0)
-        left = milliseconds(timeoutMatch_) - used_;
-    if (left)
-        limit = std::min(limit, std::chrono::duration_cast<milliseconds>(*left / MATCH_TIME_SHARE));
-    limit -= ANSWER_MARGIN + std::chrono::duration_cast<milliseconds>(Clock::now() - received);
-    return std::max(limit, milliseconds(0));
+        left = milliseconds(timeoutMatch_) - std::chrono::duration_cast<milliseconds>(used_);
+    return timeLimits(
+        {milliseconds{timeoutTurn_}, left, std::chrono::duration_cast<milliseconds>(elapsed)});
 }
 
 void BrainSession::move(Clock::time_point received, std::vector<std::string>& out) {
     // The one-move computer's field of view as a game would have it: around every stone, and
     // the middle point.
     const Stone own = own_.value();
-    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_, thinkingLimit(received));
+    DepthListener listener;
+    if (showDetail_) listener = [&out](const DepthReport& r) { out.push_back(analysisLine(r)); };
+    const Choice c = chooseMove(board_, nearPointsOf(board_), own, level_,
+                                timeFor(Clock::now() - received), table_, listener);
     if (c.found) {
         board_(c.at) = cellOf(own);
         out.push_back(pointLine(c.at));

@@ -4,7 +4,9 @@
 //
 // Commands: START 19, RESTART, BEGIN, TURN x,y, BOARD with lines x,y,field (1 its own
 // stone, 2 the opponent's) ended by DONE, INFO timeout_turn | timeout_match | time_left |
-// max_memory (other keys are ignored), END and ABOUT; the command word in any case. Anything
+// max_memory | show_detail (other keys are ignored), END and ABOUT; the command word in any
+// case. BOARD keeps the time settings and the clock; START and RESTART start the clock anew.
+// Anything
 // else, a malformed line, an off-board or occupied point or another board size gets one line
 // "ERROR message" and changes nothing else. Blank lines are skipped.
 #pragma once
@@ -30,12 +32,8 @@ class BrainSession {
   public:
     using Clock = std::chrono::steady_clock;
 
-    // Kept below every time limit, for reading, writing and the process's own delays.
-    static constexpr std::chrono::milliseconds ANSWER_MARGIN{30};
     // The turn time when no INFO timeout_turn came.
     static constexpr std::chrono::milliseconds DEFAULT_TURN{1000};
-    // A move may use this share of the time left for the match.
-    static constexpr int MATCH_TIME_SHARE = 20;
 
     explicit BrainSession(Level level);
 
@@ -48,19 +46,26 @@ class BrainSession {
     // The game's board as the engine sees it, and its own side (none before it is known).
     [[nodiscard]] const Board& board() const { return board_; }
     [[nodiscard]] std::optional<Stone> own() const { return own_; }
+    // The limits of a move asked for `elapsed` ago, from the times the manager sent.
+    [[nodiscard]] TimeLimits timeFor(Clock::duration elapsed) const;
+    // The room the table of searched positions takes, from INFO max_memory.
+    [[nodiscard]] std::size_t tableBytes() const { return table_.bytes(); }
 
   private:
     void command(std::string_view word, std::string_view args, Clock::time_point received,
                  std::vector<std::string>& out);
     void boardLine(std::string_view line, std::vector<std::string>& out);
     void info(std::string_view args, std::vector<std::string>& out);
+    // An empty board, the sides not yet known.
+    void newPosition();
+    // A new position, with the time used, the match time left and the positions searched
+    // forgotten.
     void newGame();
     // Places a stone of `side` at the protocol point (px, py); nothing when the point is off
     // the board or occupied (the error is appended).
     bool place(std::int64_t px, std::int64_t py, Stone side, std::vector<std::string>& out);
     // Chooses, plays and answers the engine's move.
     void move(Clock::time_point received, std::vector<std::string>& out);
-    [[nodiscard]] std::chrono::milliseconds thinkingLimit(Clock::time_point received) const;
 
     Level level_;
     Board board_;
@@ -69,8 +74,7 @@ class BrainSession {
     bool ended_ = false;
     std::optional<Stone> own_;
 
-    // Milliseconds, as INFO gives them; 0 for the turn means as fast as possible, for the
-    // match no limit.
+    // Milliseconds, as INFO gives them, clamped; 0 for the match means no limit.
     std::int64_t timeoutTurn_ = DEFAULT_TURN.count();
     std::int64_t timeoutMatch_ = 0;
     // The match time left as last told (or the whole match time), and the engine's own time
@@ -78,6 +82,9 @@ class BrainSession {
     std::optional<std::int64_t> timeLeft_;
     Clock::duration usedAtTimeLeft_{};
     Clock::duration used_{};
+    bool showDetail_ = false; // INFO show_detail: a line of analysis after every depth
+    // The positions searched in this game, kept from move to move; sized by INFO max_memory.
+    TranspositionTable table_;
 };
 
 } // namespace narabe

@@ -26,9 +26,11 @@ constexpr std::string_view HELP =
     "  --version   print the version and exit\n"
     "\n"
     "Commands: START 19, RESTART, BEGIN, TURN x,y, BOARD (x,y,field lines, then DONE),\n"
-    "INFO timeout_turn|timeout_match|time_left|max_memory VALUE, END, ABOUT. Points count\n"
-    "from 0, x the column from the left, y the row from the top. A move is answered within\n"
-    "INFO timeout_turn (1000 ms when none came) and a share of the match time left; other\n"
+    "INFO timeout_turn|timeout_match|time_left|max_memory|show_detail VALUE, END, ABOUT.\n"
+    "Points count from 0, x the column from the left, y the row from the top. A move is\n"
+    "answered within INFO timeout_turn (1000 ms when none came or 0) and a share of the match\n"
+    "time left; times are clamped to 0..2147483647 ms. With INFO show_detail 1 every depth\n"
+    "searched is told in a line \"MESSAGE depth D eval E nodes N nps S pv x,y ...\". Other\n"
     "lines get \"ERROR message\".\n";
 
 } // namespace

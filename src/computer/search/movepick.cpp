@@ -40,14 +40,18 @@ void readCandidates(const SearchBoard& board, Candidates& c) {
 }
 
 void bestFirst(std::vector<Option>& options, std::size_t count) {
+    bestFirst(options.begin(), options.end(), count);
+}
+
+void bestFirst(std::vector<Option>::iterator first, std::vector<Option>::iterator last,
+               std::size_t count) {
     // Board order breaks ties, so the order never depends on how the sort works.
     const auto better = [](const Option& a, const Option& b) {
         if (a.score() != b.score()) return a.score() > b.score();
         return a.at.x != b.at.x ? a.at.x < b.at.x : a.at.y < b.at.y;
     };
-    count = std::min(count, options.size());
-    std::partial_sort(options.begin(), options.begin() + static_cast<std::ptrdiff_t>(count),
-                      options.end(), better);
+    const auto n = std::min(static_cast<std::ptrdiff_t>(count), last - first);
+    std::partial_sort(first, first + n, last, better);
 }
 
 } // namespace narabe

@@ -40,5 +40,8 @@ void readCandidates(const SearchBoard& board, Candidates& c);
 
 // Puts the `count` most promising options first, best first, ties in board order.
 void bestFirst(std::vector<Option>& options, std::size_t count);
+// The same within [first, last).
+void bestFirst(std::vector<Option>::iterator first, std::vector<Option>::iterator last,
+               std::size_t count);
 
 } // namespace narabe

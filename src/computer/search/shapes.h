@@ -54,10 +54,11 @@ Sight sightOf(const std::array<LineCode, 4>& codes);
 
 // What a point is worth to a side, in brief, read off the tallies of its four lines.
 struct Prospect {
-    std::int32_t value = 0; // how much the side gains by playing there (0: not allowed)
-    std::uint8_t fours = 0; // lines on which it would leave a point that makes five
-    bool five = false;      // it makes five
-    bool allowed = false;   // the rules let the side play there
+    std::int32_t value = 0;      // how much the side gains by playing there (0: not allowed)
+    std::uint8_t fours = 0;      // lines on which it would leave a point that makes five
+    std::uint8_t openThrees = 0; // lines on which it would make an open three
+    bool five = false;           // it makes five
+    bool allowed = false;        // the rules let the side play there
     // It leaves two or more points that make five, so the other side can stop only one.
     bool winningFour = false;
 
@@ -103,6 +104,7 @@ inline Prospect prospectOf(LineTally sum) {
                 !barsDoubleThree(ruleFives, field(tally::BAR_THREES));
     p.five = field(tally::FIVES) > 0;
     p.fours = static_cast<std::uint8_t>(fours);
+    p.openThrees = static_cast<std::uint8_t>(openThrees);
     p.winningFour = p.allowed && (field(tally::OPEN_FOURS) > 0 || fours > 1);
     if (!p.allowed) return p;
     p.value = static_cast<std::int32_t>(sum >> tally::VALUE);
