@@ -4,7 +4,7 @@
 #include "adapters/sdl/sdl_sound_library.h"
 #include "adapters/sdl/wav_check.h"
 #include "fuzz/fuzz_support.h"
-#include "tests/sound/sdl_library_inspector.h"
+#include "tests/sound/sdl_library_view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace narabe;

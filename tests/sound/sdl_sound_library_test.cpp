@@ -3,7 +3,7 @@
 // loops, the device's life from opening to closing, and that the output is open only while
 // something plays.
 #include "adapters/sdl/sdl_sound_library.h"
-#include "sound/sdl_library_inspector.h"
+#include "sound/sdl_library_view.h"
 
 #include "adapters/sdl/wav_check.h"
 #include "sound/wave_cases.h"

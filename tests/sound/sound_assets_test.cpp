@@ -8,7 +8,7 @@
 
 #include "adapters/sdl/sdl_sound_library.h"
 #include "adapters/sdl/wav_check.h"
-#include "sound/sdl_library_inspector.h"
+#include "sound/sdl_library_view.h"
 #include "support/sound_module.h"
 
 #include <gtest/gtest.h>

@@ -27,7 +27,7 @@
 namespace narabe {
 
 namespace test {
-class SdlSoundLibraryInspector;
+class SdlSoundLibraryView;
 } // namespace test
 
 // Frees memory that SDL allocated.
@@ -60,8 +60,8 @@ class SdlSoundLibrary final : public SoundLibrary {
     void dsTerminate(std::int32_t device) override;
 
   private:
-    // The tests read the library's state through an inspector of their own.
-    friend class test::SdlSoundLibraryInspector;
+    // The tests read the library's state through a view of their own.
+    friend class test::SdlSoundLibraryView;
 
     // A buffer: its samples in the output's format, the mixer's view of them, and the
     // channel it loops on. A buffer stays in its place in the map until it is freed, so the

@@ -14,7 +14,7 @@
 
 namespace narabe::test {
 
-class SdlSoundLibraryInspector {
+class SdlSoundLibraryView {
   public:
     // From dsInitialize to dsTerminate.
     static bool isOpen(const SdlSoundLibrary& library) {
@@ -49,16 +49,16 @@ class SdlSoundLibraryInspector {
 };
 
 inline bool isOpen(const SdlSoundLibrary& library) {
-    return SdlSoundLibraryInspector::isOpen(library);
+    return SdlSoundLibraryView::isOpen(library);
 }
 inline std::size_t bufferCount(const SdlSoundLibrary& library) {
-    return SdlSoundLibraryInspector::bufferCount(library);
+    return SdlSoundLibraryView::bufferCount(library);
 }
 inline int playingChannels(const SdlSoundLibrary& library, std::int32_t buffer) {
-    return SdlSoundLibraryInspector::playingChannels(library, buffer);
+    return SdlSoundLibraryView::playingChannels(library, buffer);
 }
 inline bool isOutputOpen(const SdlSoundLibrary& library) {
-    return SdlSoundLibraryInspector::isOutputOpen(library);
+    return SdlSoundLibraryView::isOutputOpen(library);
 }
 
 } // namespace narabe::test
